@@ -1,0 +1,7 @@
+#include "geometry/rules.h"
+
+namespace velt {
+
+void AddFigureRules(RuleTable&) {}
+
+}  // namespace velt

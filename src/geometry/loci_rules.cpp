@@ -1,0 +1,7 @@
+#include "geometry/rules.h"
+
+namespace velt {
+
+void AddLocusRules(RuleTable&) {}
+
+}  // namespace velt

@@ -1,0 +1,7 @@
+#include "geometry/rules.h"
+
+namespace velt {
+
+void AddNumberRules(RuleTable&) {}
+
+}  // namespace velt

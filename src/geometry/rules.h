@@ -1,0 +1,42 @@
+#pragma once
+// The table of recompute rules, one per construction kind.
+#include <array>
+#include <cstdint>
+
+#include "model/document.h"
+
+namespace velt {
+
+// What a rule may read besides its element: the document (view rectangle, units).
+struct RuleContext {
+  const Document* doc = nullptr;
+};
+
+using RuleFn = void (*)(Element& e, const RuleContext& ctx);
+
+struct KindRule {
+  RuleFn fn = nullptr;
+  // How many leading generic parent slots the kind needs; a null one there means the
+  // element cannot be computed (a reference that named nothing).
+  int8_t requiredParents = 0;
+  // The rule tests its parents itself (a locus tests its driver's carrier).
+  bool ownParentTest = false;
+};
+
+using RuleTable = std::array<KindRule, kKindCount>;
+
+// The table, filled once from every family.
+const RuleTable& Rules();
+
+// Each family adds the rules of its kinds.
+void AddPointRules(RuleTable& t);         // 0, 1, 4, 27, 49, 59, 60, 62, 72
+void AddStraightRules(RuleTable& t);      // 5..13, 39, 69
+void AddCurveRules(RuleTable& t);         // 14, 16..20, 55
+void AddIntersectionRules(RuleTable& t);  // 2
+void AddTransformRules(RuleTable& t);     // 3, 22..26
+void AddMeasureRules(RuleTable& t);       // 28..36, 42, 45, 46, 50..54, 56, 58, 68
+void AddLocusRules(RuleTable& t);         // 21
+void AddNumberRules(RuleTable& t);        // 37, 64, 65
+void AddFigureRules(RuleTable& t);        // 48, 61, 67, 71 and other display kinds
+
+}  // namespace velt

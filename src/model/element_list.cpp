@@ -1,0 +1,165 @@
+#include "model/element_list.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace velt {
+
+Element* Append(Document& doc, ElementPtr e) {
+  Element* raw = e.get();
+  doc.elements().push_back(std::move(e));
+  return raw;
+}
+
+std::ptrdiff_t IndexOf(const ElementList& list, const Element* e) {
+  // Most lookups concern recent elements: search from the end.
+  for (std::ptrdiff_t i = static_cast<std::ptrdiff_t>(list.size()) - 1; i >= 0; --i)
+    if (list[i].get() == e) return i;
+  return -1;
+}
+
+Element* Previous(const ElementList& list, const Element* e) {
+  auto i = IndexOf(list, e);
+  return i > 0 ? list[i - 1].get() : nullptr;
+}
+
+int32_t CountWithSubElements(const ElementList& list) {
+  int32_t n = 0;
+  ForEachDeep(list, [&](const Element&) { ++n; });
+  return n;
+}
+
+Element* FindByNumber(const ElementList& list, int32_t number) {
+  for (const auto& e : list) {
+    if (e->number == number) return e.get();
+    Element* found = nullptr;
+    ForEachSubElement(*e, [&](Element& s) {
+      if (!found && s.number == number) found = &s;
+    });
+    if (found) return found;
+  }
+  return nullptr;
+}
+
+Element* FirstMarked(const ElementList& list) {
+  for (auto& e : list)
+    if (e->mark) return e.get();
+  return nullptr;
+}
+Element* FirstUnmarked(const ElementList& list) {
+  for (auto& e : list)
+    if (!e->mark) return e.get();
+  return nullptr;
+}
+Element* LastMarked(const ElementList& list) {
+  for (auto it = list.rbegin(); it != list.rend(); ++it)
+    if ((*it)->mark) return it->get();
+  return nullptr;
+}
+Element* LastUnmarked(const ElementList& list) {
+  for (auto it = list.rbegin(); it != list.rend(); ++it)
+    if (!(*it)->mark) return it->get();
+  return nullptr;
+}
+
+void SetSelected(ElementList& list, int32_t value) {
+  ForEachDeep(list, [&](Element& e) { e.selected = value; });
+}
+
+void Renumber(ElementList& list) {
+  int32_t n = 0;
+  ForEachDeep(list, [&](Element& e) { e.number = ++n; });
+}
+
+void StoreReferenceNumbers(ElementList& list) {
+  ForEachDeep(list, [](Element& e) {
+    ForEachReference(e, [](Element*& ref, int32_t& number) { number = ref ? ref->number : -1; });
+  });
+}
+
+NumberIndex::NumberIndex(const ElementList& list) {
+  int32_t count = 0, maxNumber = 0;
+  bool dense = true;
+  ForEachDeep(list, [&](const Element& e) {
+    ++count;
+    if (e.number < 1) dense = false;
+    maxNumber = std::max(maxNumber, e.number);
+  });
+  if (dense && maxNumber <= 2 * count + 16) {
+    dense_.assign(static_cast<size_t>(maxNumber) + 1, nullptr);
+    ForEachDeep(list, [&](const Element& e) {
+      if (!dense_[e.number]) dense_[e.number] = const_cast<Element*>(&e);
+    });
+    return;
+  }
+  ForEachDeep(list, [&](const Element& e) { sparse_.emplace_back(e.number, const_cast<Element*>(&e)); });
+  std::stable_sort(sparse_.begin(), sparse_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
+Element* NumberIndex::Find(int32_t number) const {
+  if (number < 0) return nullptr;
+  if (!dense_.empty() || sparse_.empty()) {
+    return static_cast<size_t>(number) < dense_.size() ? dense_[number] : nullptr;
+  }
+  auto it = std::lower_bound(sparse_.begin(), sparse_.end(), number,
+                             [](const auto& p, int32_t n) { return p.first < n; });
+  return it != sparse_.end() && it->first == number ? it->second : nullptr;
+}
+
+int ResolveReferences(ElementList& list) {
+  NumberIndex index(list);
+  // Ordinal of each element in numbering order, to keep parents before children.
+  std::unordered_map<const Element*, int32_t> ordinal;
+  ordinal.reserve(list.size() * 2);
+  int32_t n = 0;
+  ForEachDeep(list, [&](const Element& e) { ordinal[&e] = n++; });
+
+  int dropped = 0;
+  ForEachDeep(list, [&](Element& e) {
+    const int32_t self = ordinal[&e];
+    e.nameElement = nullptr;
+    Element** colourSlot = &e.colourSource;
+    ForEachReference(e, [&](Element*& ref, int32_t& number) {
+      ref = index.Find(number);
+      if (!ref) return;
+      if (&ref == colourSlot) return;  // the colour source may follow its element
+      if (ref == e.owner && ref != nullptr) return;
+      if (ordinal[ref] >= self) {
+        ref = nullptr;
+        ++dropped;
+      }
+    });
+  });
+  ForEachDeep(list, [](Element& e) {
+    if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
+  });
+  return dropped;
+}
+
+std::shared_ptr<Figure> CopyFigure(Figure& source) {
+  Renumber(source.elements);
+  StoreReferenceNumbers(source.elements);
+  auto copy = std::make_shared<Figure>();
+  copy->elements.reserve(source.elements.size());
+  for (const auto& e : source.elements) copy->elements.push_back(CopyElement(*e));
+  // The copy carries the same dense numbers: rebuild every reference by number.
+  NumberIndex index(copy->elements);
+  ForEachDeep(copy->elements, [&](Element& e) {
+    e.nameElement = nullptr;
+    ForEachReference(e, [&](Element*& ref, int32_t& number) { ref = index.Find(number); });
+  });
+  ForEachDeep(copy->elements, [](Element& e) {
+    if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
+  });
+  for (Element* t : source.traces)
+    if (t) copy->traces.push_back(index.Find(t->number));
+  for (const Animation& a : source.animations) {
+    Animation c = a;
+    c.element = a.element ? index.Find(a.element->number) : nullptr;
+    copy->animations.push_back(c);
+  }
+  return copy;
+}
+
+}  // namespace velt

@@ -1,0 +1,134 @@
+#pragma once
+// Construction kinds (how an element is built) and element types (what it is).
+#include <cstdint>
+#include <string_view>
+
+namespace velt {
+
+inline constexpr int kKindCount = 73;  // kinds 0..72
+inline constexpr int kTypeCount = 25;  // types 0..24
+
+// The construction kinds whose numbers other code names directly.
+enum Kind : int32_t {
+  kFreePoint = 0,
+  kPointOnElement = 1,
+  kIntersection = 2,
+  kPointCentralSymmetry = 3,
+  kMidpoint = 4,
+  kLineThroughPoint = 5,
+  kLineTwoPoints = 6,
+  kRayThroughPoint = 7,
+  kRayTwoPoints = 8,
+  kParallel = 9,
+  kPerpendicular = 10,
+  kAngleBisector = 11,
+  kPerpendicularBisector = 12,
+  kSegment = 13,
+  kPolygon = 14,
+  kPolygonSide = 15,
+  kCircleCentre = 16,
+  kCircleCentrePoint = 17,
+  kCircleRadius = 18,
+  kArc = 19,
+  kAngleMark = 20,
+  kLocus = 21,
+  kPointAxialSymmetry = 22,
+  kPointTranslation = 23,
+  kPointRotation = 24,
+  kPointHomothety = 25,
+  kPointInversion = 26,
+  kDisplacedPoint = 27,
+  kDistancePointPoint = 28,
+  kDistancePointLine = 29,
+  kLengthSegment = 30,
+  kLengthCircle = 31,
+  kLengthArc = 32,
+  kPerimeter = 33,
+  kAreaCircle = 34,
+  kAreaPolygon = 35,
+  kAngleValue = 36,
+  kCalculation = 37,
+  kTable = 38,
+  kAxes = 39,
+  kAxisX = 40,
+  kAxisY = 41,
+  kCoordinates = 42,
+  kCoordinateX = 43,
+  kCoordinateY = 44,
+  kEquationLine = 45,
+  kEquationCircle = 46,
+  kText = 47,
+  kName = 48,
+  kPointByCoordinates = 49,
+  kCheckParallel = 50,
+  kCheckPerpendicular = 51,
+  kCheckOn = 52,
+  kCheckEquidistant = 53,
+  kCheckAligned = 54,
+  kConic = 55,
+  kSlope = 56,
+  kIntersectionCandidate = 57,
+  kEquationConic = 58,
+  kRegularPolygonVertex = 59,
+  kPlottedPoint = 60,
+  kGrid = 61,
+  kPointOnGrid = 62,
+  kParameter = 63,
+  kFunction = 64,
+  kFunctionGraph = 65,
+  kButtonShowHide = 66,
+  kBitmap = 67,
+  kProportion = 68,
+  kVector = 69,
+  kButtonMove = 70,
+  kIteration = 71,
+  kVectorSum = 72,
+};
+
+enum ElementType : int32_t {
+  kTypePoint = 0,
+  kTypeLine = 1,
+  kTypeRay = 2,
+  kTypeSegment = 3,
+  kTypePolygon = 4,
+  kTypeCircle = 5,
+  kTypeArc = 6,
+  kTypeAngle = 7,
+  kTypeLocus = 8,
+  kTypeText = 9,
+  kTypeName = 10,
+  kTypeNumber = 11,
+  kTypeFunction = 12,
+  kTypeAxes = 13,
+  kTypeTable = 14,
+  kTypeEquation = 15,
+  kTypeCoordinates = 16,
+  kTypeProperty = 17,
+  kTypeConic = 18,
+  kTypeIntersection = 19,
+  kTypeGrid = 20,
+  kTypeButton = 21,
+  kTypeBitmap = 22,
+  kTypeVector = 23,
+  kTypeIteration = 24,
+};
+
+constexpr bool IsValidKind(int32_t kind) { return kind >= 0 && kind < kKindCount; }
+
+// The element type of a construction kind; -1 for a kind outside 0..72.
+int32_t TypeOfKind(int32_t kind);
+
+// Built-in (Spanish) display names, UTF-8. The language table may replace them.
+std::string_view DefaultKindName(int32_t kind);
+std::string_view DefaultTypeName(int32_t type);
+
+// Types whose elements show text: style -1 at creation (buttons then take a face colour).
+bool IsTextLikeType(int32_t type);
+// Types whose elements own a label font.
+bool OwnsLabelFont(int32_t type);
+// Kinds whose elements own sub-elements (polygon sides, axis lines, coordinate numbers).
+bool HasSubElements(int32_t kind);
+// Straight carriers: line, ray, segment, vector.
+bool IsStraightType(int32_t type);
+
+}  // namespace velt
