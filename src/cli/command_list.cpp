@@ -1,0 +1,15 @@
+#include "cli/commands.h"
+
+namespace velt::cli {
+
+// Each subcommand's function lives in its own <name>_command.cpp; add one line per command.
+int RunVersion(const Args& args);
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> commands = {
+      {"version", "version", RunVersion},
+  };
+  return commands;
+}
+
+}  // namespace velt::cli

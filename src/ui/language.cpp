@@ -1,0 +1,22 @@
+#include "ui/language.h"
+
+#include "ui/strings.h"
+
+namespace velt {
+
+LanguageTable::LanguageTable() {
+  // Each area's built-in texts; add the area's function here.
+  for (auto area : {str::KindAndTypeStrings()}) {
+    for (const StringEntry& e : area) slots_[e.number] = std::string(e.text);
+  }
+}
+
+const std::string& LanguageTable::Get(int number) const {
+  static const std::string kEmpty;
+  auto it = slots_.find(number);
+  return it == slots_.end() ? kEmpty : it->second;
+}
+
+void LanguageTable::Set(int number, std::string text) { slots_[number] = std::move(text); }
+
+}  // namespace velt

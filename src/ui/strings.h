@@ -1,0 +1,24 @@
+#pragma once
+// String numbers of the language table, by area. Each area owns a range of numbers and
+// lists its built-in texts in its own strings_<area>.cpp.
+//   1..25      element type names (1 "punto", 2 "recta", ...: type + 1)
+//   30..102    construction kind names (kind + 30)
+//   200..647   interface labels, tool hints and prompts (window)
+//   1000..1049 file and document messages
+//   1050..1079 expression and calculator messages
+//   1080..1099 view and drawing texts
+//   1100..1199 other messages
+//   2000..2099 dialogs
+#include <span>
+
+#include "ui/language.h"
+
+namespace velt::str {
+
+inline constexpr int TypeName(int type) { return type + 1; }
+inline constexpr int KindName(int kind) { return kind + 30; }
+
+// Built-in texts of one area each.
+std::span<const StringEntry> KindAndTypeStrings();
+
+}  // namespace velt::str
