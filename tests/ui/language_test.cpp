@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/kinds.h"
 #include "ui/strings.h"
 
 namespace velt {
