@@ -4,12 +4,19 @@ namespace velt {
 
 bool IsNotComputed(int32_t kind) {
   switch (kind) {
-    case kFreePoint: case kPolygonSide: case kAxisX: case kAxisY: case kCoordinateX:
-    case kCoordinateY: case kTable: case kText: case kIntersectionCandidate: case kParameter:
-    case kButtonShowHide: case kButtonMove:
-      return true;
-    default:
-      return false;
+    case kFreePoint:
+    case kPolygonSide:
+    case kAxisX:
+    case kAxisY:
+    case kCoordinateX:
+    case kCoordinateY:
+    case kTable:
+    case kText:
+    case kIntersectionCandidate:
+    case kParameter:
+    case kButtonShowHide:
+    case kButtonMove: return true;
+    default: return false;
   }
 }
 
@@ -19,8 +26,8 @@ bool ParentsUsable(const Element& e, const KindRule& rule) {
   for (int i = 0; i < rule.requiredParents && i < 3; ++i)
     if (!e.parent[i]) return false;
   bool ok = true;
-  const bool listKind = e.as<PolygonExt>() || e.as<ExpressionExt>() || e.as<ConicExt>() ||
-                        e.as<IterationExt>();
+  const bool listKind =
+      e.as<PolygonExt>() || e.as<ExpressionExt>() || e.as<ConicExt>() || e.as<IterationExt>();
   ForEachStructuralParent(e, [&](const Element* p) {
     if (p ? !p->exists : listKind) ok = false;
   });
@@ -39,7 +46,8 @@ void RecomputeElement(Element& e, const RuleContext& ctx) {
   if (rule.fn) rule.fn(e, ctx);
 }
 
-void RecomputeAll(Document& doc, const Element* stopAt, bool refreshCursor, RecomputeObserver* observer) {
+void RecomputeAll(Document& doc, const Element* stopAt, bool refreshCursor,
+                  RecomputeObserver* observer) {
   const RuleContext ctx{&doc};
   for (auto& e : doc.elements()) {
     if (e.get() == stopAt) break;

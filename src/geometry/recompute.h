@@ -22,6 +22,7 @@ bool IsNotComputed(int32_t kind);
 void RecomputeElement(Element& e, const RuleContext& ctx);
 void RecomputeAll(Document& doc, const Element* stopAt = nullptr, bool refreshCursor = false,
                   RecomputeObserver* observer = nullptr);
-void RecomputeMarked(Document& doc, bool refreshCursor = false, RecomputeObserver* observer = nullptr);
+void RecomputeMarked(Document& doc, bool refreshCursor = false,
+                     RecomputeObserver* observer = nullptr);
 
 }  // namespace velt

@@ -18,7 +18,8 @@ ElementPtr MakeSub(int32_t kind, Element* owner, const Element& like) {
 
 }  // namespace
 
-Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl, const CreationSettings& settings) {
+Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl,
+                                 const CreationSettings& settings) {
   static const Options kDefaults;
   const Options& opt = settings.options ? *settings.options : kDefaults;
   doc.modified = 1;
@@ -77,15 +78,23 @@ Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl, const Cre
       e.attr1 = doc.coordinateSystem == 1 ? -100 : 100;
       break;
     }
-    case kDistancePointPoint: case kDistancePointLine: case kLengthSegment: case kLengthCircle:
-    case kLengthArc: case kPerimeter: case kAreaCircle: case kAreaPolygon: case kAngleValue:
-    case kEquationLine: case kEquationCircle: case kSlope: case kEquationConic:
+    case kDistancePointPoint:
+    case kDistancePointLine:
+    case kLengthSegment:
+    case kLengthCircle:
+    case kLengthArc:
+    case kPerimeter:
+    case kAreaCircle:
+    case kAreaPolygon:
+    case kAngleValue:
+    case kEquationLine:
+    case kEquationCircle:
+    case kSlope:
+    case kEquationConic:
       e.colour = doc.numberFont.colour;
       e.attr1 = e.attr2 = 100;
       break;
-    case kAngleMark:
-      e.value[1] = opt.angleMarkFactor;
-      break;
+    case kAngleMark: e.value[1] = opt.angleMarkFactor; break;
     case kGrid:
       e.colour = 0xC08000;
       e.style = 1;
@@ -106,9 +115,7 @@ Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl, const Cre
       break;
     }
     case kLocus:
-    case kFunctionGraph:
-      e.as<SampleExt>()->sampleCount = opt.locusPoints;
-      break;
+    case kFunctionGraph: e.as<SampleExt>()->sampleCount = opt.locusPoints; break;
     case kButtonShowHide:
     case kButtonMove: {
       auto& b = *e.as<ButtonExt>();
@@ -163,8 +170,7 @@ Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl, const Cre
       t.font = doc.textFont;
       break;
     }
-    default:
-      break;
+    default: break;
   }
 
   Element* raw = Append(doc, std::move(owned));

@@ -26,14 +26,15 @@ struct ElementTemplate {
 
 // What creation takes from outside the document: the options and the window's settings.
 struct CreationSettings {
-  const Options* options = nullptr;        // decimals, angle-mark factor, locus points
-  std::optional<int32_t> currentColour;    // the palette's colour when that setting is on
-  std::string buttonCaption = "Botón";     // default caption of a new button
-  double parameterValue = 0;               // value chosen in the parameter dialog
+  const Options* options = nullptr;      // decimals, angle-mark factor, locus points
+  std::optional<int32_t> currentColour;  // the palette's colour when that setting is on
+  std::string buttonCaption = "Botón";   // default caption of a new button
+  double parameterValue = 0;             // value chosen in the parameter dialog
 };
 
 // Builds the element with every default of its kind and type, marks the document modified,
 // appends the element and resets the template. Returns the new element.
-Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl, const CreationSettings& settings);
+Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl,
+                                 const CreationSettings& settings);
 
 }  // namespace velt

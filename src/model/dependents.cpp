@@ -102,8 +102,9 @@ void DeleteWithDependents(Document& doc, Element& target) {
     ForgetElement(*doc.figure, p.get());
     ForEachSubElement(*p, [&](Element& s) { ForgetElement(*doc.figure, &s); });
   }
-  list.erase(std::remove_if(list.begin(), list.end(), [](const ElementPtr& p) { return p->mark != 0; }),
-             list.end());
+  list.erase(
+      std::remove_if(list.begin(), list.end(), [](const ElementPtr& p) { return p->mark != 0; }),
+      list.end());
   // Survivors may hold colour sources pointing at deleted elements; those were marked and
   // deleted with them, so no reference into freed memory remains.
   ClearMarks(list);

@@ -27,7 +27,7 @@ using ElementList = std::vector<ElementPtr>;
 // What an undo step captures: the construction list with its traces and animations.
 struct Figure {
   ElementList elements;
-  std::vector<Element*> traces;  // at most kMaxTraces
+  std::vector<Element*> traces;       // at most kMaxTraces
   std::vector<Animation> animations;  // at most kMaxAnimations
 };
 
@@ -43,15 +43,16 @@ struct Macro {
   ElementList elements;
 };
 
+// Snapshots are compact encodings of a figure (model/snapshot.h).
 struct UndoHistory {
-  std::vector<std::shared_ptr<Figure>> snapshots;
+  std::vector<std::string> snapshots;
   int position = 0;
   bool tailSaved = false;
   int count() const { return static_cast<int>(snapshots.size()); }
 };
 
 struct Document {
-  // The construction list; while some steps are undone it is shared with a snapshot.
+  // The construction list with its traces and animations.
   std::shared_ptr<Figure> figure = std::make_shared<Figure>();
 
   double viewLeft = -400, viewTop = 300, viewRight = 400, viewBottom = -300;
@@ -77,8 +78,12 @@ struct Document {
 
   ElementList& elements() { return figure->elements; }
   const ElementList& elements() const { return figure->elements; }
-  Element* first() const { return figure->elements.empty() ? nullptr : figure->elements.front().get(); }
-  Element* last() const { return figure->elements.empty() ? nullptr : figure->elements.back().get(); }
+  Element* first() const {
+    return figure->elements.empty() ? nullptr : figure->elements.front().get();
+  }
+  Element* last() const {
+    return figure->elements.empty() ? nullptr : figure->elements.back().get();
+  }
 };
 
 // A new document with the colours, fonts, units and per-type tables of the options.

@@ -34,7 +34,9 @@ class DocumentSet {
   void SwitchTo(Document* doc);
   // False when the user cancels. Closing the last document leaves the placeholder.
   bool Close(Document* doc, DocumentHost& host, const Options& options);
-  bool CloseCurrent(DocumentHost& host, const Options& options) { return Close(current_, host, options); }
+  bool CloseCurrent(DocumentHost& host, const Options& options) {
+    return Close(current_, host, options);
+  }
   bool CloseAll(DocumentHost& host, const Options& options);
 
   void SwitchPrevious();

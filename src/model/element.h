@@ -27,7 +27,7 @@ struct PolygonExt {
 // 21, 65: samples of a locus or a function graph.
 struct SampleExt {
   int32_t sampleCount = 0;
-  int32_t recorded = 0;  // second count word, meaning set by loci
+  int32_t recorded = 0;                // second count word, meaning set by loci
   std::vector<double> x1, y1, x2, y2;  // first and second point pairs
   std::vector<double> params;
   std::vector<int32_t> colours;  // -1111 marks a gap
@@ -125,10 +125,9 @@ struct IterationExt {
   std::vector<std::vector<int32_t>> results;  // result rows
 };
 
-using Extension =
-    std::variant<std::monostate, PolygonExt, SampleExt, ExpressionExt, TableExt, AxesExt,
-                 CoordinatesExt, EquationExt, TextExt, NameExt, CheckerExt, ConicExt,
-                 ParameterExt, ButtonExt, BitmapExt, IterationExt>;
+using Extension = std::variant<std::monostate, PolygonExt, SampleExt, ExpressionExt, TableExt,
+                               AxesExt, CoordinatesExt, EquationExt, TextExt, NameExt, CheckerExt,
+                               ConicExt, ParameterExt, ButtonExt, BitmapExt, IterationExt>;
 
 // ---- the common header ----------------------------------------------------
 
@@ -192,7 +191,8 @@ void ForEachSubElement(Element& e, F&& f) {
 }
 template <class F>
 void ForEachSubElement(const Element& e, F&& f) {
-  ForEachSubElement(const_cast<Element&>(e), [&](Element& s) { f(static_cast<const Element&>(s)); });
+  ForEachSubElement(const_cast<Element&>(e),
+                    [&](Element& s) { f(static_cast<const Element&>(s)); });
 }
 
 // Every reference the element holds with its persistent number twin: the generic parents,

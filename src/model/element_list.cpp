@@ -92,7 +92,8 @@ NumberIndex::NumberIndex(const ElementList& list) {
     });
     return;
   }
-  ForEachDeep(list, [&](const Element& e) { sparse_.emplace_back(e.number, const_cast<Element*>(&e)); });
+  ForEachDeep(list,
+              [&](const Element& e) { sparse_.emplace_back(e.number, const_cast<Element*>(&e)); });
   std::stable_sort(sparse_.begin(), sparse_.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
 }

@@ -87,11 +87,15 @@ constexpr std::array<KindRow, kKindCount> kKinds = {{
 }};
 
 constexpr std::array<std::string_view, kTypeCount> kTypeNames = {
-    "punto",       "recta",     "semirecta",   "segmento",       "polígono",
-    "circunferencia", "arco",   "ángulo",      "lugar geométrico", "texto",
-    "nombre",      "número",    "función",     "ejes",           "tabla",
-    "ecuación",    "coordenadas", "propiedad", "cónica",         "intersección",
-    "cuadrícula",  "botón",     "bitmap",      "vector",         "iteración",
+    "punto",     "recta",        "semirecta",
+    "segmento",  "polígono",     "circunferencia",
+    "arco",      "ángulo",       "lugar geométrico",
+    "texto",     "nombre",       "número",
+    "función",   "ejes",         "tabla",
+    "ecuación",  "coordenadas",  "propiedad",
+    "cónica",    "intersección", "cuadrícula",
+    "botón",     "bitmap",       "vector",
+    "iteración",
 };
 
 }  // namespace

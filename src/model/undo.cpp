@@ -1,6 +1,6 @@
 #include "model/undo.h"
 
-#include "model/element_list.h"
+#include "model/snapshot.h"
 
 namespace velt {
 
@@ -9,14 +9,13 @@ void StoreUndoStep(Document& doc, const ReresolveHook& reresolve) {
   doc.modified = 1;
   doc.undoRecorded = 1;
   if (h.position == h.count()) {
-    h.snapshots.push_back(CopyFigure(*doc.figure));
-    ++h.position;
+    h.snapshots.push_back(EncodeFigure(*doc.figure));
   } else {
+    // Some steps were undone: the document shows the snapshot at `position`, which stays
+    // as it is; what came after it can no longer be redone.
     DropRedoTail(doc, h.position);
-    // The document shares the snapshot at `position`: give it its own copy to change.
-    doc.figure = CopyFigure(*doc.figure);
-    ++h.position;
   }
+  ++h.position;
   h.tailSaved = false;
   doc.undoTopSaved = 0;
   if (reresolve) reresolve(doc);
@@ -29,12 +28,12 @@ bool Undo(Document& doc, const ReresolveHook& reresolve) {
   UndoHistory& h = doc.undo;
   if (h.position <= 0) return false;
   if (h.position == h.count() && !h.tailSaved) {
-    h.snapshots.push_back(CopyFigure(*doc.figure));
+    h.snapshots.push_back(EncodeFigure(*doc.figure));
     h.tailSaved = true;
     doc.undoTopSaved = 1;
   }
   --h.position;
-  doc.figure = h.snapshots[h.position];
+  doc.figure = DecodeFigure(h.snapshots[h.position]);
   doc.modified = 1;
   if (reresolve) reresolve(doc);
   return true;
@@ -44,7 +43,7 @@ bool Redo(Document& doc, const ReresolveHook& reresolve) {
   UndoHistory& h = doc.undo;
   if (!CanRedo(doc)) return false;
   ++h.position;
-  doc.figure = h.snapshots[h.position];
+  doc.figure = DecodeFigure(h.snapshots[h.position]);
   doc.modified = 1;
   if (reresolve) reresolve(doc);
   return true;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/document_set.h"
+
+#include <gtest/gtest.h>
 
 namespace velt {
 namespace {

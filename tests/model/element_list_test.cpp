@@ -1,7 +1,8 @@
+#include "model/element_list.h"
+
 #include <gtest/gtest.h>
 
 #include "model/dependents.h"
-#include "model/element_list.h"
 #include "support/builders.h"
 
 namespace velt {
@@ -106,10 +107,10 @@ TEST(References, ForwardAndSelfReferencesFromAFileAreDropped) {
   Element* seg = Add(doc, kSegment, {a, b});
   Renumber(doc.elements());
   StoreReferenceNumbers(doc.elements());
-  a->parentNumber[0] = seg->number;  // a point built on a later element
-  seg->parentNumber[0] = seg->number;  // on itself
+  a->parentNumber[0] = seg->number;           // a point built on a later element
+  seg->parentNumber[0] = seg->number;         // on itself
   seg->colourSourceNumber = seg->number + 5;  // unknown
-  b->colourSourceNumber = seg->number;  // a colour source may come later
+  b->colourSourceNumber = seg->number;        // a colour source may come later
   EXPECT_EQ(ResolveReferences(doc.elements()), 2);
   EXPECT_EQ(a->parent[0], nullptr);
   EXPECT_EQ(seg->parent[0], nullptr);

@@ -1,6 +1,7 @@
+#include "geometry/recompute.h"
+
 #include <gtest/gtest.h>
 
-#include "geometry/recompute.h"
 #include "support/builders.h"
 
 namespace velt {

@@ -1,6 +1,7 @@
+#include "model/undo.h"
+
 #include <gtest/gtest.h>
 
-#include "model/undo.h"
 #include "support/builders.h"
 
 namespace velt {
