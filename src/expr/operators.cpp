@@ -1,0 +1,68 @@
+// The binary operators and their magnitude limits: no quotient, product or power may pass
+// 10^99 (nor a quotient fall below 10^-99).
+#include <cmath>
+
+#include "expr/operations.h"
+#include "expr/token_codes.h"
+
+namespace velt::expr {
+namespace {
+
+constexpr double kMaxDecades = 99;
+
+std::optional<double> Finite(double v) {
+  if (!std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+std::optional<double> Divide(double a, double b) {
+  if (b == 0) return std::nullopt;
+  if (a == 0) return 0.0;
+  if (std::fabs(std::log10(std::fabs(a)) - std::log10(std::fabs(b))) > kMaxDecades)
+    return std::nullopt;
+  return Finite(a / b);
+}
+
+std::optional<double> Multiply(double a, double b) {
+  if (a == 0 || b == 0) return 0.0;
+  if (std::log10(std::fabs(a)) + std::log10(std::fabs(b)) > kMaxDecades) return std::nullopt;
+  return Finite(a * b);
+}
+
+bool IsInteger(double x) { return std::trunc(x) == x; }
+
+std::optional<double> Power(double base, double exponent) {
+  if (exponent == 0) return 1.0;
+  if (base == 0) {
+    if (exponent < 0) return std::nullopt;
+    return 0.0;
+  }
+  if (std::fabs(exponent * std::log10(std::fabs(base))) > kMaxDecades) return std::nullopt;
+  if (base > 0 || IsInteger(exponent)) return Finite(std::pow(base, exponent));
+  // A negative base needs a rational exponent p/q with an odd q.
+  for (int i = 3; i <= 99; i += 2) {
+    const double scaled = i * exponent;
+    const double p = std::round(scaled);
+    if (std::fabs(scaled - p) > 1e-10) continue;
+    if (p == 0) return std::nullopt;
+    const double magnitude = std::pow(-base, exponent);
+    return Finite(std::fmod(p, 2.0) != 0 ? -magnitude : magnitude);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> ApplyBinary(int32_t op, double a, double b) {
+  if (!std::isfinite(a) || !std::isfinite(b)) return std::nullopt;
+  switch (op) {
+    case kPlus: return Finite(a + b);
+    case kMinus: return Finite(a - b);
+    case kTimes: return Multiply(a, b);
+    case kDivide: return Divide(a, b);
+    case kPower: return Power(a, b);
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace velt::expr
