@@ -22,7 +22,7 @@ void Require(bool ok) {
 void RunRawCodes(const uint8_t* data, size_t size, const expr::EvalContext& ctx) {
   const size_t nCodes = std::min<size_t>(size / 4, 200);
   std::vector<int32_t> codes(nCodes);
-  std::memcpy(codes.data(), data, nCodes * 4);
+  if (nCodes > 0) std::memcpy(codes.data(), data, nCodes * 4);
   data += nCodes * 4;
   size -= nCodes * 4;
   std::vector<double> table(1 + size / 8);
