@@ -143,7 +143,7 @@ void RegularPolygonVertex(Element& e, const RuleContext&) {
 
 // 60 and 62: a point at stored axes coordinates (u, v) in value3, value4.
 void PlaceInFrame(Element& e, const Element* axes) {
-  const auto frame = axes ? FrameOf(*axes) : std::nullopt;
+  const auto frame = axes && axes->exists ? FrameOf(*axes) : std::nullopt;
   if (!frame) {
     e.exists = 0;
     return;

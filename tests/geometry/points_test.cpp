@@ -208,6 +208,7 @@ TEST(PointsOnAxes, PlottedGridAndPolarUnits) {
   o->exists = 0;
   RecomputeAll(doc);
   EXPECT_EQ(plotted->exists, 0);
+  EXPECT_EQ(onGrid->exists, 0);
   EXPECT_EQ(plotted->x(), 50);
 }
 
@@ -230,6 +231,30 @@ TEST(VectorSum, AddsBothVectorsToThePoint) {
   Element* s = Add(doc, kVectorSum, {u, w, AddPoint(doc, 10, 10)});
   RecomputeAll(doc);
   ExpectAt(s, 10, 15);
+}
+
+// Files can name parents of the wrong type; the rules must still give a clear answer.
+TEST(PointAndStraightRules, ParentsOfTheWrongTypeNeverCrash) {
+  Document doc;
+  Element* p = AddPoint(doc, 1, 2);
+  Element* q = AddPoint(doc, 5, 7);
+  Element* n = Add(doc, kParameter, {});
+  std::vector<Element*> made;
+  for (int32_t kind :
+       {kPointOnElement, kMidpoint, kDisplacedPoint, kPointByCoordinates, kRegularPolygonVertex,
+        kPlottedPoint, kPointOnGrid, kVectorSum, kLineThroughPoint, kLineTwoPoints, kParallel,
+        kPerpendicular, kAngleBisector, kPerpendicularBisector, kSegment, kVector, kAxes}) {
+    made.push_back(Add(doc, kind, {n, p, q}));
+    made.push_back(Add(doc, kind, {p, q, n}));
+    made.push_back(Add(doc, kind, {q, n, p}));
+  }
+  RecomputeAll(doc);
+  for (const Element* e : made) {
+    if (!e->exists) continue;
+    for (double v : e->value) EXPECT_TRUE(std::isfinite(v)) << e->kind;
+  }
+  EXPECT_EQ(made[3 * 5]->exists, 0);  // plotted point on a number: no axes
+  EXPECT_EQ(made[3 * 6]->exists, 0);  // point on a grid that is a number
 }
 
 }  // namespace
