@@ -1,12 +1,13 @@
 #include "ui/language.h"
 
 #include "ui/strings.h"
+#include "ui/strings_window.h"
 
 namespace velt {
 
 LanguageTable::LanguageTable() {
   // Each area's built-in texts; add the area's function here.
-  for (auto area : {str::KindAndTypeStrings()}) {
+  for (auto area : {str::KindAndTypeStrings(), str::WindowStrings()}) {
     for (const StringEntry& e : area) slots_[e.number] = std::string(e.text);
   }
 }

@@ -1,0 +1,162 @@
+// The hit test of one element, by its type.
+#include <algorithm>
+#include <cmath>
+
+#include "ui/detection.h"
+
+namespace velt {
+namespace {
+
+bool ToolIn(int tool, std::initializer_list<int> tools) {
+  return std::find(tools.begin(), tools.end(), tool) != tools.end();
+}
+
+std::optional<TypeHit> Near(double d, const DetectionQuery& q, Element* enters, int side = -1) {
+  if (!std::isfinite(d) || d * q.scale >= q.tolerance) return std::nullopt;
+  return TypeHit{d, enters, side};
+}
+
+std::optional<TypeHit> BoxHit(Element& e, const DetectionQuery& q) {
+  if (!q.boxOf) return std::nullopt;
+  auto box = q.boxOf(e);
+  if (!box || !box->Contains(q.pointer)) return std::nullopt;
+  return TypeHit{0, &e, -1, true};
+}
+
+std::optional<TypeHit> TestPoint(Element& e, const DetectionQuery& q) {
+  return Near(Dist(PointOf(e), q.pointer), q, &e);
+}
+
+std::optional<TypeHit> TestStraight(Element& e, const DetectionQuery& q) {
+  auto d = StraightDistance(e.type(), PointOf(e), SecondOf(e), q.pointer);
+  return d ? Near(*d, q, &e) : std::nullopt;
+}
+
+std::optional<TypeHit> TestPolygon(Element& e, const DetectionQuery& q) {
+  auto* poly = e.as<PolygonExt>();
+  if (!poly) return std::nullopt;
+  std::optional<TypeHit> best;
+  for (size_t i = 0; i < poly->sides.size(); ++i) {
+    Element& s = *poly->sides[i];
+    auto d = StraightDistance(kTypeSegment, PointOf(s), SecondOf(s), q.pointer);
+    if (d && (!best || *d < best->distance)) best = Near(*d, q, &e, static_cast<int>(i));
+  }
+  // Some tools take the side itself, as a segment.
+  const bool sideEnters =
+      ToolIn(q.tool, {7, 8, 18, 26, 27, 28, 37, 38}) || (q.tool == 21 && q.pickCounter == 1);
+  if (best && sideEnters) best->enters = poly->sides[best->side].get();
+  return best;
+}
+
+std::optional<TypeHit> TestCircle(Element& e, const DetectionQuery& q) {
+  const double r = Dist(PointOf(e), SecondOf(e));
+  if (!(r <= 1e14)) return std::nullopt;
+  const double d = std::abs(Dist(PointOf(e), q.pointer) - r);
+  if (r >= 4) return Near(d, q, &e);
+  if (!(d * q.scale < q.tolerance + 1)) return std::nullopt;
+  return TypeHit{d, &e};
+}
+
+std::optional<TypeHit> TestArc(Element& e, const DetectionQuery& q) {
+  auto foot = ParameterOnCarrier(e, q.pointer);
+  return foot ? Near(foot->distance, q, &e) : std::nullopt;
+}
+
+std::optional<TypeHit> TestAngle(Element& e, const DetectionQuery& q) {
+  // The small arc drawn at the vertex: radius value3, from the first arm counter-clockwise.
+  const Element* p1 = e.parent[0];
+  const Element* v = e.parent[1];
+  if (!p1 || !v) return std::nullopt;
+  const Vec2 c = PointOf(*v);
+  const double r = e.value[2];
+  const double d = std::abs(Dist(c, q.pointer) - r);
+  const double start = std::atan2(p1->y() - c.y, p1->x() - c.x);
+  double a = std::atan2(q.pointer.y - c.y, q.pointer.x - c.x) - start;
+  while (a < 0) a += 2 * M_PI;
+  if (a > e.value[0] + 0.05) return std::nullopt;
+  return Near(d, q, &e);
+}
+
+std::optional<TypeHit> TestSamples(Element& e, const DetectionQuery& q) {
+  // Loci and conics: distance to the drawn polyline of their samples.
+  const std::vector<double>* xs = nullptr;
+  const std::vector<double>* ys = nullptr;
+  const std::vector<int32_t>* gaps = nullptr;
+  bool closed = false;
+  if (const auto* s = e.as<SampleExt>()) {
+    xs = &s->x1, ys = &s->y1, gaps = &s->colours;
+  } else if (const auto* c = e.as<ConicExt>()) {
+    xs = &c->data.sx, ys = &c->data.sy;
+    closed = c->data.conicClass != 4 && c->data.conicClass != 5;
+  }
+  if (!xs) return std::nullopt;
+  const size_t n = std::min(xs->size(), ys->size());
+  std::optional<double> best;
+  for (size_t i = 0; i < n; ++i) {
+    const size_t j = i + 1 < n ? i + 1 : 0;
+    if (j == 0 && !closed) break;
+    if (gaps &&
+        ((i < gaps->size() && (*gaps)[i] == -1111) || (j < gaps->size() && (*gaps)[j] == -1111)))
+      continue;
+    auto d = StraightDistance(kTypeSegment, {(*xs)[i], (*ys)[i]}, {(*xs)[j], (*ys)[j]}, q.pointer);
+    if (d && (!best || *d < *best)) best = d;
+  }
+  return best ? Near(*best, q, &e) : std::nullopt;
+}
+
+std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
+  auto* axes = e.as<AxesExt>();
+  if (!axes || !axes->xAxis || !axes->yAxis) return std::nullopt;
+  std::optional<TypeHit> best;
+  int i = 0;
+  for (Element* line : {axes->xAxis.get(), axes->yAxis.get()}) {
+    auto d = StraightDistance(kTypeLine, PointOf(*line), SecondOf(*line), q.pointer);
+    if (d && (!best || *d < best->distance)) best = Near(*d, q, line, i);
+    ++i;
+  }
+  const bool whole =
+      ToolIn(q.tool, {0, 32, 33, 40, 41, 45, 52, 53, 56, 60, 61, 62, 64, 74, 75, 76, 79});
+  if (best && whole) best->enters = &e;
+  return best;
+}
+
+std::optional<TypeHit> TestName(Element& e, const DetectionQuery& q) {
+  // Only a displayed name label is detected.
+  if (e.parent[0] && e.parent[0]->nameElement != &e) return std::nullopt;
+  return BoxHit(e, q);
+}
+
+}  // namespace
+
+std::optional<TypeHit> HitByType(Element& e, const DetectionQuery& q) {
+  switch (e.type()) {
+    case kTypePoint: return TestPoint(e, q);
+    case kTypeLine:
+    case kTypeRay:
+    case kTypeSegment:
+    case kTypeVector: return TestStraight(e, q);
+    case kTypePolygon: return TestPolygon(e, q);
+    case kTypeCircle: return TestCircle(e, q);
+    case kTypeArc: return TestArc(e, q);
+    case kTypeAngle: return TestAngle(e, q);
+    case kTypeLocus:
+    case kTypeConic:
+    case kTypeIteration: return TestSamples(e, q);
+    case kTypeAxes: return TestAxes(e, q);
+    case kTypeName: return TestName(e, q);
+    case kTypeNumber:
+    case kTypeFunction:
+    case kTypeEquation:
+    case kTypeProperty:
+    case kTypeButton:
+    case kTypeCoordinates: return BoxHit(e, q);
+    default: return std::nullopt;  // tables, texts and bitmaps come in the background pass
+  }
+}
+
+bool IsLabelLikeType(int32_t type) {
+  return type == kTypeName || type == kTypeNumber || type == kTypeFunction ||
+         type == kTypeCoordinates || type == kTypeProperty || type == kTypeButton;
+}
+
+}  // namespace velt

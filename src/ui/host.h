@@ -1,0 +1,30 @@
+#pragma once
+// What the interaction needs from the window: message boxes, dialogs, status texts, repaint.
+#include <string>
+
+#include "model/document_set.h"
+
+namespace velt {
+
+enum class MessageIcon { Information, Warning, Error };
+
+class Host : public DocumentHost {
+ public:
+  // A message box titled VELT.
+  virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+  // Draws the current document again (its picture, the picks, previews and highlight).
+  virtual void Repaint() = 0;
+  // Texts of the status bar panels (0 coordinate system, 1 angle unit, 2 prompt or element).
+  virtual void SetStatus(int panel, const std::string& text) = 0;
+  // The blink timer of the picks: on while a gesture is open.
+  virtual void SetBlinking(bool on) = 0;
+  // The tool changed: press its button.
+  virtual void ToolChanged(int tool) = 0;
+  // Undo, redo and the document list may have changed.
+  virtual void CommandsChanged() = 0;
+  // Element editors; false when the user cancelled (or no editor exists yet).
+  virtual bool EditElement(Element&) { return false; }
+  virtual bool ChooseFont(Font&) { return false; }
+};
+
+}  // namespace velt

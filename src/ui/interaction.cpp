@@ -1,0 +1,229 @@
+// The interaction state: tool selection, the gesture's bookkeeping, detection under the
+// pointer and the cursor message.
+#include "ui/interaction.h"
+
+#include "geometry/recompute.h"
+#include "model/element_list.h"
+#include "model/undo.h"
+#include "ui/strings.h"
+#include "ui/strings_window.h"
+
+namespace velt {
+
+Interaction::Interaction(Workspace& ws, Host& host) : ws_(ws), host_(host) { mask_ = ToolMask(0); }
+
+Vec2 Interaction::ToPlane(double px, double py) const {
+  const Document& d = doc();
+  return {px + d.viewLeft, d.viewTop - py};
+}
+
+void Interaction::SelectTool(int tool) { SelectToolImpl(tool, true); }
+
+void Interaction::SelectToolImpl(int tool, bool rollBack) {
+  if (tool < 0 || tool >= kToolCount) return;
+  // The colour of new elements: set by leaving the colour tool without colouring anything,
+  // ended by the next change.
+  colourForNext_ = tool_ == 64 && !colourToolUsed_ && tool != 64;
+  if (tool == 64) colourToolUsed_ = false;
+
+  const bool hasSelection = [&] {
+    bool any = false;
+    ForEachDeep(doc().elements(), [&](const Element& e) { any = any || e.selected; });
+    return any;
+  }();
+  const bool wasGestureStep = snapshotTaken_;
+  const int previous = tool_;
+  tool_ = tool;
+  if (hasSelection &&
+      (tool == 60 || tool == 63 || tool == 64 || tool == 65 || (tool >= 68 && tool <= 82))) {
+    // An edit tool chosen with a selection acts on it at once.
+    if (ApplyEditToolToSelection()) {
+      colourToolUsed_ = colourToolUsed_ || tool == 64;
+      tool_ = 0;
+    }
+  }
+  if (tool_ != 56) SetSelected(doc().elements(), 0);
+  (void)previous;
+  host_.ToolChanged(tool_);
+  ShowPrompt();
+  ResetGesture();
+  if (rollBack && wasGestureStep && doc().modified) {
+    // The abandoned gesture made points for a construction that was never finished.
+    Undo(doc(), [this](Document& d) { Reresolve(d); });
+    DropRedoTail(doc(), doc().undo.position);
+    Recompute();
+  }
+  snapshotTaken_ = false;
+  host_.CommandsChanged();
+  host_.Repaint();
+}
+
+void Interaction::ResetGesture() {
+  tmpl_.Reset();
+  picks_.clear();
+  pickCounter_ = 0;
+  mask_ = ToolMask(tool_);
+  clickPending_ = false;
+  pressed_ = nullptr;
+  dragging_ = false;
+  movers_.clear();
+  rect_.active = false;
+  zooming_ = false;
+  blinkOn_ = false;
+  host_.SetBlinking(false);
+  ClearDetection();
+}
+
+void Interaction::EndGesture() {
+  mask_ = ToolMask(tool_);
+  host_.SetBlinking(false);
+  blinkOn_ = false;
+  picks_.clear();
+  pickCounter_ = 0;
+  snapshotTaken_ = false;
+  tmpl_.Reset();
+  ClearDetection();
+  host_.CommandsChanged();
+  host_.Repaint();
+}
+
+void Interaction::StoreStep() {
+  StoreUndoStep(doc(), [this](Document& d) { Reresolve(d); });
+}
+
+void Interaction::Reresolve(Document& d) {
+  auto look = [&](Element*& p) {
+    if (p) p = FindByNumber(d.elements(), p->number);
+  };
+  for (Element*& p : tmpl_.parent) look(p);
+  for (Element*& p : tmpl_.picks) look(p);
+  for (Element*& p : picks_) look(p);
+  for (Element*& p : movers_) look(p);
+  look(pressed_);
+  for (Hit& h : detection_.hits) look(h.element);
+  std::erase_if(detection_.hits, [](const Hit& h) { return !h.element; });
+  if (detection_.candidate)
+    for (Element*& p : detection_.candidate->parent) look(p);
+}
+
+void Interaction::AddPick(Element* e) {
+  picks_.push_back(e);
+  ++pickCounter_;
+  host_.SetBlinking(true);
+}
+
+void Interaction::Recompute() { velt::RecomputeAll(doc()); }
+
+Element* Interaction::MakeElement(ElementTemplate& t) {
+  CreationSettings settings;
+  settings.options = &ws_.options;
+  settings.currentColour = ColourForNewElements();
+  Element* e = MakeElementFromTemplate(doc(), t, settings);
+  RecomputeElement(*e, RuleContext{&doc()});
+  return e;
+}
+
+Element* Interaction::Commit() {
+  if (!snapshotTaken_ && tool_ != 18) StoreStep();
+  Element* e = MakeElement(tmpl_);
+  EndGesture();
+  return e;
+}
+
+std::optional<int32_t> Interaction::ColourForNewElements() const {
+  if (colourForNext_) return currentColour_;
+  return std::nullopt;
+}
+
+void Interaction::SetCurrentColour(int32_t colour, bool fill) {
+  (fill ? currentFill_ : currentColour_) = colour;
+  SelectTool(fill ? 65 : 64);
+}
+
+// ---- detection ------------------------------------------------------------
+
+DetectionQuery Interaction::Query(Vec2 at) const {
+  DetectionQuery q;
+  q.mask = mask_;
+  q.tool = tool_;
+  q.pickCounter = pickCounter_;
+  q.tolerance = ws_.options.detectionDistance;
+  q.showHidden = ws_.showHidden;
+  q.picks = &picks_;
+  q.boxOf = boxOf_;
+  q.pointer = at;
+  return q;
+}
+
+void Interaction::RunDetection(Vec2 at) {
+  detection_ = Detect(doc(), Query(at));
+  UpdateMessage();
+}
+
+void Interaction::ClearDetection() {
+  detection_ = Detection{};
+  UpdateMessage();
+}
+
+int Interaction::SideUnderPointer() const {
+  return detection_.hits.empty() || detection_.candidate ? -1 : detection_.hits.front().side;
+}
+
+void Interaction::ShowPrompt() { host_.SetStatus(2, ws_.Text(str::ToolPrompt(tool_))); }
+
+void Interaction::UpdateMessage() {
+  const size_t count = detection_.candidate ? 1 : detection_.hits.size();
+  if (count == 0) {
+    message_.visible = false;
+    ShowPrompt();
+    return;
+  }
+  const Element* e = detection_.first();
+  message_.visible = true;
+  const Document& d = doc();
+  message_.px = pointer_.x - d.viewLeft + 12;
+  message_.py = d.viewTop - pointer_.y + 4;
+  const bool lower = (tool_ >= 26 && tool_ <= 30) || (tool_ >= 46 && tool_ <= 48) || tool_ == 50 ||
+                     tool_ == 52 || tool_ == 53 || (tool_ >= 56 && tool_ <= 58) ||
+                     (tool_ >= 60 && tool_ <= 63);
+  if (lower) message_.py += 18;
+  // Keep the message inside the plane area.
+  message_.px = std::min(message_.px, static_cast<double>(ws_.clientWidth - 120));
+  message_.py = std::min(message_.py, static_cast<double>(ws_.clientHeight - 20));
+  if (count > 1) {
+    message_.text = ws_.Text(str::kSeveralDetected);
+    message_.colour = d.cursorFont.colour;
+    host_.SetStatus(2, message_.text);
+    return;
+  }
+  const int32_t type = e->type();
+  std::string status = ws_.Text(str::KindName(e->kind));
+  if (const auto* x = e->as<ExpressionExt>()) status += ": " + x->text;
+  host_.SetStatus(2, status);
+  message_.text = ws_.Text(str::TypeName(type));
+  const bool named = type != kTypeNumber && type != kTypeAxes && type != kTypeEquation &&
+                     type != kTypeCoordinates && type != kTypeProperty;
+  const Element* nameOf = e->kind == kFunctionGraph && e->parent[0] ? e->parent[0] : e;
+  if (named && nameOf->nameElement)
+    if (const auto* n = nameOf->nameElement->as<NameExt>()) message_.text += " " + n->text;
+  message_.colour = ws_.options.adaptCursorColour ? e->colour : d.cursorFont.colour;
+}
+
+void Interaction::DocumentChanged() {
+  ResetGesture();
+  snapshotTaken_ = false;
+  tool_ = 0;
+  mask_ = ToolMask(0);
+  const Document& d = doc();
+  host_.SetStatus(
+      0, ws_.Text(d.coordinateSystem == 1 ? str::kCoordinatesPolar : str::kCoordinatesRect));
+  host_.SetStatus(1, ws_.Text(d.angleUnit == 1   ? str::kAngleDeg
+                              : d.angleUnit == 2 ? str::kAngleGra
+                                                 : str::kAngleRad));
+  host_.ToolChanged(0);
+  ShowPrompt();
+  host_.CommandsChanged();
+  host_.Repaint();
+}
+
+}  // namespace velt

@@ -1,0 +1,190 @@
+#pragma once
+// The construction state machine of the main window: the current tool, the gesture in
+// progress, detection under the pointer, selection and dragging. The window forwards pointer
+// and key events in pixels of the plane area; everything else goes through the Host.
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/create.h"
+#include "ui/detection.h"
+#include "ui/host.h"
+#include "ui/workspace.h"
+
+namespace velt {
+
+enum class MouseButton { Left, Right, Middle };
+struct KeyMods {
+  bool shift = false;
+  bool ctrl = false;
+};
+enum class Key { Escape, Left, Right, Up, Down, Plus, Minus, Control, Other };
+
+// The short text drawn beside the pointer.
+struct CursorMessage {
+  std::string text;
+  int32_t colour = 0;
+  double px = 0, py = 0;
+  bool visible = false;
+};
+
+struct SelectionRect {
+  bool active = false;
+  Vec2 start, corner;  // plane coordinates
+};
+
+class Interaction {
+ public:
+  Interaction(Workspace& ws, Host& host);
+
+  // ---- tools
+  void SelectTool(int tool);
+  int tool() const { return tool_; }
+  int pickCounter() const { return pickCounter_; }
+  const std::vector<Element*>& picks() const { return picks_; }
+  const DetectionMask& mask() const { return mask_; }
+  bool snapshotTaken() const { return snapshotTaken_; }
+
+  // ---- pointer and keys (pixel positions relative to the plane area)
+  void MouseDown(MouseButton b, double px, double py, KeyMods mods);
+  void MouseMove(double px, double py, KeyMods mods, bool leftHeld);
+  void MouseUp(MouseButton b, double px, double py, KeyMods mods);
+  void DoubleClick(double px, double py);
+  void KeyDown(Key k, KeyMods mods);
+  void KeyUp(Key k);
+
+  // ---- commands that touch the gesture
+  void UndoCommand();
+  void RedoCommand();
+  void DeleteSelection();  // "Borrar"
+  void SelectAll();
+  void SelectGroup(int32_t type);
+  void DeleteAllElements();  // "Eliminar Todo"
+  void ToggleShowHidden();
+  // Before the current document changes (the open gesture is abandoned in its own document)
+  // and after it changed (switch, new, open, close).
+  void BeforeDocumentChange() { SelectTool(0); }
+  void DocumentChanged();
+  // The drawn boxes of text-like elements, from the drawing side.
+  void SetBoxOf(BoxOf f) { boxOf_ = std::move(f); }
+
+  // ---- the palette
+  void SetCurrentColour(int32_t colour, bool fill);
+  int32_t currentColour() const { return currentColour_; }
+  // The colour new elements take while the rule of the colour tool holds.
+  std::optional<int32_t> ColourForNewElements() const;
+
+  // ---- what the window draws over the picture
+  const Detection& detection() const { return detection_; }
+  const CursorMessage& cursorMessage() const { return message_; }
+  const SelectionRect& selectionRect() const { return rect_; }
+  bool dragging() const { return dragging_; }
+  bool panning() const { return panning_; }
+  // Elements of the construction being built, computed for the pointer position.
+  std::vector<ElementPtr> Preview() const;
+  // The blink phase of the picks (toggled by BlinkTick every 180 ms).
+  bool blinkOn() const { return blinkOn_; }
+  void BlinkTick() {
+    blinkOn_ = !blinkOn_;
+    host_.Repaint();
+  }
+
+  // Where the pointer is, in plane coordinates.
+  Vec2 pointer() const { return pointer_; }
+  Vec2 ToPlane(double px, double py) const;
+
+  // For the regular polygon: the polygon chosen by the angle at the centre.
+  struct PolygonChoice {
+    int n = 3, k = 1;
+  };
+  static PolygonChoice RegularPolygonFor(double theta);
+
+ private:
+  Document& doc() const { return ws_.doc(); }
+  DetectionQuery Query(Vec2 at) const;
+  void RunDetection(Vec2 at);
+  void ClearDetection();
+  void UpdateMessage();
+  void ShowPrompt();
+
+  void SelectToolImpl(int tool, bool rollBack);
+  // gesture bookkeeping
+  void ResetGesture();
+  void EndGesture();
+  void StoreStep();
+  void Reresolve(Document& d);
+  void AddPick(Element* e);
+  Element* CreatePointAtClick(Vec2 at, bool storeUndo);
+  Element* Commit();
+  Element* MakeElement(ElementTemplate& t);
+  void Recompute();
+
+  // picking by tool
+  void PickPress(Vec2 at);
+  Element* PickPoint(Vec2 at);  // the element under the pointer as a point, or a new one
+  Element* UnderPointer() const { return detection_.first(); }
+  int SideUnderPointer() const;
+  void PressLineLike(Vec2 at, int32_t kindByPoint, int32_t kindByClick);
+  void PressPoints(Vec2 at, int needed, int32_t kind);
+  void PressParallel(Vec2 at, int32_t kind);
+  void PressPolygon(Vec2 at);
+  void ClosePolygon();
+  void PressRegularPolygon(Vec2 at);
+  void PressVectorSum(Vec2 at);
+  void PressIntersection();
+  void PressRedefine(Vec2 at);
+  void ApplyEditTool(Element& e);
+  bool ApplyEditToolToSelection();
+  void PressMoveTool(Vec2 at, KeyMods mods);
+
+  // dragging
+  void StartDrag(Vec2 at);
+  void DragStep(Vec2 at);
+  void EndDrag();
+  void FinishRectangle(KeyMods mods);
+  void MoveSelectionBy(Vec2 delta);
+  void ZoomStep(Vec2 at);
+
+  Workspace& ws_;
+  Host& host_;
+  BoxOf boxOf_;
+
+  int tool_ = 0;
+  int pickCounter_ = 0;
+  ElementTemplate tmpl_;
+  std::vector<Element*> picks_;
+  DetectionMask mask_{};
+  bool snapshotTaken_ = false;
+
+  Detection detection_;
+  CursorMessage message_;
+  Vec2 pointer_;
+  bool ctrlHeld_ = false;
+  bool blinkOn_ = false;
+
+  // tool 0
+  bool clickPending_ = false;
+  Element* pressed_ = nullptr;  // the element pressed in tool 0
+  bool dragging_ = false;
+  bool groupDrag_ = false;
+  std::vector<Element*> movers_;  // what a drag moves
+  Vec2 dragLast_;
+  SelectionRect rect_;
+  bool keyRun_ = false;  // an arrow-key run has stored its step
+
+  // right-button plane move and the zoom tool
+  bool panning_ = false;
+  double panStartPx_ = 0, panStartPy_ = 0, panLeft_ = 0, panTop_ = 0;
+  bool zooming_ = false;
+  Vec2 zoomCentre_;
+  double zoomLastY_ = 0;
+
+  // the palette
+  int32_t currentColour_ = 255;
+  int32_t currentFill_ = 255;
+  bool colourToolUsed_ = false;  // tool 64 coloured an element
+  bool colourForNext_ = false;   // the tool after 64 builds in the current colour
+};
+
+}  // namespace velt

@@ -1,0 +1,319 @@
+// The move-and-edit tool: selection, dragging, the plane move, the keys.
+#include <algorithm>
+#include <set>
+
+#include "geometry/recompute.h"
+#include "model/dependents.h"
+#include "model/element_list.h"
+#include "model/undo.h"
+#include "ui/interaction.h"
+#include "ui/selection_rect.h"
+
+namespace velt {
+namespace {
+
+// The free points (and free texts or bitmaps) that an element is built on.
+void CollectFreeAncestors(Element* e, std::vector<Element*>& out, std::set<Element*>& seen) {
+  if (!e || !seen.insert(e).second) return;
+  if (e->kind == kFreePoint || e->kind == kText || (e->kind == kBitmap && !e->parent[0])) {
+    out.push_back(e);
+    return;
+  }
+  if (e->owner) CollectFreeAncestors(e->owner, out, seen);
+  ForEachStructuralParent(*e, [&](Element* p) { CollectFreeAncestors(p, out, seen); });
+}
+
+bool MovesByItself(const Element& e) {
+  return e.kind == kFreePoint || e.kind == kPointOnElement || e.kind == kPointOnGrid;
+}
+
+// Moves one point on its carrier to the position nearest to `to`.
+void ProjectOnCarrier(Element& p, Vec2 to) {
+  const Element* carrier = p.parent[0];
+  if (!carrier) return;
+  if (auto foot = ParameterOnCarrier(*carrier, to)) {
+    p.value[3] = foot->t;
+    p.x() = foot->foot.x;
+    p.y() = foot->foot.y;
+  }
+}
+
+}  // namespace
+
+void Interaction::PressMoveTool(Vec2 at, KeyMods mods) {
+  Element* under = detection_.candidate ? nullptr : UnderPointer();
+  if (!under) {
+    if (!mods.shift) SetSelected(doc().elements(), 0);
+    rect_.active = true;
+    rect_.start = rect_.corner = at;
+    host_.Repaint();
+    return;
+  }
+  pressed_ = under;
+  dragLast_ = at;
+  clickPending_ = !mods.shift;
+}
+
+void Interaction::MouseMove(double px, double py, KeyMods mods, bool leftHeld) {
+  const Vec2 at = ToPlane(px, py);
+  pointer_ = at;
+  if (panning_) {
+    Document& d = doc();
+    d.viewLeft = panLeft_ - (px - panStartPx_);
+    d.viewTop = panTop_ + (py - panStartPy_);
+    ws_.SyncView(d);
+    // The pointer's plane position moved with the view.
+    panStartPx_ = px, panStartPy_ = py;
+    panLeft_ = d.viewLeft, panTop_ = d.viewTop;
+    host_.Repaint();
+    return;
+  }
+  if (zooming_) {
+    ZoomStep(at);
+    return;
+  }
+  if (dragging_) {
+    DragStep(at);
+    return;
+  }
+  if (tool_ == 0 && clickPending_ && leftHeld && !mods.shift && pressed_) {
+    StartDrag(at);
+    DragStep(at);
+    return;
+  }
+  if (rect_.active) {
+    rect_.corner = at;
+    host_.Repaint();
+    return;
+  }
+  if (ctrlHeld_ || mods.ctrl) {
+    if (!detection_.empty()) ClearDetection();
+  } else {
+    RunDetection(at);
+  }
+  host_.Repaint();
+}
+
+void Interaction::MouseUp(MouseButton b, double px, double py, KeyMods mods) {
+  pointer_ = ToPlane(px, py);
+  if (b == MouseButton::Right) {
+    if (panning_) {
+      panning_ = false;
+      Recompute();
+      host_.Repaint();
+    }
+    return;
+  }
+  if (b != MouseButton::Left) return;
+  if (zooming_) {
+    zooming_ = false;
+    host_.Repaint();
+    return;
+  }
+  if (dragging_) {
+    EndDrag();
+    return;
+  }
+  if (rect_.active) {
+    FinishRectangle(mods);
+    return;
+  }
+  if (tool_ == 0 && pressed_ && (clickPending_ || mods.shift)) {
+    Element* e = pressed_;
+    const bool switchingButton = e->type() == kTypeButton && e->attr2 == 1;
+    if (!switchingButton) e->selected = e->selected ? 0 : 1;
+    host_.Repaint();
+  }
+  clickPending_ = false;
+  pressed_ = nullptr;
+}
+
+void Interaction::StartDrag(Vec2 at) {
+  StoreStep();  // one step for the whole drag; looks up pressed_ in the new list
+  clickPending_ = false;
+  rect_.active = false;
+  Element* e = pressed_;
+  movers_.clear();
+  groupDrag_ = false;
+  auto& list = doc().elements();
+  std::vector<Element*> selected;
+  ForEachDeep(list, [&](const Element& x) {
+    if (x.selected) selected.push_back(const_cast<Element*>(&x));
+  });
+  const bool allOnElements =
+      !selected.empty() && std::all_of(selected.begin(), selected.end(),
+                                       [](Element* x) { return x->kind == kPointOnElement; });
+  if (e->selected && allOnElements) {
+    groupDrag_ = true;
+    movers_ = selected;
+  } else if ((!e->selected || selected.size() == 1) && MovesByItself(*e)) {
+    groupDrag_ = true;
+    movers_ = {e};
+  } else {
+    std::set<Element*> seen;
+    if (e->selected) {
+      for (Element* s : selected) CollectFreeAncestors(s, movers_, seen);
+    } else {
+      CollectFreeAncestors(e, movers_, seen);
+    }
+  }
+  ClearMarks(list);
+  for (Element* m : movers_) {
+    if (!IsNotComputed(m->kind)) m->mark = 1;
+    MarkDependents(doc(), *m);
+  }
+  dragging_ = true;
+  (void)at;  // the drag moves from the press position
+  ClearDetection();
+}
+
+void Interaction::DragStep(Vec2 at) {
+  const Vec2 delta = at - dragLast_;
+  dragLast_ = at;
+  const bool single = movers_.size() == 1;
+  for (Element* m : movers_) {
+    if (m->kind == kPointOnElement) {
+      ProjectOnCarrier(*m, single ? at : PointOf(*m) + delta);
+    } else if (m->kind == kFreePoint) {
+      m->x() += delta.x;
+      m->y() += delta.y;
+    } else if (auto* t = m->as<TextExt>()) {
+      t->x += static_cast<int32_t>(std::lround(delta.x));
+      t->y -= static_cast<int32_t>(std::lround(delta.y));
+    }
+  }
+  doc().modified = 1;
+  RecomputeMarked(doc());
+  host_.Repaint();
+}
+
+void Interaction::EndDrag() {
+  dragging_ = false;
+  clickPending_ = false;
+  pressed_ = nullptr;
+  movers_.clear();
+  ClearMarks(doc().elements());
+  host_.CommandsChanged();
+  host_.Repaint();
+}
+
+void Interaction::FinishRectangle(KeyMods mods) {
+  rect_.active = false;
+  Box r{std::min(rect_.start.x, rect_.corner.x), std::max(rect_.start.y, rect_.corner.y),
+        std::max(rect_.start.x, rect_.corner.x), std::min(rect_.start.y, rect_.corner.y)};
+  if (r.right - r.left >= 2 && r.top - r.bottom >= 2 && !mods.ctrl) {
+    ForEachDeep(doc().elements(), [&](const Element& ce) {
+      Element& e = const_cast<Element&>(ce);
+      const bool eligible =
+          e.exists && e.visibility != 100 && (e.visibility != 0 || ws_.showHidden);
+      e.selected = eligible && MeetsRectangle(e, r, boxOf_) ? 1 : 0;
+    });
+  }
+  host_.Repaint();
+}
+
+void Interaction::DoubleClick(double px, double py) {
+  pointer_ = ToPlane(px, py);
+  rect_.active = false;
+  if (tool_ == 10 && pickCounter_ >= 3) {
+    ClosePolygon();
+    return;
+  }
+  if (tool_ == 0) {
+    SetSelected(doc().elements(), 0);
+    clickPending_ = false;
+    pressed_ = nullptr;
+    host_.Repaint();
+  }
+}
+
+void Interaction::KeyDown(Key k, KeyMods mods) {
+  switch (k) {
+    case Key::Escape:
+      SelectTool(0);
+      ClearDetection();
+      host_.Repaint();
+      return;
+    case Key::Control:
+      ctrlHeld_ = true;
+      if (!detection_.empty()) {
+        ClearDetection();
+        host_.Repaint();
+      }
+      return;
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down: {
+      if (tool_ != 0 || dragging_) return;
+      bool any = false;
+      ForEachDeep(doc().elements(), [&](const Element& e) { any = any || e.selected; });
+      if (!any) return;
+      if (!keyRun_) {
+        StoreStep();
+        keyRun_ = true;
+      }
+      const double step = mods.ctrl ? 3 : 1;
+      const Vec2 d = k == Key::Left    ? Vec2{-step, 0}
+                     : k == Key::Right ? Vec2{step, 0}
+                     : k == Key::Up    ? Vec2{0, step}
+                                       : Vec2{0, -step};
+      MoveSelectionBy(d);
+      return;
+    }
+    default: return;
+  }
+}
+
+void Interaction::KeyUp(Key k) {
+  if (k == Key::Control) ctrlHeld_ = false;
+  if (k == Key::Left || k == Key::Right || k == Key::Up || k == Key::Down) {
+    keyRun_ = false;
+    host_.CommandsChanged();
+  }
+}
+
+void Interaction::MoveSelectionBy(Vec2 delta) {
+  std::vector<Element*> movers;
+  std::set<Element*> seen;
+  ForEachDeep(doc().elements(), [&](const Element& ce) {
+    Element* e = const_cast<Element*>(&ce);
+    if (!e->selected) return;
+    if (e->kind == kPointOnElement) {
+      if (seen.insert(e).second) movers.push_back(e);
+    } else {
+      CollectFreeAncestors(e, movers, seen);
+    }
+  });
+  for (Element* m : movers) {
+    if (m->kind == kPointOnElement)
+      ProjectOnCarrier(*m, PointOf(*m) + delta);
+    else if (m->kind == kFreePoint)
+      m->x() += delta.x, m->y() += delta.y;
+  }
+  Recompute();
+  host_.Repaint();
+}
+
+void Interaction::ZoomStep(Vec2 at) {
+  const double f = std::abs(1 + 0.003 * (at.y - zoomLastY_));
+  zoomLastY_ = at.y;
+  const Vec2 c = zoomCentre_;
+  for (auto& owned : doc().elements()) {
+    Element& e = *owned;
+    if (e.kind == kFreePoint) {
+      const Vec2 p = c + (PointOf(e) - c) * f;
+      e.x() = p.x, e.y() = p.y;
+    } else if (e.kind == kCircleCentre) {
+      const Vec2 q = PointOf(e) + (SecondOf(e) - PointOf(e)) * f;
+      e.value[2] = q.x, e.value[3] = q.y;
+    } else if (auto* a = e.as<AxesExt>()) {
+      a->xUnit *= f;
+      a->yUnit *= f;
+    }
+  }
+  Recompute();
+  host_.Repaint();
+}
+
+}  // namespace velt

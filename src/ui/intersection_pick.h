@@ -1,0 +1,25 @@
+#pragma once
+// Turning a pair of picked curves into intersection points: the code of the pair with its
+// parent order, the number of solutions, and the temporary candidate that detection shows.
+#include <optional>
+
+#include "model/document.h"
+
+namespace velt {
+
+struct IntersectionSetup {
+  Element* parent1 = nullptr;
+  Element* parent2 = nullptr;
+  int32_t code = 0;
+};
+
+// The code for solution s of the pair (a, b) and the parents in the code's order; nullopt
+// when the types cannot be intersected.
+std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, int solution);
+// How many solutions the pair can have: 4 with a conic, 2 with a circle or arc, else 1.
+int SolutionCount(const Element& a, const Element& b);
+// A computed candidate (kind 57) for solution s; null when it does not exist or the pair
+// cannot be intersected here.
+ElementPtr MakeIntersectionCandidate(Element* a, Element* b, int solution, const Document& doc);
+
+}  // namespace velt

@@ -1,0 +1,29 @@
+#include "ui/workspace.h"
+
+#include "geometry/recompute.h"
+#include "ui/strings_window.h"
+
+namespace velt {
+
+Workspace::Workspace() : documents(language.Get(str::kDocumentWord)) { NewDocument(); }
+
+Document* Workspace::NewDocument() {
+  Document* d = documents.NewDocument(options);
+  if (d) CentreView(*d);
+  return d;
+}
+
+void Workspace::SyncView(Document& d) const {
+  d.viewRight = d.viewLeft + clientWidth;
+  d.viewBottom = d.viewTop - clientHeight;
+}
+
+void Workspace::CentreView(Document& d) const {
+  d.viewLeft = -clientWidth / 2.0;
+  d.viewTop = clientHeight / 2.0;
+  SyncView(d);
+}
+
+void Workspace::RecomputeAll() { velt::RecomputeAll(doc()); }
+
+}  // namespace velt

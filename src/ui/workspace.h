@@ -1,0 +1,34 @@
+#pragma once
+// The window's model: the open documents, the options, the language table and the view
+// switches that hold across documents.
+#include <optional>
+
+#include "model/document_set.h"
+#include "model/options.h"
+#include "ui/language.h"
+
+namespace velt {
+
+class Workspace {
+ public:
+  Workspace();
+
+  Options options;
+  LanguageTable language;
+  DocumentSet documents;
+  bool showHidden = false;                    // "Ver lo oculto"
+  int clientWidth = 800, clientHeight = 600;  // the plane area in pixels
+
+  Document& doc() const { return *documents.current(); }
+  const std::string& Text(int number) const { return language.Get(number); }
+
+  // A new document centred on the origin; null when 99 are open.
+  Document* NewDocument();
+  // The view rectangle's right and bottom edges from its left and top and the plane size.
+  void SyncView(Document& d) const;
+  void CentreView(Document& d) const;
+  // Recomputes the whole current document.
+  void RecomputeAll();
+};
+
+}  // namespace velt
