@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numbers>
 
+#include "geometry/position_on_element.h"
+
 namespace velt {
 namespace {
 
@@ -70,6 +72,17 @@ std::optional<ArcShape> ArcOf(const Element& arc) {
 }
 
 std::optional<CarrierFoot> ParameterOnCarrier(const Element& c, Vec2 k) {
+  // The geometry's own routine where it knows the carrier, so that a point placed here
+  // lies where its rule puts it.
+  const RuleContext ctx{};
+  if (CarrierFor(c.type()).parameter) {
+    auto hit = ParameterFromPosition(c, PositionProbe{{k.x, k.y}}, ctx);
+    if (!hit) return std::nullopt;
+    double t = hit->t;
+    auto at = PositionOnElement(c, t, ctx);
+    if (!at) return std::nullopt;
+    return CarrierFoot{t, {at->x, at->y}, hit->distance};
+  }
   switch (c.type()) {
     case kTypeLine:
     case kTypeRay:
@@ -117,6 +130,11 @@ std::optional<CarrierFoot> ParameterOnCarrier(const Element& c, Vec2 k) {
 }
 
 std::optional<Vec2> PositionOnCarrier(const Element& c, double t) {
+  if (CarrierFor(c.type()).position) {
+    auto at = PositionOnElement(c, t, RuleContext{});
+    if (!at) return std::nullopt;
+    return Vec2{at->x, at->y};
+  }
   switch (c.type()) {
     case kTypeLine:
     case kTypeRay:
