@@ -1,0 +1,57 @@
+#pragma once
+// The drawing canvas on a QImage, painted with QPainter without antialiasing so that
+// pixels land where the drawing routines put them.
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "view/canvas.h"
+
+namespace velt {
+
+class QtCanvas final : public Canvas {
+ public:
+  QtCanvas(int width, int height);
+  ~QtCanvas() override;
+
+  // The picture; ends painting until the next drawing call.
+  const QImage& Image() const;
+
+  int Width() const override { return image_.width(); }
+  int Height() const override { return image_.height(); }
+  void SetPen(const Pen& pen) override;
+  void SetBrush(const Brush& brush) override;
+  const Pen& CurrentPen() const override { return pen_; }
+  void Clear(int32_t colour) override;
+  void FillRect(const PixelBox& box, int32_t colour) override;
+  void Line(PixelPoint a, PixelPoint b) override;
+  void SetPixel(PixelPoint p, int32_t colour) override;
+  void Polyline(std::span<const PixelPoint> points) override;
+  void Polygon(std::span<const PixelPoint> points) override;
+  void Rectangle(const PixelBox& box) override;
+  void Ellipse(const PixelBox& box) override;
+  void Arc(const PixelBox& box, PixelPoint start, PixelPoint end) override;
+  void Pie(const PixelBox& box, PixelPoint start, PixelPoint end) override;
+  void Text(PixelPoint p, std::string_view text, const TextFont& font, int32_t colour,
+            int32_t background) override;
+  TextExtent MeasureText(std::string_view text, const TextFont& font) override;
+  void DrawPicture(PixelPoint topLeft, const Picture& picture) override;
+  void StretchPicture(const PixelBox& box, const Picture& picture) override;
+  void Combine(const Canvas& source, int width, int height, CombineMode mode) override;
+
+ private:
+  QPainter& Painter();
+  void ApplyPen();
+  QRect OutlineRect(const PixelBox& box) const;
+  void ArcOrPie(const PixelBox& box, PixelPoint start, PixelPoint end, bool pie);
+
+  mutable QImage image_;
+  mutable std::unique_ptr<QPainter> painter_;
+  Pen pen_;
+  Brush brush_;
+};
+
+// 0x00BBGGRR to a Qt colour.
+QColor ToQColor(int32_t colour);
+
+}  // namespace velt
