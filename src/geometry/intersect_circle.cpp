@@ -61,14 +61,12 @@ CurveHits LineCircle(Pt a, Pt b, Pt c, double r) {
   CurveHits h;
   if (std::abs(q) > 0.001) {
     const double m = -p / q, k = -a0 / q - c.y;  // y - c.y = m x + k
-    const auto roots =
-        SolveQuadratic(c.x * c.x + k * k - r * r, 2 * (m * k - c.x), 1 + m * m);
+    const auto roots = SolveQuadratic(c.x * c.x + k * k - r * r, 2 * (m * k - c.x), 1 + m * m);
     h = HitsFromRoots(roots, true, m, k + c.y);
   } else {
     if (std::abs(p) < 1e-8) return {};
     const double m = -q / p, k = -a0 / p - c.x;  // x - c.x = m y + k
-    const auto roots =
-        SolveQuadratic(c.y * c.y + k * k - r * r, 2 * (m * k - c.y), 1 + m * m);
+    const auto roots = SolveQuadratic(c.y * c.y + k * k - r * r, 2 * (m * k - c.y), 1 + m * m);
     h = HitsFromRoots(roots, false, m, k + c.x);
   }
   OrderAlong(h, a, b);

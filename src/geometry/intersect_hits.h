@@ -2,7 +2,8 @@
 // Up to two ordered common points of a straight element and a curve, or of two circles.
 #include <array>
 
-#include "geometry/intersect_shim.h"
+#include "geometry/primitives.h"
+#include "geometry/tolerances.h"
 
 namespace velt {
 

@@ -47,8 +47,7 @@ std::optional<Pt> SegmentRay(Pt s1, Pt s2, Pt r1, Pt r2, double viewScale) {
 
 std::optional<Pt> RayRay(Pt a, Pt b, Pt c, Pt d, double viewScale) {
   const auto x = IntersectLines(a, b, c, d);
-  if (x && !BehindRayOrigin(*x, a, b, viewScale) && !BehindRayOrigin(*x, c, d, viewScale))
-    return x;
+  if (x && !BehindRayOrigin(*x, a, b, viewScale) && !BehindRayOrigin(*x, c, d, viewScale)) return x;
   return std::nullopt;
 }
 

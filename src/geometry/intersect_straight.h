@@ -2,7 +2,8 @@
 // Where two straight elements meet, and whether a point lies on a segment, ray or arc.
 #include <optional>
 
-#include "geometry/intersect_shim.h"
+#include "geometry/primitives.h"
+#include "geometry/tolerances.h"
 
 namespace velt {
 

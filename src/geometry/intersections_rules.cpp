@@ -185,7 +185,11 @@ std::optional<Pt> StraightStraight(const Element& e, int32_t code) {
   using Cut = std::optional<Pt> (*)(Pt, Pt, Pt, Pt, double);
   static const std::array<Cut, 6> kCuts = {
       [](Pt a, Pt b, Pt c, Pt d, double) { return LineLine(a, b, c, d); },
-      LineSegment, LineRay, SegmentSegment, SegmentRay, RayRay};
+      LineSegment,
+      LineRay,
+      SegmentSegment,
+      SegmentRay,
+      RayRay};
   const Element &p = *e.parent[0], &q = *e.parent[1];
   return kCuts[code](First(p), Second(p), First(q), Second(q), kViewScale);
 }
@@ -239,8 +243,8 @@ std::optional<Pt> CircleCircle(const Element& e, int32_t code) {
 std::optional<Pt> ArcStraight(const Element& e, int32_t code) {
   const auto arc = ArcOf(*e.parent[0]);
   if (!arc) return std::nullopt;
-  const CurveHits h = CutStraight(
-      *e.parent[1], [&](Pt a, Pt b) { return LineCircle(a, b, arc->centre, arc->r); });
+  const CurveHits h =
+      CutStraight(*e.parent[1], [&](Pt a, Pt b) { return LineCircle(a, b, arc->centre, arc->r); });
   const bool even = code % 2 == 0;
   if (h.count == 2) {
     const Pt own = even ? h.point[0] : h.point[1], other = even ? h.point[1] : h.point[0];
@@ -331,8 +335,6 @@ void IntersectionRule(Element& e, const RuleContext&) {
 
 }  // namespace
 
-void AddIntersectionRules(RuleTable& t) {
-  t[kIntersection] = {IntersectionRule, 2, false};
-}
+void AddIntersectionRules(RuleTable& t) { t[kIntersection] = {IntersectionRule, 2, false}; }
 
 }  // namespace velt
