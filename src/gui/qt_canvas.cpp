@@ -51,7 +51,7 @@ QPainter& QtCanvas::Painter() {
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     ApplyPen();
-    SetBrush(brush_);
+    ApplyBrush();
   }
   return *painter_;
 }
@@ -73,17 +73,23 @@ void QtCanvas::ApplyPen() {
 }
 
 void QtCanvas::SetPen(const Pen& pen) {
+  if (painter_ && pen == pen_) return;
   pen_ = pen;
   ApplyPen();
 }
 
 void QtCanvas::SetBrush(const Brush& brush) {
+  if (painter_ && brush == brush_) return;
   brush_ = brush;
+  ApplyBrush();
+}
+
+void QtCanvas::ApplyBrush() {
   if (!painter_) return;
-  if (brush.hollow)
+  if (brush_.hollow)
     painter_->setBrush(Qt::NoBrush);
   else
-    painter_->setBrush(ToQColor(brush.colour));
+    painter_->setBrush(ToQColor(brush_.colour));
 }
 
 void QtCanvas::Clear(int32_t colour) {
@@ -116,8 +122,10 @@ void QtCanvas::Line(PixelPoint a, PixelPoint b) {
 
 void QtCanvas::SetPixel(PixelPoint p, int32_t colour) {
   if (p.x < 0 || p.y < 0 || p.x >= image_.width() || p.y >= image_.height()) return;
-  painter_.reset();  // direct pixel access needs the painter to have finished
-  image_.setPixel(p.x, p.y, ToQColor(colour).rgb());
+  // The raster engine paints straight into the image's memory, so one pixel can be written
+  // there without a round of pen changes.
+  Painter();
+  reinterpret_cast<QRgb*>(image_.scanLine(p.y))[p.x] = ToQColor(colour).rgb();
 }
 
 void QtCanvas::Polyline(std::span<const PixelPoint> points) {

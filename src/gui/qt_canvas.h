@@ -42,6 +42,7 @@ class QtCanvas final : public Canvas {
  private:
   QPainter& Painter();
   void ApplyPen();
+  void ApplyBrush();
   QRect OutlineRect(const PixelBox& box) const;
   void ArcOrPie(const PixelBox& box, PixelPoint start, PixelPoint end, bool pie);
 
