@@ -109,6 +109,36 @@ TEST(ConicConic, KnownCommonPoints) {
   EXPECT_EQ(ConicConic(circle16, SixCoefficients{1, 0, 1, -20, 0, 99}).count, 0);
 }
 
+TEST(ConicConic, TouchingConicsInWorldUnitsGiveEachPointOnce) {
+  // The circle of radius 100 about (300, 200) inside the ellipse with semi-axes 150 and 100
+  // about the same centre: they touch at (300, 300) and (300, 100).
+  const double cx = 300, cy = 200;
+  const SixCoefficients circle{1, 0, 1, -2 * cx, -2 * cy, cx * cx + cy * cy - 100 * 100};
+  // (x - cx)^2 / 150^2 + (y - cy)^2 / 100^2 = 1, times 100^2.
+  const double k = 100.0 * 100 / (150 * 150);
+  const SixCoefficients ellipse{k, 0, 1, -2 * cx * k, -2 * cy, k * cx * cx + cy * cy - 100 * 100};
+  ExpectPoints(ConicConic(circle, ellipse), {{300, 300}, {300, 100}}, 1000, circle, ellipse);
+  ExpectPoints(ConicConic(ellipse, circle), {{300, 300}, {300, 100}}, 1000, ellipse, circle);
+  // Two circles as conics (they also share the two complex points at infinity).
+  const SixCoefficients k1{1, 0, 1, 0, 0, -25}, k2{1, 0, 1, -12, 0, 11}, k3{1, 0, 1, -20, 0, 75};
+  ExpectPoints(ConicConic(k1, k2), {{3, 4}, {3, -4}}, 10, k1, k2);
+  ExpectPoints(ConicConic(k1, k3), {{5, 0}}, 10, k1, k3);
+  // A parabola crossing an ellipse far from the origin:
+  // y - oy = (x - ox)^2 / 50 - 60 and (x - ox)^2 + 4 (y - oy)^2 = 100^2.
+  const double ox = -2000, oy = 1500;
+  const SixCoefficients parabola{1.0 / 50, 0, 0, -2 * ox / 50, -1, ox * ox / 50 + oy - 60};
+  const SixCoefficients flat{1, 0, 4, -2 * ox, -8 * oy, ox * ox + 4 * oy * oy - 100 * 100};
+  // With u = (x - ox)^2 = 50 (v + 60): 50 v + 3000 + 4 v^2 = 10000, so 4 v^2 + 50 v - 7000 = 0.
+  std::vector<Pt> expected;
+  for (double sign : {1.0, -1.0}) {
+    const double v = (-50 + sign * std::sqrt(2500 + 16 * 7000.0)) / 8;
+    const double u = std::sqrt(50 * (v + 60));
+    expected.push_back({ox + u, oy + v});
+    expected.push_back({ox - u, oy + v});
+  }
+  ExpectPoints(ConicConic(parabola, flat), expected, 1000, parabola, flat);
+}
+
 TEST(ConicConic, SameOrProportionalConicsHaveNoCommonPoints) {
   const SixCoefficients e{9, 0, 25, 0, 0, -225};
   EXPECT_EQ(ConicConic(e, e).count, 0);
