@@ -392,6 +392,40 @@ TEST(IntersectionMotion, SecondPointOfALineThroughACirclePointNeverBecomesIt) {
   }
 }
 
+TEST(IntersectionMotion, SegmentAndArcTurningThroughACircle) {
+  // A segment from the origin to a point running round at distance 8 crosses the circle of
+  // radius 5 about (2, 0) once; the arc is the upper half of the circle of radius 5 about the
+  // origin. The points exist exactly when the solution they may take lies on the element.
+  Figure f;
+  Element* circle = Circle(f, 2, 0, 5);
+  Element* arc = f.Arc(f.Point(5, 0), f.Point(0, 5), f.Point(-5, 0), {0, 0});
+  Element* end = f.Point(8, 0);
+  Element* seg = f.Through(kSegment, f.Point(0, 0), end);
+  Element* onCircle[2] = {f.Cut(circle, seg, 0), f.Cut(circle, seg, 1)};
+  Element* onArc[2] = {f.Cut(arc, seg, 0), f.Cut(arc, seg, 1)};
+  for (int s = 0; s <= 1000; ++s) {
+    const double t = 2 * kPi * s / 1000;
+    f.Move(end, 8 * std::cos(t), 8 * std::sin(t));
+    for (Element* p : onCircle) {
+      ASSERT_EQ(p->exists, 1) << s;
+      EXPECT_LT(OffLine(At(p), seg), 5e-6);
+      EXPECT_LT(OffCircle(At(p), circle), 5e-6);
+      // On the segment: in the direction of its end, within its length.
+      EXPECT_GT(p->x() * std::cos(t) + p->y() * std::sin(t), 0) << s;
+    }
+    const bool upper = std::sin(t) >= 0;
+    for (Element* p : onArc) {
+      // The upper half reaches the segment when it points upwards (its ends at y = 0 count).
+      if (std::abs(std::sin(t)) > 1e-9) {
+        EXPECT_EQ(p->exists, upper ? 1 : 0) << s;
+      }
+      if (!p->exists) continue;
+      EXPECT_NEAR(p->x(), 5 * std::cos(t), 1e-6) << s;
+      EXPECT_NEAR(p->y(), 5 * std::sin(t), 1e-6) << s;
+    }
+  }
+}
+
 TEST(IntersectionMotion, CircleSlidingAcrossAnEllipse) {
   // The circle of radius 3 slides from left to right through x^2/25 + y^2/9 = 1; every point
   // that exists lies on both curves, and each code keeps its point while the number of common
