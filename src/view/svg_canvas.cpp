@@ -1,7 +1,9 @@
 #include "view/svg_canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <numbers>
 
 namespace velt {
@@ -93,8 +95,16 @@ void SvgCanvas::FillRect(const PixelBox& b, int32_t colour) {
 }
 
 void SvgCanvas::Line(PixelPoint a, PixelPoint b) {
-  if (pen_.style == LineStyle::kNone) return;
-  body_ += "<polyline points=\"" + Pt(a) + " " + Pt(b) + "\" fill=\"none\"" + Stroke() + "/>\n";
+  if (pen_.style == LineStyle::kNone || a == b) return;
+  // The pixel at b is not part of the line: stop one step short along the longer axis.
+  const int dx = b.x - a.x, dy = b.y - a.y;
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 1 && pen_.width <= 1) return SetPixel(a, pen_.colour);
+  const double k = pen_.width <= 1 ? double(steps - 1) / steps : 1.0;
+  const PixelPoint end{a.x + static_cast<int>(std::lround(dx * k)),
+                       a.y + static_cast<int>(std::lround(dy * k))};
+  body_ += "<polyline points=\"" + Pt(a) + " " + Pt(end) + "\" fill=\"none\"" + Stroke() +
+           (pen_.width <= 1 ? " stroke-linecap=\"square\"/>\n" : "/>\n");
 }
 
 void SvgCanvas::SetPixel(PixelPoint p, int32_t colour) {
