@@ -1,0 +1,281 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "geometry/recompute.h"
+#include "model/undo.h"
+#include "plane_widget.h"
+#include "ui/strings_window.h"
+
+namespace velt {
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ix_(ws_, *this) {
+  setObjectName("Form1");
+  setWindowTitle("VELT");
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  plane_ = new PlaneWidget(ws_, ix_, central);
+  sbH_ = new QScrollBar(Qt::Horizontal, central);
+  sbV_ = new QScrollBar(Qt::Vertical, central);
+  sbH_->setObjectName("SB_h");
+  sbV_->setObjectName("SB_v");
+  for (QScrollBar* s : {sbH_, sbV_}) {
+    s->setRange(0, 1000);
+    s->setPageStep(50);
+    connect(s, &QScrollBar::valueChanged, this, [this] { ScrollMoved(); });
+  }
+  grid->addWidget(plane_, 0, 0);
+  grid->addWidget(sbV_, 0, 1);
+  grid->addWidget(sbH_, 1, 0);
+  setCentralWidget(central);
+  connect(plane_, &PlaneWidget::resized, this, [this] { SyncScrollBars(); });
+
+  blink_ = new QTimer(this);
+  blink_->setInterval(180);
+  connect(blink_, &QTimer::timeout, this, [this] { ix_.BlinkTick(); });
+
+  BuildMenus();
+  BuildToolBars();
+  BuildDocumentBar();
+  BuildStatusBar();
+  resize(1000, 720);
+  ws_.CentreView(ws_.doc());
+  AfterDocumentChange();
+  plane_->setFocus();
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::T(int number) const { return QString::fromStdString(ws_.Text(number)); }
+
+// ---- Host ------------------------------------------------------------------
+
+QMessageBox::StandardButton TForm1::Ask(const QString& caption, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::Icon icon) {
+  if (messageHook_) return messageHook_(caption, text, buttons);
+  QMessageBox box(icon, caption, text, buttons, this);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+SaveAnswer TForm1::AskSaveChanges(Document& doc) {
+  const QString caption = T(str::kCloseWord) + " - " + QString::fromStdString(doc.title);
+  switch (Ask(caption, T(str::kSaveChanges),
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question)) {
+    case QMessageBox::Yes: return SaveAnswer::Yes;
+    case QMessageBox::No: return SaveAnswer::No;
+    default: return SaveAnswer::Cancel;
+  }
+}
+
+bool TForm1::SaveDocument(Document& doc) { return SaveCommand(doc, doc.fileName.empty()); }
+
+void TForm1::ShowMessage(const std::string& text, MessageIcon icon) {
+  Ask("VELT", QString::fromStdString(text), QMessageBox::Ok,
+      icon == MessageIcon::Error     ? QMessageBox::Critical
+      : icon == MessageIcon::Warning ? QMessageBox::Warning
+                                     : QMessageBox::Information);
+}
+
+void TForm1::Repaint() {
+  if (plane_) plane_->Redraw();
+}
+
+void TForm1::SetStatus(int panel, const std::string& text) {
+  if (panel >= 0 && panel < 3 && panels_[panel])
+    panels_[panel]->setText(QString::fromStdString(text));
+}
+
+void TForm1::SetBlinking(bool on) {
+  if (!blink_) return;
+  if (on && !blink_->isActive()) blink_->start();
+  if (!on) blink_->stop();
+}
+
+void TForm1::ToolChanged(int tool) {
+  auto it = toolActions_.find(tool);
+  if (it != toolActions_.end()) it->second->setChecked(true);
+}
+
+void TForm1::CommandsChanged() {
+  const Document& d = ws_.doc();
+  if (auto* a = actions_["M_undo"]) a->setEnabled(CanUndo(d));
+  if (auto* a = actions_["M_redo"]) a->setEnabled(CanRedo(d));
+  RefreshDocumentLists();
+}
+
+// ---- events ----------------------------------------------------------------
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  ix_.BeforeDocumentChange();
+  if (!ws_.documents.CloseAll(*this, ws_.options)) {
+    AfterDocumentChange();
+    e->ignore();
+    return;
+  }
+  e->accept();
+}
+
+namespace {
+
+Key KeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Plus: return Key::Plus;
+    case Qt::Key_Minus: return Key::Minus;
+    case Qt::Key_Control: return Key::Control;
+    default: return Key::Other;
+  }
+}
+
+}  // namespace
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+  ix_.KeyDown(KeyOf(e->key()), ModsOf(e->modifiers()));
+  Repaint();
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* e) {
+  if (!e->isAutoRepeat()) ix_.KeyUp(KeyOf(e->key()));
+}
+
+// ---- documents ---------------------------------------------------------------
+
+void TForm1::AfterDocumentChange() {
+  Document& d = ws_.doc();
+  ws_.SyncView(d);
+  RecomputeAll(d);
+  ix_.DocumentChanged();
+  SyncScrollBars();
+  RefreshDocumentLists();
+  ShowWorkspace(!ws_.documents.placeholder());
+  Repaint();
+}
+
+void TForm1::NewDocumentCommand() {
+  ix_.BeforeDocumentChange();
+  if (!ws_.NewDocument()) {
+    ShowMessage(ws_.Text(str::kTooManyDocuments), MessageIcon::Error);
+    return;
+  }
+  AfterDocumentChange();
+}
+
+void TForm1::CloseCommand() {
+  ix_.BeforeDocumentChange();
+  ws_.documents.CloseCurrent(*this, ws_.options);
+  AfterDocumentChange();
+}
+
+void TForm1::CloseAllCommand() {
+  ix_.BeforeDocumentChange();
+  ws_.documents.CloseAll(*this, ws_.options);
+  AfterDocumentChange();
+}
+
+void TForm1::SwitchToIndex(int i) {
+  if (updatingLists_ || i < 0 || i >= ws_.documents.count()) return;
+  if (ws_.documents.at(i) == ws_.documents.current()) return;
+  ix_.BeforeDocumentChange();
+  ws_.documents.SwitchTo(ws_.documents.at(i));
+  AfterDocumentChange();
+}
+
+void TForm1::RefreshDocumentLists() {
+  if (!tabs_ || !combo_ || !docMenu_) return;
+  updatingLists_ = true;
+  while (tabs_->count()) tabs_->removeTab(0);
+  combo_->clear();
+  for (QAction* a : docGroup_->actions()) {
+    docGroup_->removeAction(a);
+    docMenu_->removeAction(a);
+    a->deleteLater();
+  }
+  const int current = ws_.documents.indexOf(ws_.documents.current());
+  for (int i = 0; i < ws_.documents.count(); ++i) {
+    const QString title = QString::fromStdString(ws_.documents.at(i)->title);
+    tabs_->addTab(title);
+    combo_->addItem(title);
+    QAction* a = docMenu_->addAction(title);
+    a->setCheckable(true);
+    a->setChecked(i == current);
+    docGroup_->addAction(a);
+    connect(a, &QAction::triggered, this, [this, i] { SwitchToIndex(i); });
+  }
+  tabs_->setCurrentIndex(current);
+  combo_->setCurrentIndex(current);
+  const QString title = QString::fromStdString(ws_.doc().title);
+  setWindowTitle(
+      ws_.documents.placeholder() ? "VELT" : "VELT - " + title + (ws_.doc().modified ? " *" : ""));
+  updatingLists_ = false;
+}
+
+void TForm1::ShowWorkspace(bool on) {
+  for (QToolBar* b : {mainBar_, editBar_, docBar_})
+    if (b)
+      b->setVisible(on && actions_[b->objectName() == "BarradeBotones" ? "BarradeBotones1"
+                                   : b->objectName() == "BotEdit"      ? "BotEdit1"
+                                                                       : "Botdocumento1"]
+                              ->isChecked());
+  statusBar()->setVisible(on && actions_["BarrEst"]->isChecked());
+  sbH_->setVisible(on);
+  sbV_->setVisible(on);
+  for (const char* name : {"M_menu_ver", "M_menu_edicion", "M_menu_construccion", "M_menu_medidas",
+                           "M_menu_transformar", "M_menu_documento", "Guardar", "GuardarComo",
+                           "M_cerrardoc", "M_cerrartodo"})
+    if (auto it = actions_.find(name); it != actions_.end()) it->second->setEnabled(on);
+}
+
+// ---- view ------------------------------------------------------------------
+
+void TForm1::SyncScrollBars() {
+  const Document& d = ws_.doc();
+  const double h = ws_.options.planeSize / 2;
+  const double spanX = 2 * h - ws_.clientWidth, spanY = ws_.clientHeight - 2 * h;
+  updatingScroll_ = true;
+  if (spanX > 0) sbH_->setValue(static_cast<int>(std::trunc(1000 * (d.viewLeft + h) / spanX)));
+  if (spanY < 0) sbV_->setValue(static_cast<int>(std::trunc(1000 * (d.viewTop - h) / spanY)));
+  updatingScroll_ = false;
+}
+
+void TForm1::ScrollMoved() {
+  if (updatingScroll_) return;
+  Document& d = ws_.doc();
+  const double h = ws_.options.planeSize / 2;
+  d.viewLeft = -h + (2 * h - ws_.clientWidth) * sbH_->value() / 1000.0;
+  d.viewTop = h + (ws_.clientHeight - 2 * h) * sbV_->value() / 1000.0;
+  ws_.SyncView(d);
+  d.modified = 1;
+  Repaint();
+}
+
+void TForm1::ToggleFullScreen() {
+  if (isFullScreen()) {
+    showNormal();
+    if (normalGeometry_.isValid()) setGeometry(normalGeometry_);
+  } else {
+    normalGeometry_ = geometry();
+    showFullScreen();
+  }
+  actions_["PantallaCom"]->setChecked(isFullScreen());
+}
+
+}  // namespace velt

@@ -1,0 +1,110 @@
+#pragma once
+// The main window TForm1: menu bar, tool bars, document bar, plane, scroll bars, status bar.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <functional>
+#include <map>
+
+#include "ui/interaction.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QScrollBar;
+class QTabBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace velt {
+
+class PlaneWidget;
+
+class TForm1 : public QMainWindow, public Host {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Message boxes go through this hook when it is set (tests script the answers).
+  using MessageHook = std::function<QMessageBox::StandardButton(
+      const QString& caption, const QString& text, QMessageBox::StandardButtons buttons)>;
+  void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
+  Workspace& workspace() { return ws_; }
+  Interaction& interaction() { return ix_; }
+  PlaneWidget* plane() const { return plane_; }
+  // Opens a document file into a new tab; false (after telling the user) when it fails.
+  bool OpenFile(const QString& path);
+
+  // Host
+  SaveAnswer AskSaveChanges(Document& doc) override;
+  bool SaveDocument(Document& doc) override;
+  void ShowMessage(const std::string& text, MessageIcon icon) override;
+  void Repaint() override;
+  void SetStatus(int panel, const std::string& text) override;
+  void SetBlinking(bool on) override;
+  void ToolChanged(int tool) override;
+  void CommandsChanged() override;
+
+ protected:
+  void closeEvent(QCloseEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  void keyReleaseEvent(QKeyEvent*) override;
+
+ private:
+  QString T(int number) const;
+  QAction* MakeAction(const QString& name, int textNumber, std::function<void()> run,
+                      QKeySequence key = {});
+  QAction* ToolAction(int tool);
+  void BuildMenus();
+  void BuildToolBars();
+  void BuildDocumentBar();
+  void BuildStatusBar();
+  void AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<int> tools);
+  void AddPalette(QToolBar* bar, bool fill);
+  QMessageBox::StandardButton Ask(const QString& caption, const QString& text,
+                                  QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
+
+  // documents
+  void NewDocumentCommand();
+  void OpenCommand();
+  bool SaveCommand(Document& d, bool askPath);
+  void CloseCommand();
+  void CloseAllCommand();
+  void SwitchToIndex(int i);
+  void AfterDocumentChange();
+  void RefreshDocumentLists();
+  void ShowWorkspace(bool on);
+
+  // view
+  void SyncScrollBars();
+  void ScrollMoved();
+  void MoveScreenDialog();
+  void ToggleFullScreen();
+
+  Workspace ws_;
+  Interaction ix_;
+  PlaneWidget* plane_ = nullptr;
+  QScrollBar* sbH_ = nullptr;
+  QScrollBar* sbV_ = nullptr;
+  QTabBar* tabs_ = nullptr;
+  QComboBox* combo_ = nullptr;
+  QLabel* panels_[3] = {};
+  QToolBar* mainBar_ = nullptr;
+  QToolBar* editBar_ = nullptr;
+  QToolBar* docBar_ = nullptr;
+  QMenu* docMenu_ = nullptr;
+  QActionGroup* toolGroup_ = nullptr;
+  QActionGroup* docGroup_ = nullptr;
+  std::map<int, QAction*> toolActions_;
+  std::map<QString, QAction*> actions_;
+  QTimer* blink_ = nullptr;
+  MessageHook messageHook_;
+  bool updatingLists_ = false;
+  bool updatingScroll_ = false;
+  QRect normalGeometry_;
+};
+
+}  // namespace velt

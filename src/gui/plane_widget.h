@@ -1,0 +1,41 @@
+#pragma once
+// The drawing plane: shows the off-screen picture of the current document and forwards the
+// pointer to the interaction.
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "ui/interaction.h"
+
+namespace velt {
+
+class PlaneWidget : public QWidget {
+  Q_OBJECT
+ public:
+  PlaneWidget(Workspace& ws, Interaction& ix, QWidget* parent = nullptr);
+  ~PlaneWidget() override;
+  // Draws the document and what the gesture shows over it into the picture, then updates.
+  void Redraw();
+  const QImage& picture() const { return picture_; }
+
+ signals:
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
+
+ private:
+  Workspace& ws_;
+  Interaction& ix_;
+  std::unique_ptr<class QtCanvas> canvas_;  // MainPicture, drawn off-screen
+  QImage picture_;  // what the widget shows: the picture with the pointer's message
+};
+
+KeyMods ModsOf(Qt::KeyboardModifiers m);
+
+}  // namespace velt

@@ -1,0 +1,387 @@
+// Each glyph is a few strokes on a 24 x 24 grid: points are dots, curves are drawn thin.
+#include "tool_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <cmath>
+#include <cstring>
+#include <functional>
+
+namespace velt {
+namespace {
+
+using Glyph = std::function<void(QPainter&)>;
+
+const QColor kInk(30, 30, 120);
+const QColor kDot(210, 30, 30);
+
+void Dot(QPainter& p, double x, double y) {
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(kDot);
+  p.drawEllipse(QPointF(x, y), 2.3, 2.3);
+  p.restore();
+}
+
+void Line(QPainter& p, double x1, double y1, double x2, double y2) {
+  p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void Arrow(QPainter& p, double x1, double y1, double x2, double y2) {
+  Line(p, x1, y1, x2, y2);
+  const double a = std::atan2(y2 - y1, x2 - x1);
+  for (double s : {2.6, -2.6})
+    Line(p, x2, y2, x2 - 6 * std::cos(a + s / 6), y2 - 6 * std::sin(a + s / 6));
+}
+
+void RegularPolygon(QPainter& p, int n, double r, double turn = 0) {
+  QPolygonF poly;
+  for (int i = 0; i < n; ++i) {
+    const double a = turn + 2 * M_PI * i / n;
+    poly << QPointF(12 + r * std::cos(a), 12 - r * std::sin(a));
+  }
+  p.drawPolygon(poly);
+}
+
+Glyph GlyphOf(int tool) {
+  switch (tool) {
+    case 0:
+      return [](QPainter& p) {
+        QPolygonF arrow;
+        arrow << QPointF(6, 3) << QPointF(6, 19) << QPointF(10, 15) << QPointF(13, 21)
+              << QPointF(15, 20) << QPointF(12, 14) << QPointF(18, 14);
+        p.setBrush(Qt::white);
+        p.drawPolygon(arrow);
+      };
+    case 1:
+      return [](QPainter& p) {
+        Line(p, 3, 18, 21, 8);
+        Dot(p, 12, 13);
+        Dot(p, 6, 6);
+      };
+    case 2:
+      return [](QPainter& p) {
+        Line(p, 1, 20, 23, 4);
+        Dot(p, 7, 15.6);
+        Dot(p, 16, 9);
+      };
+    case 3:
+      return [](QPainter& p) {
+        Line(p, 5, 19, 23, 5);
+        Dot(p, 5, 19);
+        Dot(p, 14, 12);
+      };
+    case 4:
+      return [](QPainter& p) {
+        p.drawEllipse(QRectF(2, 6, 20, 12));
+        for (auto [x, y] : {std::pair{2.0, 12.0}, {12, 6}, {22, 12}, {12, 18}, {5, 8}})
+          Dot(p, x, y);
+      };
+    case 5:
+      return [](QPainter& p) {
+        p.drawEllipse(QPointF(12, 12), 9, 9);
+        Dot(p, 12, 12);
+        Dot(p, 21, 12);
+      };
+    case 6:
+      return [](QPainter& p) {
+        p.drawEllipse(QPointF(14, 14), 8, 8);
+        Dot(p, 14, 14);
+        Line(p, 2, 3, 10, 3);
+        Dot(p, 2, 3);
+        Dot(p, 10, 3);
+      };
+    case 7:
+      return [](QPainter& p) {
+        Line(p, 1, 18, 23, 10);
+        Line(p, 1, 10, 23, 2);
+        Dot(p, 12, 6);
+      };
+    case 8:
+      return [](QPainter& p) {
+        Line(p, 2, 18, 22, 18);
+        Line(p, 12, 22, 12, 2);
+        Dot(p, 12, 8);
+        p.drawRect(QRectF(12, 14, 4, 4));
+      };
+    case 9:
+      return [](QPainter& p) {
+        Line(p, 4, 18, 20, 6);
+        Dot(p, 4, 18);
+        Dot(p, 20, 6);
+      };
+    case 10:
+      return [](QPainter& p) {
+        QPolygonF q;
+        q << QPointF(3, 19) << QPointF(8, 4) << QPointF(21, 7) << QPointF(18, 20);
+        p.drawPolygon(q);
+        for (auto pt : q) Dot(p, pt.x(), pt.y());
+      };
+    case 11:
+      return [](QPainter& p) {
+        RegularPolygon(p, 6, 9);
+        Dot(p, 12, 12);
+        Dot(p, 21, 12);
+      };
+    case 12:
+      return [](QPainter& p) {
+        Arrow(p, 4, 19, 20, 5);
+        Dot(p, 4, 19);
+      };
+    case 13:
+      return [](QPainter& p) {
+        Arrow(p, 3, 20, 12, 12);
+        Arrow(p, 12, 12, 21, 14);
+        Arrow(p, 3, 20, 21, 14);
+      };
+    case 14:
+      return [](QPainter& p) {
+        p.drawArc(QRectF(3, 5, 18, 18), 20 * 16, 140 * 16);
+        Dot(p, 20.5, 11);
+        Dot(p, 12, 5);
+        Dot(p, 3.5, 11);
+      };
+    case 15:
+      return [](QPainter& p) {
+        Line(p, 3, 12, 21, 12);
+        Dot(p, 3, 12);
+        Dot(p, 21, 12);
+        p.setPen(QPen(kDot, 1));
+        Line(p, 12, 8, 12, 16);
+        Dot(p, 12, 12);
+      };
+    case 16:
+      return [](QPainter& p) {
+        Line(p, 3, 20, 22, 20);
+        Line(p, 3, 20, 18, 4);
+        p.setPen(QPen(kDot, 1.2));
+        Line(p, 3, 20, 23, 11);
+      };
+    case 17:
+      return [](QPainter& p) {
+        Line(p, 3, 16, 21, 16);
+        Dot(p, 3, 16);
+        Dot(p, 21, 16);
+        p.setPen(QPen(kDot, 1.2));
+        Line(p, 12, 2, 12, 22);
+      };
+    case 18:
+      return [](QPainter& p) {
+        Line(p, 2, 20, 22, 4);
+        p.drawEllipse(QPointF(12, 12), 8, 8);
+        Dot(p, 6.4, 17.6);
+        Dot(p, 17.6, 6.4);
+      };
+    case 39:
+      return [](QPainter& p) {
+        Arrow(p, 2, 16, 22, 16);
+        Arrow(p, 7, 22, 7, 2);
+        Dot(p, 7, 16);
+      };
+    case 41:
+      return [](QPainter& p) {
+        for (int x = 4; x <= 20; x += 4)
+          for (int y = 4; y <= 20; y += 4) p.drawPoint(x, y);
+        Line(p, 2, 16, 22, 16);
+        Line(p, 8, 2, 8, 22);
+      };
+    case 46:
+      return [](QPainter& p) {
+        p.drawEllipse(QPointF(14, 14), 7, 7);
+        Arrow(p, 3, 3, 8, 9);
+        Dot(p, 3, 3);
+        Dot(p, 9, 10);
+      };
+    case 49:
+      return [](QPainter& p) {
+        p.drawEllipse(QPointF(10, 10), 6, 6);
+        p.setPen(QPen(kInk, 3));
+        Line(p, 14, 14, 21, 21);
+      };
+    case 55:
+      return [](QPainter& p) {
+        Line(p, 4, 19, 21, 19);
+        Line(p, 4, 19, 16, 5);
+        p.drawArc(QRectF(-4, 11, 16, 16), 0, 50 * 16);
+      };
+    case 60:
+      return [](QPainter& p) {
+        p.drawEllipse(QRectF(3, 7, 18, 10));
+        p.setBrush(kInk);
+        p.drawEllipse(QPointF(12, 12), 3, 3);
+        Line(p, 3, 21, 21, 3);
+      };
+    case 61:
+      return [](QPainter& p) {
+        Line(p, 5, 19, 17, 7);
+        Line(p, 17, 7, 20, 10);
+        Line(p, 20, 10, 8, 22);
+        Line(p, 5, 19, 8, 22);
+      };
+    case 62:
+      return [](QPainter& p) {
+        p.setPen(QPen(kDot, 2.5));
+        Line(p, 5, 5, 19, 19);
+        Line(p, 19, 5, 5, 19);
+      };
+    case 63:
+      return [](QPainter& p) {
+        QFont f = p.font();
+        f.setPixelSize(16);
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, "A");
+      };
+    case 64:
+      return [](QPainter& p) {
+        p.setBrush(QColor(255, 0, 0));
+        p.drawRect(3, 3, 18, 18);
+      };
+    case 65:
+      return [](QPainter& p) {
+        p.setBrush(QColor(255, 200, 0));
+        RegularPolygon(p, 3, 10, M_PI / 2);
+      };
+    default: break;
+  }
+  if (tool >= 68 && tool <= 73)
+    return [tool](QPainter& p) {
+      p.setBrush(tool % 2 ? kDot : Qt::white);
+      if (tool < 70)
+        p.drawEllipse(QPointF(12, 12), 2 + (tool - 68) * 3, 2 + (tool - 68) * 3);
+      else if (tool < 72)
+        p.drawRect(
+            QRectF(12 - (tool - 68) * 2, 12 - (tool - 68) * 2, (tool - 68) * 4, (tool - 68) * 4));
+      else {
+        Line(p, 6, 6, 18, 18);
+        Line(p, 18, 6, 6, 18);
+      }
+    };
+  if (tool >= 74 && tool <= 79)
+    return [tool](QPainter& p) {
+      static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                            Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
+      p.setPen(QPen(kInk, tool == 79 ? 3 : 1.5, styles[tool - 74]));
+      Line(p, 2, 12, 22, 12);
+    };
+  if (tool >= 80 && tool <= 82)
+    return [tool](QPainter& p) {
+      Line(p, 4, 19, 21, 19);
+      Line(p, 4, 19, 16, 5);
+      for (int i = 0; i <= tool - 80; ++i)
+        p.drawArc(QRectF(-4 - 3 * i, 11 - 3 * i, 16 + 6 * i, 16 + 6 * i), 0, 50 * 16);
+    };
+  // Tools that arrive later: a neutral diamond with the tool number.
+  return [tool](QPainter& p) {
+    QFont f = p.font();
+    f.setPixelSize(9);
+    p.setFont(f);
+    p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
+    p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, QString::number(tool));
+  };
+}
+
+QIcon Paint(const Glyph& g) {
+  QPixmap pm(24, 24);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(kInk, 1.5));
+  g(p);
+  p.end();
+  return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon ToolIcon(int tool) {
+  if (tool < 0 || tool > 82) return {};
+  return Paint(GlyphOf(tool));
+}
+
+QIcon CommandIcon(const char* name) {
+  auto is = [&](const char* n) { return std::strcmp(name, n) == 0; };
+  if (is("B_undo") || is("B_redo")) {
+    const bool undo = is("B_undo");
+    return Paint([undo](QPainter& p) {
+      QPainterPath path;
+      path.moveTo(undo ? 19 : 5, 18);
+      path.cubicTo(undo ? 19 : 5, 6, undo ? 8 : 16, 6, undo ? 5 : 19, 10);
+      p.drawPath(path);
+      const double x = undo ? 5 : 19;
+      Line(p, x, 10, x + (undo ? 6 : -6), 9);
+      Line(p, x, 10, x + (undo ? 2 : -2), 4);
+    });
+  }
+  if (is("B_doc_nuevo") || is("B_doc_abrir") || is("B_doc_guardar") || is("B_doc_cerrar")) {
+    const char c = name[6];
+    return Paint([c](QPainter& p) {
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(5, 3, 14, 18));
+      if (c == 'a') {
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(2, 10, 16, 11));
+      }
+      if (c == 'g') {
+        p.setBrush(kInk);
+        p.drawRect(QRectF(8, 14, 8, 7));
+      }
+      if (c == 'c') {
+        p.setPen(QPen(kDot, 2));
+        Line(p, 8, 8, 16, 16);
+        Line(p, 16, 8, 8, 16);
+      }
+      if (c == 'n') {
+        p.setPen(QPen(kDot, 2));
+        Line(p, 12, 8, 12, 16);
+        Line(p, 8, 12, 16, 12);
+      }
+    });
+  }
+  if (is("B_todoelem"))
+    return Paint([](QPainter& p) {
+      p.drawEllipse(QRectF(3, 7, 18, 10));
+      p.setBrush(kInk);
+      p.drawEllipse(QPointF(12, 12), 3, 3);
+    });
+  if (is("B_pancom"))
+    return Paint([](QPainter& p) {
+      p.drawRect(QRectF(3, 5, 18, 14));
+      Arrow(p, 12, 12, 20, 6);
+      Arrow(p, 12, 12, 4, 18);
+    });
+  if (is("B_MuePan"))
+    return Paint([](QPainter& p) {
+      Arrow(p, 12, 12, 12, 2);
+      Arrow(p, 12, 12, 12, 22);
+      Arrow(p, 12, 12, 2, 12);
+      Arrow(p, 12, 12, 22, 12);
+    });
+  if (is("B_doc_pri") || is("B_doc_ant") || is("B_doc_sig") || is("B_doc_ult")) {
+    const bool back = is("B_doc_pri") || is("B_doc_ant");
+    const bool end = is("B_doc_pri") || is("B_doc_ult");
+    return Paint([back, end](QPainter& p) {
+      QPolygonF tri;
+      if (back)
+        tri << QPointF(17, 5) << QPointF(7, 12) << QPointF(17, 19);
+      else
+        tri << QPointF(7, 5) << QPointF(17, 12) << QPointF(7, 19);
+      p.setBrush(kInk);
+      p.drawPolygon(tri);
+      if (end) Line(p, back ? 5 : 19, 5, back ? 5 : 19, 19);
+    });
+  }
+  return Paint([](QPainter& p) { p.drawRoundedRect(QRectF(3, 3, 18, 18), 4, 4); });
+}
+
+QIcon ColourIcon(int bgr) {
+  QPixmap pm(16, 16);
+  pm.fill(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+  QPainter p(&pm);
+  p.setPen(Qt::black);
+  p.drawRect(0, 0, 15, 15);
+  return QIcon(pm);
+}
+
+}  // namespace velt
