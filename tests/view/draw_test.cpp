@@ -421,6 +421,36 @@ TEST(Redraw, TracesCombineWithAndOnLightBackgrounds) {
   EXPECT_EQ(f.Draw().back().mode, CombineMode::kOr);
 }
 
+TEST(Redraw, LabelsShowTheirTextAndAreSelectedInInverse) {
+  Fixture f;
+  Element* a = AddPoint(f.doc, 0, 0);
+  Element* b = AddPoint(f.doc, 30, 40);
+  a->visibility = b->visibility = 0;
+  Element* d = Add(f.doc, kDistancePointPoint, {a, b});
+  d->value = {3.14159, 0, 100, 50};  // the label's top-left corner at (100, 50)
+  d->attr3 = 1;                      // a length, in the document's unit (cm)
+  d->colour = 0x112233;
+  d->style = -1;
+  auto text = [&] {
+    const auto& calls = f.Draw();
+    const int i = Find(calls, [](const DrawCall& c) { return c.op == DrawOp::kText; });
+    EXPECT_GE(i, 0);
+    return i >= 0 ? calls[i] : DrawCall{};
+  };
+  DrawCall t = text();
+  EXPECT_EQ(t.text, "3.14 cm");
+  EXPECT_EQ(t.points[0], (PixelPoint{500, 250}));
+  EXPECT_EQ(t.colour, 0x112233);
+  EXPECT_EQ(t.background, -1);
+  d->style = 0x00FFFF;  // an opaque background
+  EXPECT_EQ(text().background, 0x00FFFF);
+  d->selected = 1;
+  t = text();
+  EXPECT_EQ(t.colour, f.doc.backgroundColour);
+  EXPECT_EQ(t.background, f.doc.selectionColour);
+  EXPECT_EQ(f.canvas.Calls().size(), 2u);  // drawn once: no halo
+}
+
 TEST(Redraw, UpToStopsBeforeTheGivenElement) {
   Fixture f;
   AddPoint(f.doc, 0, 0);
