@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "support/builders.h"
+#include "view/pictures.h"
 #include "view/recording_canvas.h"
 #include "view/redraw.h"
 
@@ -458,6 +459,24 @@ TEST(Redraw, UpToStopsBeforeTheGivenElement) {
   f.canvas.Reset();
   RedrawAll(f.doc, f.canvas, f.opt, second);
   EXPECT_EQ(f.canvas.Calls().size(), 2u);
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(Pictures, LightBackgroundsByHslLightness) {
+  EXPECT_TRUE(IsLightColour(0xFFFFFF));
+  EXPECT_TRUE(IsLightColour(0x808080));   // (128 + 128) / 2 / 255 = 0.502
+  EXPECT_FALSE(IsLightColour(0x7F7F7F));  // 0.498
+  EXPECT_FALSE(IsLightColour(0x0000FF));  // pure red: exactly one half is not light
+  EXPECT_TRUE(IsLightColour(0x8080FF));   // (255 + 128) / 2 / 255 = 0.75
+  EXPECT_EQ(TraceBackground(0xFFFFC0), 0xFFFFFF);
+  EXPECT_EQ(TraceBackground(0x000040), 0x000000);
+  EXPECT_EQ(PictureWidth(200), 340);
+  EXPECT_EQ(PictureHeight(1080), 1080);
 }
 
 }  // namespace
