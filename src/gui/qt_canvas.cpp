@@ -145,7 +145,16 @@ QRect QtCanvas::OutlineRect(const PixelBox& b) const {
   return QRect(b.left, b.top, std::max(w, 0), std::max(h, 0));
 }
 
-void QtCanvas::Rectangle(const PixelBox& b) { Painter().drawRect(OutlineRect(b)); }
+void QtCanvas::Rectangle(const PixelBox& b) {
+  // A solid box whose outline has the fill's colour is one fill: the same pixels, faster.
+  if (!brush_.hollow && pen_.style == LineStyle::kSolid && pen_.width <= 1 &&
+      pen_.colour == brush_.colour) {
+    Painter().fillRect(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top),
+                       ToQColor(brush_.colour));
+    return;
+  }
+  Painter().drawRect(OutlineRect(b));
+}
 
 void QtCanvas::Ellipse(const PixelBox& b) { Painter().drawEllipse(OutlineRect(b)); }
 
