@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "expr/dimension.h"
 #include "expr/expression.h"
 #include "expr/variables.h"
 #include "model/element.h"
@@ -29,6 +30,9 @@ void RunRawCodes(const uint8_t* data, size_t size, const expr::EvalContext& ctx)
   if (size >= 8) std::memcpy(table.data() + 1, data, (table.size() - 1) * 8);
   expr::CheckPostfix(codes);
   if (expr::EvaluatePostfix(codes, table, 1.5, {}, ctx)) Require(std::isfinite(table[0]));
+  const int32_t letters[] = {expr::kLength, expr::kArea, expr::kAngleDimension};
+  const int32_t d = expr::PostfixDimension(codes, table, letters);
+  Require(d >= expr::kNoDimension && d <= expr::kAngleDimension);
 }
 
 }  // namespace
@@ -81,5 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Element* functions[] = {&function};
   if (expr::EvaluatePostfix(compiled->postfix, compiled->table, -2.25, functions, ctx))
     Require(std::isfinite(compiled->table[0]));
+  std::vector<int32_t> letterDimensions(nLetters);
+  for (int i = 0; i < nLetters; ++i) letterDimensions[i] = i % 4;
+  const int32_t d = expr::PostfixDimension(compiled->postfix, compiled->table, letterDimensions);
+  Require(d >= expr::kNoDimension && d <= expr::kAngleDimension);
   return 0;
 }
