@@ -29,6 +29,9 @@ std::optional<double> CallUserFunction(const Element* f, double argument, const 
                                        Budget& budget) {
   const ExpressionExt* x = IsUserFunctionElement(f) && f->exists ? f->as<ExpressionExt>() : nullptr;
   if (!x || budget.depth >= kMaxCallDepth) return std::nullopt;
+  // Copying the table is work too: a huge table from a damaged file cannot stall the call.
+  budget.steps += static_cast<int64_t>(x->table.size() + x->variables.size());
+  if (budget.steps > kMaxSteps) return std::nullopt;
   std::vector<double> table = x->table;
   if (table.empty() || !LoadVariableValues(*x, table)) return std::nullopt;
   const std::vector<const Element*> inner = UserFunctionsOf(*x);

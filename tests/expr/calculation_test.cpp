@@ -111,6 +111,21 @@ TEST(Calculation, FunctionsCallingThemselvesFailInsteadOfRecursingForEver) {
   EXPECT_EQ(c->attr1, expr::kNumberWithoutValue);
 }
 
+TEST(Calculation, NestedFunctionCallsAreBoundedInWork) {
+  // f0(x) = x + 1 and fk(x) = f(k-1)(x) + f(k-1)(x) = 2^k (x + 1): 2^k calls of f0.
+  Figure f;
+  std::vector<Element*> chain = {f.Calculation({}, "X+1", kFunction, expr::kYofX)};
+  for (int k = 1; k <= 25; ++k)
+    chain.push_back(f.Calculation({chain.back()}, "F1(X)+F1(X)", kFunction, expr::kYofX));
+  Element* small = f.Calculation({chain[5]}, "F1(1)");
+  Element* huge = f.Calculation({chain[25]}, "F1(1)");  // 33 million calls
+  f.Recompute();
+  EXPECT_EQ(small->attr1, expr::kValidNumber);
+  EXPECT_EQ(small->value[0], 64.0);
+  EXPECT_EQ(huge->exists, 1);
+  EXPECT_EQ(huge->attr1, expr::kNumberWithoutValue);
+}
+
 TEST(Calculation, DamagedTablesAndCodesLeaveItWithoutAValue) {
   Figure f;
   Element* a = f.Number(2);
