@@ -38,7 +38,7 @@ int RunEval(const Args& args) {
     std::printf("undefined\n");
     return 4;
   }
-  std::printf("%.17g\n", *value);
+  std::printf("%.17g\n", *value + 0.0);  // + 0.0 shows -0 as 0
   return 0;
 }
 
