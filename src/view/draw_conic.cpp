@@ -109,14 +109,14 @@ void WalkSamples(const DrawContext& ctx, const ConicData& k, const Look& look) {
   const size_t n = std::min(k.sx.size(), k.sy.size());
   if (n < 2) return;
   auto sample = [&](size_t i) { return WorldPoint{k.sx[i], k.sy[i]}; };
+  // Far tails of open conics lie beyond the largest plane (half of 11281 units); they and
+  // the long chords that close a hyperbola across its branches are left out.
   auto drawable = [&](WorldPoint a, WorldPoint b) {
     if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
       return false;
-    const PixelPointF pa = WorldToPixelExact(ctx.map, a.x, a.y);
-    const PixelPointF pb = WorldToPixelExact(ctx.map, b.x, b.y);
-    for (double v : {pa.x, pa.y, pb.x, pb.y})
+    for (double v : {a.x, a.y, b.x, b.y})
       if (std::fabs(v) >= 7999) return false;
-    return std::hypot(pb.x - pa.x, pb.y - pa.y) < 2999;
+    return Distance(a, b) < 2999;
   };
   size_t i = 0;
   while (i + 1 < n) {

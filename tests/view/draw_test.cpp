@@ -402,6 +402,35 @@ TEST(Redraw, FlatConicIsDrawnFromTheViewCircle) {
   }
 }
 
+TEST(Redraw, ConicSamplesAreWalkedLeavingOutFarTails) {
+  Fixture f;
+  Element* k = Add(f.doc, kConic, {});
+  ConicData& d = k->as<ConicExt>()->data;
+  d.conicClass = 1;
+  d.a = 1, d.c = 4, d.f = -10000;  // x² + 4y² = 100²: inside the view, met by no view circle
+  for (int i = 0; i < 120; ++i) {
+    const double t = 2 * M_PI * i / 120;
+    d.sx.push_back(100 * std::cos(t));
+    d.sy.push_back(50 * std::sin(t));
+  }
+  auto lines = [&] {
+    int n = 0;
+    for (const DrawCall& c : f.Draw()) n += c.op == DrawOp::kLine;
+    return n;
+  };
+  EXPECT_EQ(lines(), 120);  // 119 chords and the closing one
+  d.conicClass = 3;         // an open curve is not closed
+  EXPECT_EQ(lines(), 119);
+  // A sample in a far tail drops the two chords that touch it.
+  d.sx[10] = 8000;
+  EXPECT_EQ(lines(), 117);
+  // Samples closer than one unit are skipped over: one chord instead of three.
+  d.sx[10] = 100 * std::cos(2 * M_PI * 10 / 120);
+  d.sx[31] = d.sx[32] = d.sx[30] + 0.5;
+  d.sy[31] = d.sy[32] = d.sy[30];
+  EXPECT_EQ(lines(), 117);
+}
+
 TEST(Redraw, TracesCombineWithAndOnLightBackgrounds) {
   Fixture f;
   Element* p = AddPoint(f.doc, 0, 0);
