@@ -1,30 +1,95 @@
 // Opening and saving documents, and the move-screen dialog.
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "main_window.h"
 #include "move_screen_dialog.h"
 #include "ui/strings_window.h"
 
+#if __has_include("io/document_file.h")
+#include "io/document_file.h"
+#include "ui/strings_files.h"
+#define VELT_HAS_FILES 1
+#endif
+
 namespace velt {
 
-// The document files arrive with the file format; until then opening and saving say so.
+#ifdef VELT_HAS_FILES
+
 bool TForm1::OpenFile(const QString& path) {
-  (void)path;
+  const std::filesystem::path file = path.toStdString();
+  const FileHeader header = CheckFile(file);
+  if (header.kind == FileKind::Newer) {
+    ShowMessage(ws_.Text(str::kNewerVersion), MessageIcon::Error);
+    return false;
+  }
+  if (header.kind == FileKind::Macro) {
+    ShowMessage(ws_.Text(str::kNotADocument), MessageIcon::Error);
+    return false;
+  }
+  if (header.kind == FileKind::Invalid) {
+    ShowMessage(ws_.Text(str::kNotAValidFile), MessageIcon::Error);
+    return false;
+  }
+  const std::string absolute = QFileInfo(path).absoluteFilePath().toStdString();
+  if (Document* open = ws_.documents.FindByPath(absolute)) {
+    SwitchToIndex(ws_.documents.indexOf(open));
+    return true;
+  }
+  if (!ws_.documents.placeholder() && ws_.documents.count() >= kMaxDocuments) {
+    ShowMessage(ws_.Text(str::kManyDocuments), MessageIcon::Error);
+    return false;
+  }
+  DocumentLoad load = LoadDocumentFile(file, ws_.options);
+  if (!load.document) {
+    ShowMessage(ws_.Text(str::kNotAValidFile), MessageIcon::Error);
+    return false;
+  }
+  load.document->fileName = absolute;
+  load.document->title = QFileInfo(path).completeBaseName().toStdString();
+  load.document->modified = 0;
+  ix_.BeforeDocumentChange();
+  ws_.documents.Adopt(std::move(load.document), ws_.options);
+  AfterDocumentChange();
+  return true;
+}
+
+bool TForm1::SaveCommand(Document& d, bool askPath) {
+  QString path = QString::fromStdString(d.fileName);
+  if (askPath || path.isEmpty()) {
+    path = QFileDialog::getSaveFileName(this, T(str::kSaveAs), path, T(str::kFileFilter));
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(".vlt", Qt::CaseInsensitive)) path += ".vlt";
+  }
+  if (!SaveDocumentFile(d, path.toStdString())) {
+    ShowMessage(ws_.Text(str::kWriteError), MessageIcon::Warning);
+    return askPath ? false : SaveCommand(d, true);
+  }
+  d.fileName = QFileInfo(path).absoluteFilePath().toStdString();
+  d.title = QFileInfo(path).completeBaseName().toStdString();
+  RefreshDocumentLists();
+  return true;
+}
+
+#else
+
+// Until the document files are built, opening and saving say so.
+bool TForm1::OpenFile(const QString&) {
   ShowMessage(ws_.Text(str::kNotAvailable), MessageIcon::Warning);
   return false;
 }
+
+bool TForm1::SaveCommand(Document&, bool) {
+  ShowMessage(ws_.Text(str::kNotAvailable), MessageIcon::Warning);
+  return false;
+}
+
+#endif
 
 void TForm1::OpenCommand() {
   const QString path =
       QFileDialog::getOpenFileName(this, T(str::kOpen).remove('&'), QString(), T(str::kFileFilter));
   if (!path.isEmpty()) OpenFile(path);
-}
-
-bool TForm1::SaveCommand(Document& d, bool askPath) {
-  (void)d;
-  (void)askPath;
-  ShowMessage(ws_.Text(str::kNotAvailable), MessageIcon::Warning);
-  return false;
 }
 
 void TForm1::MoveScreenDialog() {

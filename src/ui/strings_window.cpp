@@ -107,8 +107,8 @@ std::string_view HintOf(int tool) {
 
 constexpr std::array<StringEntry, 84> kTexts = {{
     {kSeveralDetected, "Varios elementos: haga clic para elegir el primero"},
-    {kTooManyDocuments, "Existen muchos documentos abiertos"},
-    {kSaveChanges, "Guardar los cambios realizados al documento"},
+    {kManyDocuments, "Existen muchos documentos abiertos"},
+    {kAskSaveChanges, "Guardar los cambios realizados al documento"},
     {kCloseWord, "Cerrar"},
     {kInvalidRedefinition, "Redefinición no válida"},
     {kDocumentWord, "Documento"},

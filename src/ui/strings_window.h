@@ -11,8 +11,8 @@ inline constexpr int ToolHint(int tool) { return 300 + tool; }    // 300..382
 
 enum WindowString : int {
   kSeveralDetected = 400,
-  kTooManyDocuments = 401,
-  kSaveChanges = 402,
+  kManyDocuments = 401,
+  kAskSaveChanges = 402,
   kCloseWord = 403,
   kInvalidRedefinition = 404,
   kDocumentWord = 405,

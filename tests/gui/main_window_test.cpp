@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "model/create.h"
 #include "plane_widget.h"
 
 namespace velt {
@@ -129,3 +130,54 @@ TEST(MainWindow, TabsSwitchDocumentsAndKeepEachFigure) {
 
 }  // namespace
 }  // namespace velt
+
+#if __has_include("io/document_file.h")
+#include <QTemporaryDir>
+
+#include "io/document_file.h"
+
+namespace velt {
+namespace {
+
+TEST(MainWindowFiles, OpeningAFileAddsATabTitledByItsName) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("triangulo.vlt");
+  {
+    Document d;
+    ElementTemplate t;
+    t.kind = kFreePoint;
+    t.value = {10, 20, 0, 0};
+    MakeElementFromTemplate(d, t, {});
+    ASSERT_TRUE(SaveDocumentFile(d, path.toStdString()));
+  }
+  Window t;
+  ASSERT_TRUE(t.w.OpenFile(path));
+  auto* tabs = t.w.findChild<QTabBar*>("TC_doc");
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(1), "triangulo");
+  ASSERT_EQ(t.doc().elements().size(), 1u);
+  EXPECT_DOUBLE_EQ(t.doc().elements()[0]->y(), 20);
+  // Opening it again switches to it instead of opening a copy.
+  t.Action("M_doc_pri")->trigger();
+  ASSERT_TRUE(t.w.OpenFile(path));
+  EXPECT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  // A file that is not a document is refused with a message, and nothing changes.
+  const QString junk = dir.filePath("junk.vlt");
+  QFile f(junk);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a figure");
+  f.close();
+  QString said;
+  t.w.SetMessageHook([&](const QString&, const QString& text, QMessageBox::StandardButtons) {
+    said = text;
+    return QMessageBox::Ok;
+  });
+  EXPECT_FALSE(t.w.OpenFile(junk));
+  EXPECT_EQ(said, "no es un archivo válido");
+  EXPECT_EQ(tabs->count(), 2);
+}
+
+}  // namespace
+}  // namespace velt
+#endif
