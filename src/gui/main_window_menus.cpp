@@ -313,6 +313,7 @@ void TForm1::BuildToolBars() {
 }
 
 void TForm1::BuildDocumentBar() {
+  addToolBarBreak();
   docBar_ = addToolBar(T(str::kDocumentBar));
   docBar_->setObjectName("Botdocumento");
   struct Cmd {

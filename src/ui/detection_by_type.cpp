@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ui/detection.h"
+#include "ui/grid_node.h"
 
 namespace velt {
 namespace {
@@ -120,6 +121,11 @@ std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
   return best;
 }
 
+std::optional<TypeHit> TestGrid(Element& e, const DetectionQuery& q) {
+  auto node = NearestGridNode(e, q.pointer);
+  return node ? Near(Dist(node->at, q.pointer), q, &e) : std::nullopt;
+}
+
 std::optional<TypeHit> TestName(Element& e, const DetectionQuery& q) {
   // Only a displayed name label is detected.
   if (e.parent[0] && e.parent[0]->nameElement != &e) return std::nullopt;
@@ -144,6 +150,7 @@ std::optional<TypeHit> HitByType(Element& e, const DetectionQuery& q) {
     case kTypeIteration: return TestSamples(e, q);
     case kTypeAxes: return TestAxes(e, q);
     case kTypeName: return TestName(e, q);
+    case kTypeGrid: return TestGrid(e, q);
     case kTypeNumber:
     case kTypeFunction:
     case kTypeEquation:

@@ -6,6 +6,7 @@
 #include "model/dependents.h"
 #include "model/element_list.h"
 #include "model/undo.h"
+#include "ui/grid_node.h"
 #include "ui/interaction.h"
 #include "ui/selection_rect.h"
 
@@ -31,6 +32,11 @@ bool MovesByItself(const Element& e) {
 void ProjectOnCarrier(Element& p, Vec2 to) {
   const Element* carrier = p.parent[0];
   if (!carrier) return;
+  if (p.kind == kPointOnGrid) {
+    if (auto node = NearestGridNode(*carrier, to))
+      p.value = {node->at.x, node->at.y, node->u, node->v};
+    return;
+  }
   if (auto foot = ParameterOnCarrier(*carrier, to)) {
     p.value[3] = foot->t;
     p.x() = foot->foot.x;
@@ -172,7 +178,7 @@ void Interaction::DragStep(Vec2 at) {
   dragLast_ = at;
   const bool single = movers_.size() == 1;
   for (Element* m : movers_) {
-    if (m->kind == kPointOnElement) {
+    if (m->kind == kPointOnElement || m->kind == kPointOnGrid) {
       ProjectOnCarrier(*m, single ? at : PointOf(*m) + delta);
     } else if (m->kind == kFreePoint) {
       m->x() += delta.x;
@@ -279,14 +285,14 @@ void Interaction::MoveSelectionBy(Vec2 delta) {
   ForEachDeep(doc().elements(), [&](const Element& ce) {
     Element* e = const_cast<Element*>(&ce);
     if (!e->selected) return;
-    if (e->kind == kPointOnElement) {
+    if (e->kind == kPointOnElement || e->kind == kPointOnGrid) {
       if (seen.insert(e).second) movers.push_back(e);
     } else {
       CollectFreeAncestors(e, movers, seen);
     }
   });
   for (Element* m : movers) {
-    if (m->kind == kPointOnElement)
+    if (m->kind == kPointOnElement || m->kind == kPointOnGrid)
       ProjectOnCarrier(*m, PointOf(*m) + delta);
     else if (m->kind == kFreePoint)
       m->x() += delta.x, m->y() += delta.y;

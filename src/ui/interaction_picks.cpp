@@ -7,6 +7,7 @@
 #include "geometry/recompute.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
+#include "ui/grid_node.h"
 #include "ui/interaction.h"
 #include "ui/intersection_pick.h"
 #include "ui/strings_window.h"
@@ -80,6 +81,13 @@ Element* Interaction::CreatePointAtClick(Vec2 at, bool storeUndo) {
     t.attr1 = c.attr1;
     t.value = {c.x(), c.y(), 0, 0};
     (void)setup;
+  } else if (Element* under = UnderPointer(); under && under->kind == kGrid) {
+    // A point on a grid stands on the node nearest to the click.
+    t.kind = kPointOnGrid;
+    t.parent[0] = under;
+    const auto node = NearestGridNode(*under, at);
+    t.value = node ? std::array<double, 4>{node->at.x, node->at.y, node->u, node->v}
+                   : std::array<double, 4>{at.x, at.y, 0, 0};
   } else if (Element* under = UnderPointer()) {
     Element* carrier = under;
     auto foot = ParameterOnCarrier(*carrier, at);

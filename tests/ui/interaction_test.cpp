@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "geometry/recompute.h"
 #include "geometry/rules.h"
 #include "model/undo.h"
 #include "support/builders.h"
@@ -419,6 +420,46 @@ TEST(Status, PromptAndDetectedKindName) {
   EXPECT_EQ(b.ix.cursorMessage().text, "punto");
   b.Move(50, 50);
   EXPECT_FALSE(b.ix.cursorMessage().visible);
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(ToolAxesAndGrid, PointOnGridSnapsToNodesAndDragsFromNodeToNode) {
+  test::Bench b;
+  b.ix.SelectTool(39);
+  b.Click(0, 0);  // a free origin, then the axes
+  ASSERT_EQ(b.Count(), 2u);
+  Element* axes = b.Last();
+  ASSERT_EQ(axes->kind, kAxes);
+  velt::RecomputeAll(b.doc());
+  b.ix.SelectTool(41);
+  b.Click(0, 73);  // on the y axis line
+  ASSERT_EQ(b.Count(), 3u);
+  Element* grid = b.Last();
+  ASSERT_EQ(grid->kind, kGrid);
+  EXPECT_EQ(grid->parent[0], axes);
+  velt::RecomputeAll(b.doc());
+  // Units of 40: the nice step is 1 unit, so nodes lie 40 apart. A click 5 from the node
+  // (80, 120) makes a point on the grid there, with grid coordinates (2, 3).
+  b.ix.SelectTool(1);
+  b.Click(83, 116);
+  Element* p = b.Last();
+  ASSERT_EQ(p->kind, kPointOnGrid);
+  EXPECT_DOUBLE_EQ(p->x(), 80);
+  EXPECT_DOUBLE_EQ(p->y(), 120);
+  EXPECT_DOUBLE_EQ(p->value[2], 2);
+  EXPECT_DOUBLE_EQ(p->value[3], 3);
+  // Dragged, it jumps to the node nearest the pointer.
+  b.ix.SelectTool(0);
+  b.Drag({{80, 120}, {100, 150}, {125, 165}});
+  EXPECT_DOUBLE_EQ(b.Last()->x(), 120);
+  EXPECT_DOUBLE_EQ(b.Last()->y(), 160);
+  EXPECT_DOUBLE_EQ(b.Last()->value[2], 3);
+  EXPECT_DOUBLE_EQ(b.Last()->value[3], 4);
 }
 
 }  // namespace
