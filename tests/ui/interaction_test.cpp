@@ -464,3 +464,67 @@ TEST(ToolAxesAndGrid, PointOnGridSnapsToNodesAndDragsFromNodeToNode) {
 
 }  // namespace
 }  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(ToolVectorSum, TwoVectorsThenPointGiveEndPointAndVector) {
+  test::Bench b;
+  Element* a = AddPoint(b.doc(), 0, 0);
+  Element* c = AddPoint(b.doc(), 30, 0);
+  Element* d = AddPoint(b.doc(), 0, -100);
+  Element* e = AddPoint(b.doc(), 0, -60);
+  Element* u = Add(b.doc(), kVector, {a, c}, {0, 0, 30, 0});
+  Element* w = Add(b.doc(), kVector, {d, e}, {0, -100, 0, -60});
+  b.ix.SelectTool(13);
+  b.Click(15, 1);
+  b.Click(1, -80);
+  b.Click(-200, 100);  // a free point
+  ASSERT_EQ(b.Count(), 9u);
+  Element* end = b.At(7);
+  EXPECT_EQ(end->kind, kVectorSum);
+  EXPECT_EQ(end->parent[0], u);
+  EXPECT_EQ(end->parent[1], w);
+  EXPECT_DOUBLE_EQ(end->x(), -170);  // -200 + 30 + 0
+  EXPECT_DOUBLE_EQ(end->y(), 140);   // 100 + 0 + 40
+  EXPECT_EQ(b.Last()->kind, kVector);
+  EXPECT_EQ(b.Last()->parent[1], end);
+  b.ix.UndoCommand();
+  EXPECT_EQ(b.Count(), 6u);
+}
+
+TEST(ToolRedefine, PointBecomesPointOnLineOrFreeAndSelfDependenceIsRefused) {
+  test::Bench b;
+  Element* a = AddPoint(b.doc(), 0, 0);
+  Element* c = AddPoint(b.doc(), 100, 0);
+  Add(b.doc(), kLineTwoPoints, {a, c}, {0, 0, 100, 0});
+  Element* p = AddPoint(b.doc(), 50, 60);
+  b.ix.SelectTool(46);
+  b.Click(50, 60);
+  b.Click(30, 2);  // onto the line
+  EXPECT_EQ(p->kind, kPointOnElement);
+  EXPECT_DOUBLE_EQ(p->y(), 0);
+  b.Click(30, 0);  // the point again, then empty plane: free once more
+  b.Click(30, 80);
+  EXPECT_EQ(p->kind, kFreePoint);
+  EXPECT_DOUBLE_EQ(p->y(), 80);
+  // The line's own end point cannot be put on the line.
+  b.Click(0, 0);
+  b.Click(60, 1);
+  ASSERT_EQ(b.host.messages.size(), 1u);
+  EXPECT_EQ(b.host.messages[0], "Redefinición no válida");
+  EXPECT_EQ(a->kind, kFreePoint);
+}
+
+TEST(ToolZoom, ScalesFreePointsAboutThePressWithOneStepPerPress) {
+  test::Bench b;
+  AddPoint(b.doc(), 100, 0);
+  const int before = b.doc().undo.position;
+  b.ix.SelectTool(49);
+  b.Drag({{0, 0}, {0, 100}});  // factor 1 + 0.003 * 100 = 1.3
+  EXPECT_NEAR(b.At(0)->x(), 130, 1e-9);
+  EXPECT_EQ(b.doc().undo.position, before + 1);
+}
+
+}  // namespace
+}  // namespace velt
