@@ -5,11 +5,17 @@ namespace velt::cli {
 // Each subcommand's function lives in its own <name>_command.cpp; add one line per command.
 int RunVersion(const Args& args);
 int RunEval(const Args& args);
+int RunInfo(const Args& args);
+int RunDump(const Args& args);
+int RunConvert(const Args& args);
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
       {"version", "version", RunVersion},
       {"eval", "eval EXPR [--angle RAD|DEG|GRA]", RunEval},
+      {"info", "info FILE", RunInfo},
+      {"dump", "dump FILE [--move N=X,Y]...", RunDump},
+      {"convert", "convert IN OUT", RunConvert},
   };
   return commands;
 }

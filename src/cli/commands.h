@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of velt-cli. Each lives in its own file and returns the exit code:
-// 0 success, 1 usage, 2 not a valid file, 3 made by a newer version, 4 undefined value.
+// 0 success, 1 usage, 2 not a valid file, 3 made by a newer version, 4 undefined value,
+// 5 the output could not be written.
 #include <string>
 #include <vector>
 

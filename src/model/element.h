@@ -85,6 +85,7 @@ struct TextExt {
 // 48: a name shown beside its element.
 struct NameExt {
   std::string text;
+  std::array<double, 4> placement{};  // where the label stands, kept as files store it
 };
 
 // 50..54: property checkers.

@@ -2,6 +2,7 @@
 
 #include "ui/strings.h"
 #include "ui/strings_window.h"
+#include "ui/strings_files.h"
 
 namespace velt {
 
@@ -10,6 +11,7 @@ LanguageTable::LanguageTable() {
   for (auto area : {str::KindAndTypeStrings(), str::WindowStrings()}) {
     for (const StringEntry& e : area) slots_[e.number] = std::string(e.text);
   }
+  for (const StringEntry& e : str::FileStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

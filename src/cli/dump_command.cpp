@@ -1,0 +1,158 @@
+// velt-cli dump FILE [--move N=X,Y]...: loads, recomputes, applies each move as one drag and
+// prints the document and every element as one JSON object.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/file_loading.h"
+#include "geometry/recompute.h"
+#include "model/dependents.h"
+#include "model/element_list.h"
+#include "ui/strings_files.h"
+
+namespace velt::cli {
+namespace {
+
+struct Move {
+  int32_t number = 0;
+  double x = 0, y = 0;
+};
+
+// "N=X,Y" with nothing left over.
+bool ParseMove(const std::string& text, Move& m) {
+  const char* s = text.c_str();
+  char* end = nullptr;
+  const long n = std::strtol(s, &end, 10);
+  if (end == s || *end != '=' || n < 1 || n > INT32_MAX) return false;
+  s = end + 1;
+  m.x = std::strtod(s, &end);
+  if (end == s || *end != ',') return false;
+  s = end + 1;
+  m.y = std::strtod(s, &end);
+  if (end == s || *end != '\0' || !std::isfinite(m.x) || !std::isfinite(m.y)) return false;
+  m.number = static_cast<int32_t>(n);
+  return true;
+}
+
+// One drag: the element takes its new place, then whatever is built on it follows.
+bool Drag(Document& doc, Element& e, double x, double y) {
+  if (e.kind != kFreePoint || e.owner) return false;
+  ClearMarks(doc.elements());
+  MarkDependents(doc, e);
+  e.value[0] = x;
+  e.value[1] = y;
+  RecomputeMarked(doc);
+  return true;
+}
+
+void Real(std::string& out, double v) {
+  if (!std::isfinite(v)) {
+    out += "null";
+    return;
+  }
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.17g", v);
+  out += buffer;
+}
+
+void Int(std::string& out, int64_t v) { out += std::to_string(v); }
+
+void Key(std::string& out, const char* key) {
+  out += '"';
+  out += key;
+  out += "\":";
+}
+
+std::string ElementJson(const Element& e) {
+  std::string o = "{";
+  Key(o, "number"), Int(o, e.number), o += ',';
+  Key(o, "kind"), Int(o, e.kind), o += ',';
+  Key(o, "type"), Int(o, e.type()), o += ',';
+  Key(o, "owner"), Int(o, e.owner ? e.owner->number : -1), o += ',';
+  Key(o, "exists"), Int(o, e.exists), o += ',';
+  Key(o, "visibility"), Int(o, e.visibility), o += ',';
+  Key(o, "parents"), o += '[';
+  for (int i = 0; i < 3; ++i) {
+    if (i) o += ',';
+    Int(o, e.parent[i] ? e.parent[i]->number : -1);
+  }
+  o += "],";
+  Key(o, "values"), o += '[';
+  for (int i = 0; i < 4; ++i) {
+    if (i) o += ',';
+    Real(o, e.value[i]);
+  }
+  o += "],";
+  Key(o, "attr1"), Int(o, e.attr1), o += ',';
+  Key(o, "attr2"), Int(o, e.attr2), o += ',';
+  Key(o, "attr3"), Int(o, e.attr3), o += ',';
+  Key(o, "colour"), Int(o, e.colour), o += ',';
+  Key(o, "style"), Int(o, e.style);
+  o += '}';
+  return o;
+}
+
+std::string DocumentJson(const Document& d, const FileHeader& h) {
+  std::string o = "{";
+  Key(o, "version"), Int(o, h.version), o += ',';
+  Key(o, "type"), Int(o, h.type), o += ',';
+  Key(o, "document"), o += '{';
+  Key(o, "lengthUnit"), Int(o, d.lengthUnit), o += ',';
+  Key(o, "angleUnit"), Int(o, d.angleUnit), o += ',';
+  Key(o, "measureScale"), Real(o, d.measureScale), o += ',';
+  Key(o, "coordinateSystem"), Int(o, d.coordinateSystem), o += ',';
+  Key(o, "viewLeft"), Real(o, d.viewLeft), o += ',';
+  Key(o, "viewTop"), Real(o, d.viewTop);
+  o += "},";
+  Key(o, "elements"), o += '[';
+  bool first = true;
+  ForEachDeep(d.elements(), [&](const Element& e) {
+    if (!first) o += ',';
+    first = false;
+    o += ElementJson(e);
+  });
+  o += "]}";
+  return o;
+}
+
+}  // namespace
+
+int RunDump(const Args& args) {
+  constexpr const char* kUsage = "dump FILE [--move N=X,Y]...";
+  if (args.empty()) return UsageError(kUsage);
+  std::vector<Move> moves;
+  for (size_t i = 1; i < args.size(); ++i) {
+    Move m;
+    if (args[i] != "--move" || i + 1 >= args.size() || !ParseMove(args[i + 1], m))
+      return UsageError(kUsage);
+    moves.push_back(m);
+    ++i;
+  }
+  LoadedFile f = LoadAnyFile(args[0]);
+  if (f.exitCode != kExitOk) return f.exitCode;
+  if (!f.document) {
+    ReportError(args[0], str::kNotADocument);
+    return kExitInvalid;
+  }
+  Document& doc = *f.document;
+  RecomputeAll(doc);
+  for (const Move& m : moves) {
+    Element* e = FindByNumber(doc.elements(), m.number);
+    if (!e) {
+      ReportError(args[0] + ": " + std::to_string(m.number), str::kNoSuchElement);
+      return kExitUsage;
+    }
+    if (!Drag(doc, *e, m.x, m.y)) {
+      ReportError(args[0] + ": " + std::to_string(m.number), str::kCannotDrag);
+      return kExitUsage;
+    }
+  }
+  std::string json = DocumentJson(doc, f.header);
+  json += '\n';
+  std::fwrite(json.data(), 1, json.size(), stdout);
+  return kExitOk;
+}
+
+}  // namespace velt::cli

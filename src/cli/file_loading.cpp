@@ -1,0 +1,51 @@
+#include "cli/file_loading.h"
+
+#include <cstdio>
+
+#include "ui/language.h"
+#include "ui/strings_files.h"
+
+namespace velt::cli {
+
+int UsageError(const char* usage) {
+  std::fprintf(stderr, "usage: velt-cli %s\n", usage);
+  return kExitUsage;
+}
+
+void ReportError(const std::string& path, int stringNumber) {
+  const LanguageTable language;
+  std::fprintf(stderr, "velt-cli: %s: %s\n", path.c_str(), language.Get(stringNumber).c_str());
+}
+
+LoadedFile LoadAnyFile(const std::string& path) {
+  LoadedFile out;
+  const auto fsPath = PathFromUtf8(path);
+  const auto bytes = ReadWholeFile(fsPath);
+  FileKind kind = FileKind::Invalid;
+  if (bytes) {
+    ByteReader r(*bytes);
+    out.header = ReadFileHeader(r);
+    kind = out.header.kind;
+    if (kind == FileKind::Macro) {
+      kind = ReadMacroBytes(*bytes, out.macro);
+    } else if (kind == FileKind::Document || kind == FileKind::DocumentWithWindow) {
+      DocumentLoad load = ReadDocumentBytes(*bytes, Options{});
+      kind = load.header.kind;
+      out.document = std::move(load.document);
+    }
+  }
+  switch (kind) {
+    case FileKind::Newer:
+      ReportError(path, str::kNewerVersion);
+      out.exitCode = kExitNewer;
+      break;
+    case FileKind::Invalid:
+      ReportError(path, str::kNotAValidFile);
+      out.exitCode = kExitInvalid;
+      break;
+    default: out.exitCode = kExitOk;
+  }
+  return out;
+}
+
+}  // namespace velt::cli

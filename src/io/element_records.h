@@ -1,0 +1,23 @@
+#pragma once
+// Element records as files store them: the kind, the counts that size the extension, the
+// kind's body and the common trailer, read with the rules of the file's version.
+#include <cstdint>
+
+#include "io/byte_reader.h"
+#include "io/byte_writer.h"
+#include "model/element.h"
+
+namespace velt {
+
+inline constexpr int32_t kCurrentVersion = 700;
+inline constexpr int32_t kOldestVersion = 100;
+
+// Reads the rest of a record whose kind was just read. textFont is the font a text of a
+// version-100 file starts with (those files store none). Null when the record is malformed
+// or truncated; the reader has then failed.
+ElementPtr ReadElementRecord(ByteReader& r, int32_t kind, int32_t version, const Font& textFont);
+
+// Writes one record in the current layout, with the stored numbers as they are.
+void WriteElementRecord(ByteWriter& w, const Element& e);
+
+}  // namespace velt
