@@ -19,6 +19,7 @@ inline constexpr int32_t kMaxPictureBytes = 256 * 1024 * 1024;
 class ByteReader {
  public:
   explicit ByteReader(std::string_view bytes) : data_(bytes) {}
+  ByteReader(std::string&&) = delete;  // the bytes must outlive the reader
 
   int32_t Int32();
   int16_t Int16();

@@ -112,7 +112,7 @@ std::unique_ptr<Document> EveryKindDocument() {
     if (auto* bt = e->as<ButtonExt>()) bt->caption = "Botón ñ";
     if (auto* bm = e->as<BitmapExt>()) {
       bm->picture.bmp = std::string("BM\x00\x01\xff\x7f", 6);
-      for (int i = 0; i < 300; ++i) bm->picture.bmp.push_back(static_cast<char>(i * 7));
+      for (int i = 0; i < 100000; ++i) bm->picture.bmp.push_back(static_cast<char>(i * 7));
     }
     if (auto* it = e->as<IterationExt>()) {
       it->settings = {1, 2, 3, 4, 5, 6};
