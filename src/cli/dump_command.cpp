@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_loading.h"
+#include "geometry/position_on_element.h"
 #include "geometry/recompute.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
@@ -36,13 +37,25 @@ bool ParseMove(const std::string& text, Move& m) {
   return true;
 }
 
-// One drag: the element takes its new place, then whatever is built on it follows.
+// One drag: a free point goes to (x, y), a point on an element takes the parameter of (x, y)
+// on its carrier; then whatever is built on it follows.
 bool Drag(Document& doc, Element& e, double x, double y) {
-  if (e.kind != kFreePoint || e.owner) return false;
+  if (e.owner) return false;
+  const RuleContext ctx{&doc};
   ClearMarks(doc.elements());
-  MarkDependents(doc, e);
-  e.value[0] = x;
-  e.value[1] = y;
+  if (e.kind == kFreePoint) {
+    MarkDependents(doc, e);
+    e.value[0] = x;
+    e.value[1] = y;
+  } else if (e.kind == kPointOnElement && e.parent[0]) {
+    const auto hit = ParameterFromPosition(*e.parent[0], PositionProbe{Pt{x, y}}, ctx);
+    if (!hit) return false;
+    MarkDependents(doc, e);
+    e.mark = 1;  // the point itself is recomputed from its new parameter
+    e.value[3] = hit->t;
+  } else {
+    return false;
+  }
   RecomputeMarked(doc);
   return true;
 }

@@ -7,8 +7,6 @@ std::span<const StringEntry> FileStrings() {
       {kNotAValidFile, "no es un archivo válido"},
       {kWriteError, "error de escritura"},
       {kNewerVersion, "el archivo fue creado por una versión más reciente del programa"},
-      {kTooManyDocuments, "Existen muchos documentos abiertos"},
-      {kSaveChanges, "Guardar los cambios realizados al documento"},
       {kNoSuchElement, "no existe el elemento"},
       {kCannotDrag, "el elemento no se puede arrastrar"},
       {kNotADocument, "el archivo es una macro, no un documento"},

@@ -9,8 +9,6 @@ namespace velt::str {
 inline constexpr int kNotAValidFile = 1000;
 inline constexpr int kWriteError = 1001;
 inline constexpr int kNewerVersion = 1002;
-inline constexpr int kTooManyDocuments = 1003;
-inline constexpr int kSaveChanges = 1004;
 inline constexpr int kNoSuchElement = 1010;
 inline constexpr int kCannotDrag = 1011;
 inline constexpr int kNotADocument = 1012;

@@ -1,0 +1,92 @@
+#include "io/example_figures.h"
+
+#include "geometry/recompute.h"
+#include "support/builders.h"
+
+namespace velt::test {
+namespace {
+
+Element* Name(Document& d, Element* target, const char* text) {
+  Element* n = Add(d, kName, {target});
+  n->as<NameExt>()->text = text;
+  n->as<NameExt>()->placement = {8, 8, 0, 0};
+  return n;
+}
+
+Element* Intersection(Document& d, Element* a, Element* b, int32_t code) {
+  ElementTemplate t;
+  t.kind = kIntersection;
+  t.parent = {a, b, nullptr};
+  t.attr1 = code;
+  return MakeElementFromTemplate(d, t, {});
+}
+
+// A triangle with the midpoints of its sides, two perpendicular bisectors meeting in the
+// circumcentre, the circumcircle through the first vertex, and a point P on the side AB.
+std::unique_ptr<Document> Triangle() {
+  auto doc = MakeDocument(Options{});
+  Document& d = *doc;
+  Element* a = AddPoint(d, -150, -100);
+  Element* b = AddPoint(d, 170, -80);
+  Element* c = AddPoint(d, 20, 140);
+  Name(d, a, "A");
+  Name(d, b, "B");
+  Name(d, c, "C");
+  Element* ab = Add(d, kSegment, {a, b});
+  Add(d, kSegment, {b, c});
+  Add(d, kSegment, {c, a});
+  Add(d, kMidpoint, {a, b});
+  Add(d, kMidpoint, {b, c});
+  Add(d, kMidpoint, {c, a});
+  Element* m1 = Add(d, kPerpendicularBisector, {a, b});
+  Element* m2 = Add(d, kPerpendicularBisector, {b, c});
+  Element* o = Intersection(d, m1, m2, 0);  // two lines
+  Name(d, o, "O");
+  Add(d, kCircleCentrePoint, {o, a});
+  Name(d, Add(d, kPointOnElement, {ab}, {-70, -95, 0, 0.25}), "P");
+  return doc;
+}
+
+// Coordinate axes, a quadrilateral with a point on its second side, the coordinates of
+// that point, and a text.
+std::unique_ptr<Document> Quadrilateral() {
+  auto doc = MakeDocument(Options{});
+  Document& d = *doc;
+  Element* origin = AddPoint(d, 0, 0);
+  origin->visibility = 0;
+  Add(d, kAxes, {origin});
+  Element* p = AddPoint(d, -120, -80);
+  Element* q = AddPoint(d, 160, -60);
+  Element* r = AddPoint(d, 120, 120);
+  Element* s = AddPoint(d, -100, 90);
+  Element* poly = AddWithPicks(d, kPolygon, {p, q, r, s, nullptr});
+  poly->attr1 = 0x404080;  // filled
+  Element* onSide =
+      Add(d, kPointOnElement, {poly->as<PolygonExt>()->sides[1].get()}, {140, 30, 0, 0.5});
+  Name(d, onSide, "P");
+  Add(d, kCoordinates, {onSide});
+  ElementTemplate t;
+  t.kind = kText;
+  t.value = {0, 0, 20, 20};
+  Element* text = MakeElementFromTemplate(d, t, {});
+  auto& x = *text->as<TextExt>();
+  x.lines = {"Arrastra los vértices", "o el punto P sobre el lado."};
+  text->attr1 = 2;
+  x.runs = {TextRun{x.font, 49}};
+  return doc;
+}
+
+}  // namespace
+
+std::vector<ExampleFigure> ExampleFigures() {
+  std::vector<ExampleFigure> out;
+  out.push_back({"triangle.vlt", Triangle()});
+  out.push_back({"quadrilateral.vlt", Quadrilateral()});
+  for (auto& f : out) {
+    RecomputeAll(*f.doc);
+    f.doc->modified = 0;
+  }
+  return out;
+}
+
+}  // namespace velt::test
