@@ -8,6 +8,7 @@ int RunEval(const Args& args);
 int RunInfo(const Args& args);
 int RunDump(const Args& args);
 int RunConvert(const Args& args);
+int RunRender(const Args& args);
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -16,6 +17,7 @@ const std::vector<Command>& AllCommands() {
       {"info", "info FILE", RunInfo},
       {"dump", "dump FILE [--move N=X,Y]...", RunDump},
       {"convert", "convert IN OUT", RunConvert},
+      {"render", "render FILE -o OUT.png|OUT.svg [--size WxH] [--centre]", RunRender},
   };
   return commands;
 }

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# velt-cli render: pictures of the example documents as PNG and SVG, and the failures:
+# exit codes 1 usage, 2 not a valid file, 5 picture not written, one line on stderr.
+cli="$1"
+src="$2"
+failures=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+tri="$src/examples/triangle.vlt"
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+code() {
+  local want="$1"
+  shift
+  "$cli" "$@" >"$work/out" 2>"$work/err"
+  local rc=$?
+  [[ $rc -eq $want ]] || fail "velt-cli $* exited $rc, wanted $want"
+  if [[ $want -ne 0 ]]; then
+    [[ $(wc -l <"$work/err") -eq 1 ]] || fail "velt-cli $*: stderr is not one line: $(cat "$work/err")"
+  else
+    [[ -s "$work/err" ]] && fail "velt-cli $*: says something on stderr: $(cat "$work/err")"
+  fi
+}
+
+# png_size FILE: width and height from the PNG header.
+png_size() {
+  python3 -c '
+import struct, sys
+b = open(sys.argv[1], "rb").read(24)
+assert b[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+print("%dx%d" % struct.unpack(">II", b[16:24]))' "$1"
+}
+
+# SVG with a given size; the vertex A (-150, -100) of the triangle is a red 3 × 3 square
+# at pixel (250, 400) of the document's own view (left -400, top 300).
+code 0 render "$tri" -o "$work/t.svg" --size 640x480
+grep -q 'width="640" height="480"' "$work/t.svg" || fail "svg size"
+grep -q '<rect x="249.5" y="399.5" width="2" height="2" fill="#ff0000"' "$work/t.svg" ||
+  fail "vertex A not at (250, 400)"
+# Centred: the origin moves to the middle of the picture, A to (320 - 150, 240 + 100).
+code 0 render "$tri" -o "$work/c.svg" --size 640x480 --centre
+grep -q '<rect x="169.5" y="339.5"' "$work/c.svg" || fail "centred vertex A"
+
+# png_pixel FILE X Y: the colour at a pixel as rrggbb (8-bit RGB or RGBA, not interlaced).
+png_pixel() {
+  python3 -c '
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+pos, idat, w, h, ctype = 8, b"", 0, 0, 0
+while pos < len(data):
+    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
+    body = data[pos + 8:pos + 8 + n]
+    if kind == b"IHDR":
+        w, h, depth, ctype = struct.unpack(">IIBB", body[:10])
+    elif kind == b"IDAT":
+        idat += body
+    pos += 12 + n
+bpp = {2: 3, 6: 4}[ctype]
+raw, rows, prev = zlib.decompress(idat), [], bytearray(w * bpp)
+for y in range(h):
+    f, line = raw[y * (w * bpp + 1)], bytearray(raw[y * (w * bpp + 1) + 1:(y + 1) * (w * bpp + 1)])
+    for i in range(len(line)):
+        a = line[i - bpp] if i >= bpp else 0
+        b, c = prev[i], prev[i - bpp] if i >= bpp else 0
+        if f == 1: line[i] = (line[i] + a) & 255
+        elif f == 2: line[i] = (line[i] + b) & 255
+        elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
+        elif f == 4:
+            p = a + b - c
+            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+            line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+    rows.append(line)
+    prev = line
+x, y = int(sys.argv[2]), int(sys.argv[3])
+print("%02x%02x%02x" % tuple(rows[y][x * bpp:x * bpp + 3]))' "$@"
+}
+
+# PNG needs the Qt build; without it the command says so and the checks are skipped.
+"$cli" render "$tri" -o "$work/t.png" >/dev/null 2>"$work/err"
+rc=$?
+if [[ $rc -eq 1 ]] && grep -q 'Qt build' "$work/err"; then
+  echo "render: no Qt build, PNG checks skipped"
+else
+  [[ $rc -eq 0 ]] || fail "png render exited $rc: $(cat "$work/err")"
+  [[ -s "$work/err" ]] && fail "png render says something on stderr: $(cat "$work/err")"
+  [[ $(png_size "$work/t.png") == 1024x768 ]] || fail "default png size $(png_size "$work/t.png")"
+  [[ $(png_pixel "$work/t.png" 250 400) == ff0000 ]] || fail "vertex A is not red in the png"
+  [[ $(png_pixel "$work/t.png" 600 600) == 000000 ]] || fail "background is not black in the png"
+  code 0 render "$tri" -o "$work/s.png" --size 300x200
+  [[ $(png_size "$work/s.png") == 300x200 ]] || fail "png size"
+fi
+
+code 1 render "$tri" -o "$work/t.bmp"
+code 1 render "$tri"
+code 1 render "$tri" -o "$work/t.svg" --size 0x10
+code 1 render "$tri" -o "$work/t.svg" --size 64
+code 2 render "$work/missing.vlt" -o "$work/m.svg"
+printf 'not a figure' >"$work/junk.vlt"
+code 2 render "$work/junk.vlt" -o "$work/j.svg"
+code 5 render "$tri" -o "$work/no/such/dir/t.svg"
+
+[[ $failures -eq 0 ]] && echo "render: all passed"
+exit $((failures > 0))
