@@ -17,6 +17,7 @@
 #include "geometry/recompute.h"
 #include "model/undo.h"
 #include "plane_widget.h"
+#include "ui/strings_files.h"
 #include "ui/strings_window.h"
 
 namespace velt {
@@ -74,7 +75,7 @@ QMessageBox::StandardButton TForm1::Ask(const QString& caption, const QString& t
 
 SaveAnswer TForm1::AskSaveChanges(Document& doc) {
   const QString caption = T(str::kCloseWord) + " - " + QString::fromStdString(doc.title);
-  switch (Ask(caption, T(str::kAskSaveChanges),
+  switch (Ask(caption, T(str::kSaveChanges),
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question)) {
     case QMessageBox::Yes: return SaveAnswer::Yes;
     case QMessageBox::No: return SaveAnswer::No;
@@ -173,7 +174,7 @@ void TForm1::AfterDocumentChange() {
 void TForm1::NewDocumentCommand() {
   ix_.BeforeDocumentChange();
   if (!ws_.NewDocument()) {
-    ShowMessage(ws_.Text(str::kManyDocuments), MessageIcon::Error);
+    ShowMessage(ws_.Text(str::kTooManyDocuments), MessageIcon::Error);
     return;
   }
   AfterDocumentChange();

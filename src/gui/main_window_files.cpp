@@ -2,19 +2,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "io/document_file.h"
 #include "main_window.h"
 #include "move_screen_dialog.h"
+#include "ui/strings_files.h"
 #include "ui/strings_window.h"
 
-#if __has_include("io/document_file.h")
-#include "io/document_file.h"
-#include "ui/strings_files.h"
-#define VELT_HAS_FILES 1
-#endif
-
 namespace velt {
-
-#ifdef VELT_HAS_FILES
 
 bool TForm1::OpenFile(const QString& path) {
   const std::filesystem::path file = path.toStdString();
@@ -37,7 +31,7 @@ bool TForm1::OpenFile(const QString& path) {
     return true;
   }
   if (!ws_.documents.placeholder() && ws_.documents.count() >= kMaxDocuments) {
-    ShowMessage(ws_.Text(str::kManyDocuments), MessageIcon::Error);
+    ShowMessage(ws_.Text(str::kTooManyDocuments), MessageIcon::Error);
     return false;
   }
   DocumentLoad load = LoadDocumentFile(file, ws_.options);
@@ -70,21 +64,6 @@ bool TForm1::SaveCommand(Document& d, bool askPath) {
   RefreshDocumentLists();
   return true;
 }
-
-#else
-
-// Until the document files are built, opening and saving say so.
-bool TForm1::OpenFile(const QString&) {
-  ShowMessage(ws_.Text(str::kNotAvailable), MessageIcon::Warning);
-  return false;
-}
-
-bool TForm1::SaveCommand(Document&, bool) {
-  ShowMessage(ws_.Text(str::kNotAvailable), MessageIcon::Warning);
-  return false;
-}
-
-#endif
 
 void TForm1::OpenCommand() {
   const QString path =

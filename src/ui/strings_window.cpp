@@ -107,8 +107,8 @@ std::string_view HintOf(int tool) {
 
 constexpr std::array<StringEntry, 84> kTexts = {{
     {kSeveralDetected, "Varios elementos: haga clic para elegir el primero"},
-    {kManyDocuments, "Existen muchos documentos abiertos"},
-    {kAskSaveChanges, "Guardar los cambios realizados al documento"},
+    {kTooManyDocuments, "Existen muchos documentos abiertos"},
+    {kSaveChanges, "Guardar los cambios realizados al documento"},
     {kCloseWord, "Cerrar"},
     {kInvalidRedefinition, "Redefinición no válida"},
     {kDocumentWord, "Documento"},
@@ -122,7 +122,6 @@ constexpr std::array<StringEntry, 84> kTexts = {{
     {kAngleDeg, "DEG"},
     {kAngleGra, "GRA"},
     {kFileFilter, "Documentos VELT (*.vlt)"},
-    {kNotAvailable, "Esta herramienta aún no está disponible"},
     {kMenuFile, "&Archivo"},
     {kNew, "&Nuevo"},
     {kOpen, "&Abrir..."},

@@ -11,8 +11,8 @@ inline constexpr int ToolHint(int tool) { return 300 + tool; }    // 300..382
 
 enum WindowString : int {
   kSeveralDetected = 400,
-  kManyDocuments = 401,
-  kAskSaveChanges = 402,
+  kTooManyDocuments = 401,
+  kSaveChanges = 402,
   kCloseWord = 403,
   kInvalidRedefinition = 404,
   kDocumentWord = 405,
@@ -26,7 +26,6 @@ enum WindowString : int {
   kAngleDeg = 413,
   kAngleGra = 414,
   kFileFilter = 415,
-  kNotAvailable = 416,
   // Menus and commands 450..599, in the order of the menu bar.
   kMenuFile = 450,
   kNew,

@@ -131,7 +131,6 @@ TEST(MainWindow, TabsSwitchDocumentsAndKeepEachFigure) {
 }  // namespace
 }  // namespace velt
 
-#if __has_include("io/document_file.h")
 #include <QTemporaryDir>
 
 #include "io/document_file.h"
@@ -180,4 +179,3 @@ TEST(MainWindowFiles, OpeningAFileAddsATabTitledByItsName) {
 
 }  // namespace
 }  // namespace velt
-#endif
