@@ -6,9 +6,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("VELT");
-  velt::TForm1 window;
-  window.show();
   const QStringList args = QApplication::arguments();
-  if (args.size() > 1) window.OpenFile(args.at(1));
+  velt::TForm1 window(args.size() > 1 ? args.at(1) : QString());
+  window.show();
   return QApplication::exec();
 }

@@ -22,7 +22,8 @@
 
 namespace velt {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ix_(ws_, *this) {
+TForm1::TForm1(const QString& startFile, QWidget* parent)
+    : QMainWindow(parent), ws_(startFile.isEmpty()), ix_(ws_, *this) {
   setObjectName("Form1");
   setWindowTitle("VELT");
   auto* central = new QWidget(this);
@@ -54,8 +55,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ix_(ws_, *this) {
   BuildDocumentBar();
   BuildStatusBar();
   resize(1000, 720);
-  ws_.CentreView(ws_.doc());
-  AfterDocumentChange();
+  if (startFile.isEmpty() || !OpenFile(startFile)) {
+    if (ws_.documents.count() == 0) ws_.NewDocument();
+    ws_.CentreView(ws_.doc());
+    AfterDocumentChange();
+  }
   plane_->setFocus();
 }
 

@@ -24,7 +24,8 @@ class PlaneWidget;
 class TForm1 : public QMainWindow, public Host {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // Opens startFile, when given, instead of starting with an empty document.
+  explicit TForm1(const QString& startFile = {}, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // Message boxes go through this hook when it is set (tests script the answers).

@@ -42,7 +42,7 @@ bool TForm1::OpenFile(const QString& path) {
   load.document->fileName = absolute;
   load.document->title = QFileInfo(path).completeBaseName().toStdString();
   load.document->modified = 0;
-  ix_.BeforeDocumentChange();
+  if (ws_.documents.count() > 0) ix_.BeforeDocumentChange();
   ws_.documents.Adopt(std::move(load.document), ws_.options);
   AfterDocumentChange();
   return true;

@@ -5,7 +5,9 @@
 
 namespace velt {
 
-Workspace::Workspace() : documents(language.Get(str::kDocumentWord)) { NewDocument(); }
+Workspace::Workspace(bool withFirstDocument) : documents(language.Get(str::kDocumentWord)) {
+  if (withFirstDocument) NewDocument();
+}
 
 Document* Workspace::NewDocument() {
   Document* d = documents.NewDocument(options);

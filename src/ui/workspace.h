@@ -11,7 +11,9 @@ namespace velt {
 
 class Workspace {
  public:
-  Workspace();
+  // Starts with one empty document unless the caller opens one itself (a file named on the
+  // command line), and then must add one before anything asks for the current document.
+  explicit Workspace(bool withFirstDocument = true);
 
   Options options;
   LanguageTable language;

@@ -179,3 +179,24 @@ TEST(MainWindowFiles, OpeningAFileAddsATabTitledByItsName) {
 
 }  // namespace
 }  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(MainWindowFiles, StartingWithAFileOpensOnlyThatDocument) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("cuadro.vlt");
+  {
+    Document d;
+    ASSERT_TRUE(SaveDocumentFile(d, path.toStdString()));
+  }
+  TForm1 w(path);
+  auto* tabs = w.findChild<QTabBar*>("TC_doc");
+  ASSERT_EQ(tabs->count(), 1);
+  EXPECT_EQ(tabs->tabText(0), "cuadro");
+  w.findChild<QAction*>("Nuevo1")->trigger();
+  EXPECT_EQ(tabs->tabText(1), "Documento 1");
+}
+
+}  // namespace
+}  // namespace velt
