@@ -16,7 +16,8 @@ struct IntersectionSetup {
 // The code for solution s of the pair (a, b) and the parents in the code's order; nullopt
 // when the types cannot be intersected.
 std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, int solution);
-// How many solutions the pair can have: 4 with a conic, 2 with a circle or arc, else 1.
+// How many solutions the pair can have: 4 with a conic, 2 with a circle or arc, else 1
+// (0 when it cannot be intersected; loci are found numerically).
 int SolutionCount(const Element& a, const Element& b);
 // A computed candidate (kind 57) for solution s; null when it does not exist or the pair
 // cannot be intersected here.
