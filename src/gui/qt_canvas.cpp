@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -12,7 +13,9 @@ namespace {
 QFont ToQFont(const TextFont& f) {
   QFont q(QString::fromStdString(f.face));
   // Sizes are points on a 96-dpi screen, whatever the picture's own resolution.
-  q.setPixelSize(std::max(1, static_cast<int>(std::lround(f.size * 96.0 / 72.0))));
+  // A negative size gives the letters' height, as the platform's fonts do.
+  q.setPixelSize(
+      std::clamp(static_cast<int>(std::lround(std::abs(f.size) * 96.0 / 72.0)), 1, 2000));
   q.setBold(f.bold);
   q.setItalic(f.italic);
   q.setUnderline(f.underline);

@@ -1,5 +1,6 @@
 #include "view/draw_context.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velt {
@@ -51,8 +52,10 @@ int32_t HaloStyleOf(int32_t style) {
 }
 
 int ScaledFontSize(int size, int screenDpi) {
-  if (screenDpi <= 0) return size;
-  const double v = size * 96.0 / screenDpi;
+  // Sizes come from files: anything beyond a poster's letters is taken as that.
+  constexpr double kLargest = 1000;
+  if (screenDpi <= 0) screenDpi = 96;
+  const double v = std::clamp(size * 96.0 / screenDpi, -kLargest, kLargest);
   const double r = std::ceil(std::fabs(v) - 0.5);  // nearest, halves towards zero
   return static_cast<int>(v < 0 ? -r : r);
 }

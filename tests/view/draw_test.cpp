@@ -271,6 +271,70 @@ TEST(Redraw, LargeCircleIsSampledOnlyWhereTheViewIs) {
   EXPECT_GT(lines, 3);
 }
 
+TEST(Redraw, ArcsPassThroughTheirMiddlePoint) {
+  Fixture f;
+  Element* a = AddPoint(f.doc, 100, 0);
+  Element* m = AddPoint(f.doc, 0, 100);
+  Element* b = AddPoint(f.doc, -100, 0);
+  for (Element* e : {a, m, b}) e->visibility = 0;
+  Add(f.doc, kArc, {a, m, b});
+  auto check = [&](double sign) {
+    int lines = 0;
+    for (const DrawCall& c : f.Draw()) {
+      if (c.op != DrawOp::kLine) continue;
+      ++lines;
+      for (PixelPoint p : c.points) {
+        const double x = p.x - 400, y = 300 - p.y;
+        EXPECT_NEAR(std::hypot(x, y), 100, 1.5);
+        EXPECT_GE(sign * y, -1);  // on the side of the middle point
+      }
+    }
+    EXPECT_GT(lines, 8);
+  };
+  check(+1);
+  m->value = {0, -100, 0, 0};
+  check(-1);
+  // A tiny arc is one platform arc, counter-clockwise from its start to its end.
+  a->value = {4, 0, 0, 0};
+  m->value = {0, 4, 0, 0};
+  b->value = {-4, 0, 0, 0};
+  const auto& calls = f.Draw();
+  const int i = Find(calls, [](const DrawCall& c) { return c.op == DrawOp::kArc; });
+  ASSERT_GE(i, 0);
+  EXPECT_EQ(calls[i].box, (PixelBox{396, 296, 405, 305}));
+  EXPECT_EQ(calls[i].points, (std::vector<PixelPoint>{{404, 300}, {396, 300}}));
+  // Aligned points draw nothing.
+  m->value = {0, 0, 0, 0};
+  EXPECT_EQ(f.Draw().size(), 1u);
+}
+
+TEST(Redraw, BitmapsAtTheirAnchorOrStretchedAlongASegment) {
+  Fixture f;
+  std::string bmp(54, '\0');
+  bmp[0] = 'B', bmp[1] = 'M', bmp[14] = 40, bmp[18] = 40, bmp[22] = 20;  // 40 × 20
+  Element* p = AddPoint(f.doc, 10, 10);
+  p->visibility = 0;
+  Element* pic = Add(f.doc, kBitmap, {p});
+  pic->as<BitmapExt>()->picture.bmp = bmp;
+  pic->attr1 = 5;  // the picture's centre at the point (410, 290)
+  auto find = [&](DrawOp op) {
+    const auto& calls = f.Draw();
+    const int i = Find(calls, [&](const DrawCall& c) { return c.op == op; });
+    return i >= 0 ? calls[i] : DrawCall{};
+  };
+  EXPECT_EQ(find(DrawOp::kPicture).points, (std::vector<PixelPoint>{{390, 280}}));
+  Element* s = Segment(f.doc, AddPoint(f.doc, 0, 0), AddPoint(f.doc, 100, -50));
+  pic->parent[0] = s;
+  EXPECT_EQ(find(DrawOp::kStretchPicture).box, (PixelBox{400, 300, 501, 351}));
+  // Selected: a frame outside the picture in the selection colour, then the picture.
+  pic->selected = 1;
+  const auto& calls = f.Draw();
+  const int frame = Find(calls, [](const DrawCall& c) { return c.op == DrawOp::kRectangle; });
+  ASSERT_GE(frame, 0);
+  EXPECT_EQ(calls[frame].pen.colour, f.doc.selectionColour);
+  EXPECT_EQ(calls[frame].box, (PixelBox{398, 298, 503, 353}));
+}
+
 TEST(Redraw, VectorHeadPointsAlongTheVector) {
   Fixture f;
   Element* v = Add(f.doc, kVector, {});

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/builders.h"
+#include "view/draw_context.h"
 #include "view/recording_canvas.h"
 #include "view/redraw.h"
 #include "view/render.h"
@@ -115,6 +116,23 @@ TEST(Thumbnail, DrawsTheWholePlaneScaled) {
   ASSERT_EQ(calls.size(), 2u);
   // (1000 + 2000) × 340 / 4000 = 255 on x; (2000 − 1000) × 0.085 = 85 on y.
   EXPECT_EQ(calls[1].box, (PixelBox{254, 84, 257, 87}));
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(Fonts, SizesForA96DpiScreenRoundHalvesTowardsZero) {
+  EXPECT_EQ(ScaledFontSize(10, 96), 10);
+  EXPECT_EQ(ScaledFontSize(10, 120), 8);           // 8.0
+  EXPECT_EQ(ScaledFontSize(11, 120), 9);           // 8.8
+  EXPECT_EQ(ScaledFontSize(5, 192), 2);            // 2.5
+  EXPECT_EQ(ScaledFontSize(7, 192), 3);            // 3.5
+  EXPECT_EQ(ScaledFontSize(-5, 192), -2);          // -2.5
+  EXPECT_EQ(ScaledFontSize(13, 192), 6);           // 6.5
+  EXPECT_EQ(ScaledFontSize(2000000000, 1), 1000);  // a broken file's size stays drawable
 }
 
 }  // namespace
