@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
+#include <utility>
 
 #include "geometry/intersect_conic.h"
 #include "geometry/intersect_straight.h"
@@ -298,6 +300,73 @@ TEST(IntersectionRule, NonFiniteValuesNeverGiveAnExistingPoint) {
     EXPECT_EQ(pts[0]->exists, std::isfinite(v) ? pts[0]->exists : 0) << v;
     EXPECT_EQ(pts[4]->exists, std::isfinite(v) ? pts[4]->exists : 0) << v;
   }
+}
+
+TEST(IntersectionRule, ArbitraryValuesNeverStoreANonFinitePoint) {
+  // Every code against parents with values drawn from ordinary, huge, tiny and non-finite
+  // numbers: the rule never crashes, and an existing point is always finite.
+  const double specials[] = {0,
+                             1,
+                             -1,
+                             1e-9,
+                             1e9,
+                             1e150,
+                             -1e300,
+                             1e308,
+                             std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity()};
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<int> pick(0, 2 * int(std::size(specials)));
+  std::uniform_real_distribution<double> ordinary(-20, 20);
+  auto value = [&] {
+    const int i = pick(rng);
+    return i < int(std::size(specials)) ? specials[i] : ordinary(rng);
+  };
+  const int32_t kinds[] = {kLineTwoPoints,     kRayTwoPoints, kSegment,
+                           kCircleCentrePoint, kArc,          kConic};
+  int existing = 0;
+  for (int32_t ka : kinds)
+    for (int32_t kb : kinds) {
+      Figure f;
+      auto make = [&](int32_t kind) {
+        Element* p[5];
+        for (auto*& q : p) q = f.Point(0, 0);
+        Element* e = kind == kConic
+                         ? test::AddWithPicks(f.doc, kConic, {p[0], p[1], p[2], p[3], p[4]})
+                         : test::Add(f.doc, kind, {p[0], p[1], p[2]});
+        return std::pair{e, std::array<Element*, 3>{p[0], p[1], p[2]}};
+      };
+      auto [a, aPoints] = make(ka);
+      auto [b, bPoints] = make(kb);
+      std::vector<Element*> cuts;
+      for (int s = 0; s < IntersectionSolutionCount(a->type(), b->type()); ++s)
+        cuts.push_back(f.Cut(a, b, s, s % 2 ? 111 : 0));
+      for (int trial = 0; trial < 300; ++trial) {
+        for (Element* e : {a, b}) {
+          for (double& v : e->value) v = value();
+          if (auto* c = e->as<ConicExt>()) {
+            ConicData& d = c->data;
+            d.a = value(), d.b = value(), d.c = value(), d.d = value(), d.e = value();
+            d.f = value();
+            d.conicClass = trial % 6;
+            d.sx = {value(), value(), value(), value()};
+            d.sy = {value(), value(), value(), value()};
+          }
+        }
+        for (auto* pts : {&aPoints, &bPoints})
+          for (Element* q : *pts) q->value = {value(), value(), 0, 0};
+        for (Element* c : cuts) {
+          c->exists = 1;
+          RecomputeElement(*c, {&f.doc});
+          if (!c->exists) continue;
+          ++existing;
+          ASSERT_TRUE(std::isfinite(c->x()) && std::isfinite(c->y()))
+              << "code " << c->attr1 << " trial " << trial;
+        }
+      }
+    }
+  EXPECT_GT(existing, 1000);  // ordinary values do meet now and then
 }
 
 // ---- identity under motion ---------------------------------------------------
