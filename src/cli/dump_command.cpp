@@ -136,12 +136,11 @@ int RunDump(const Args& args) {
   constexpr const char* kUsage = "dump FILE [--move N=X,Y]...";
   if (args.empty()) return UsageError(kUsage);
   std::vector<Move> moves;
-  for (size_t i = 1; i < args.size(); ++i) {
+  for (size_t i = 1; i < args.size(); i += 2) {
     Move m;
     if (args[i] != "--move" || i + 1 >= args.size() || !ParseMove(args[i + 1], m))
       return UsageError(kUsage);
     moves.push_back(m);
-    ++i;
   }
   LoadedFile f = LoadAnyFile(args[0]);
   if (f.exitCode != kExitOk) return f.exitCode;

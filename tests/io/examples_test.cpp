@@ -8,6 +8,7 @@
 #include "io/document_file.h"
 #include "io/example_figures.h"
 #include "io/io_test_support.h"
+#include "io/macro_file.h"
 
 namespace velt {
 namespace {
@@ -25,6 +26,25 @@ TEST(Examples, BuildSaveAndReadBack) {
       EXPECT_TRUE(SaveDocumentFile(*f.doc, fs::path(target) / f.file));
     }
   }
+}
+
+// With VELT_WRITE_FUZZ_CORPUS=<folder>, writes files of the program as seeds for the fuzzer.
+TEST(Examples, FuzzSeeds) {
+  const char* target = std::getenv("VELT_WRITE_FUZZ_CORPUS");
+  if (!target) GTEST_SKIP() << "VELT_WRITE_FUZZ_CORPUS is not set";
+  const fs::path folder(target);
+  for (auto& f : test::ExampleFigures()) EXPECT_TRUE(SaveDocumentFile(*f.doc, folder / f.file));
+  auto every = test::EveryKindDocument();
+  for (auto& e : every->elements())
+    if (auto* b = e->as<BitmapExt>()) b->picture.bmp.resize(64);
+  EXPECT_TRUE(SaveDocumentFile(*every, folder / "every_kind.vlt"));
+  SaveSettings window;
+  window.storeWindow = true;
+  window.window = {1, 2, 300, 400, 0};
+  EXPECT_TRUE(SaveDocumentFile(*every, folder / "every_kind_window.vlt", window));
+  EXPECT_TRUE(SaveMacroFile(every->macros[0], folder / "macro.mac"));
+  Document empty;
+  EXPECT_TRUE(SaveDocumentFile(empty, folder / "empty.vlt"));
 }
 
 TEST(Examples, ShippedExamplesAreValidDocuments) {
