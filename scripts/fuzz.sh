@@ -19,10 +19,12 @@ for t in "${targets[@]}"; do
   artifacts=build-fuzz/artifacts/$t
   mkdir -p "$work" "$artifacts"
   echo "== $t for $seconds s"
+  log=build-fuzz/fuzz_$t.log
   if ! build-fuzz/fuzz/"$t" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" 2>&1 | tail -n 25; then
+      -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" >"$log" 2>&1; then
     status=1
+    echo "$t found a problem; see $log and $artifacts/"
   fi
-  if [ "${PIPESTATUS[0]}" -ne 0 ]; then status=1; fi
+  grep -E '^(Done|stat::)' "$log" || tail -n 20 "$log"
 done
 exit $status

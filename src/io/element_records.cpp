@@ -182,8 +182,11 @@ struct BodyReader {
     for (auto& n : it.elementNumbers) n = r.Int32();
     for (auto& s : it.settings) s = r.Int32();
     const int32_t width = it.settings[2];
-    if (w > 0 && (width < 0 || width > kMaxListCount ||
-                  static_cast<size_t>(w) * static_cast<size_t>(width) * 4 > r.Remaining())) {
+    // Rows are counted as at least one word each, so that empty rows cannot be used to
+    // allocate without bound.
+    if (w > 0 &&
+        (width < 0 || width > kMaxListCount ||
+         static_cast<size_t>(w) * static_cast<size_t>(std::max(width, 1)) * 4 > r.Remaining())) {
       r.Fail();
       return;
     }
@@ -385,7 +388,10 @@ ElementPtr ReadElementRecord(ByteReader& r, int32_t kind, int32_t version, const
   if (!r.ok()) return nullptr;
   CompleteSubElements(*e);
   if (version <= 100) ApplyFirstVersionCorrections(*e);
-  if (auto* t = e->as<TextExt>(); t && version < 400) AddSingleRun(*t);
+  if (auto* t = e->as<TextExt>()) {
+    if (version < 400) AddSingleRun(*t);
+    e->attr1 = static_cast<int32_t>(t->lines.size());  // the line count, whatever was stored
+  }
   return e;
 }
 

@@ -56,6 +56,8 @@ TEST(MalformedFile, NegativeAndHugeCounts) {
   // An iteration whose rows are wider than the file.
   EXPECT_EQ(LoadKind(record(kIteration, {0, 2, 0, 0, INT32_MAX, 0, 0, 0})), FileKind::Invalid);
   EXPECT_EQ(LoadKind(record(kIteration, {0, 2, 0, 0, -1, 0, 0, 0})), FileKind::Invalid);
+  // Rows of no width still count: a million of them cannot come from 4 KiB.
+  EXPECT_EQ(LoadKind(record(kIteration, {0, 1000000, 0, 0, 0, 0, 0, 0})), FileKind::Invalid);
   // Trace and animation counts outside 0..100.
   std::string bad = head;
   bad[bad.size() - 8] = 101;
@@ -80,6 +82,17 @@ TEST(MalformedFile, StringsOverTheLimit) {
   ASSERT_TRUE(load.document);
   EXPECT_EQ(load.document->elements()[0]->as<NameExt>()->text.size(),
             static_cast<size_t>(kMaxStringBytes));
+}
+
+TEST(MalformedFile, ATextCountsItsOwnLines) {
+  Document d;
+  auto text = NewElementOfKind(kText);
+  text->as<TextExt>()->lines = {"a", "b"};
+  text->attr1 = 1000;  // a line count that does not match the lines stored
+  d.elements().push_back(std::move(text));
+  DocumentLoad load = ReadDocumentBytes(DocumentFileBytes(d), Options{});
+  ASSERT_TRUE(load.document);
+  EXPECT_EQ(load.document->elements()[0]->attr1, 2);
 }
 
 TEST(MalformedFile, EveryTruncationOfAFileFailsUnlessItEndsBetweenRecords) {
