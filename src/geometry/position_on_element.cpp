@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "geometry/element_points.h"
+#include "geometry/position_on_curves.h"
 #include "geometry/tolerances.h"
 
 namespace velt {
@@ -16,7 +17,10 @@ const CarrierOps& CarrierFor(int32_t type) {
     t[kTypeRay] = {PositionOnStraight, ParameterOnRay};
     t[kTypeSegment] = {PositionOnStraight, ParameterOnSegment};
     t[kTypeVector] = {PositionOnStraight, ParameterOnSegment};
-    // kTypeCircle, kTypeArc, kTypePolygon, kTypeConic: position_on_curves.cpp.
+    t[kTypeCircle] = {PositionOnCircle, ParameterOnCircle};
+    t[kTypeArc] = {PositionOnArc, ParameterOnArc};
+    t[kTypePolygon] = {PositionOnPolygon, ParameterOnPolygon};
+    t[kTypeConic] = {PositionOnConic, ParameterOnConic};
     // kTypeLocus (loci and function graphs): with the locus and function families.
     return t;
   }();
