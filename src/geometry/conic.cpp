@@ -29,8 +29,6 @@ constexpr double kLongEllipse = 4999;
 // Where the lines of a degenerate conic end, and where its unused samples lie.
 constexpr double kLineHalfLength = 10000;
 constexpr double kUnusedSample = 1e9;
-// The line-conic switch between eliminating y and eliminating x.
-constexpr double kEliminateYAbove = 0.001;
 // Same conic: all six coefficients within this.
 constexpr double kSameConic = 0.0001;
 // Point on conic: starting best distance of the probe lines.
@@ -40,8 +38,6 @@ constexpr double kShortestStep = 1e-8;
 constexpr int kMostSteps = 999;
 
 std::array<double, 6> Terms(Pt p) { return {p.x * p.x, p.x * p.y, p.y * p.y, p.x, p.y, 1.0}; }
-
-std::array<double, 6> AsArray(const ConicEquation& q) { return {q.a, q.b, q.c, q.d, q.e, q.f}; }
 
 ConicEquation FromArray(const std::array<double, 6>& v) {
   return {v[0], v[1], v[2], v[3], v[4], v[5]};
@@ -228,7 +224,7 @@ double EvaluateConic(const ConicEquation& eq, Pt p) {
 
 double RelativeResidual(const ConicEquation& eq, Pt p) {
   const auto t = Terms(p);
-  const auto c = AsArray(eq);
+  const auto c = AsCoefficients(eq);
   double sum = 0, scale = 0;
   for (int j = 0; j < 6; ++j) {
     sum += c[j] * t[j];
@@ -399,7 +395,7 @@ bool ComputeConic(const FivePoints& p, ConicData& out) {
   const auto eq = ConicThroughPoints(p);
   if (!eq) return false;
   ConicData next;
-  next.eq = *eq;
+  next.SetEquation(*eq);
   const int32_t cls = ClassifyConic(*eq, p);
   if (cls == kConicCrossingLines || cls == kConicParallelLines) {
     if (!SampleLinePair(p, next)) return false;
@@ -427,42 +423,8 @@ Pt ConicSample(const ConicData& data, int i) {
   return {data.sx[i], data.sy[i]};
 }
 
-ConicHits IntersectLineConic(const ConicEquation& q, Pt a, Pt b) {
-  ConicHits hits;
-  const bool alongX = std::abs(b.x - a.x) > kEliminateYAbove;
-  Roots roots;
-  double slope = 0, shift = 0;
-  if (alongX) {
-    // y = slope x + shift
-    slope = (b.y - a.y) / (b.x - a.x);
-    shift = a.y - slope * a.x;
-    roots = SolveQuadratic(q.c * shift * shift + q.e * shift + q.f,
-                           q.b * shift + 2 * q.c * slope * shift + q.d + q.e * slope,
-                           q.a + q.b * slope + q.c * slope * slope);
-  } else {
-    if (a.y - b.y == 0) return hits;
-    // x = slope y + shift
-    slope = (b.x - a.x) / (b.y - a.y);
-    shift = a.x - slope * a.y;
-    roots = SolveQuadratic(q.a * shift * shift + q.d * shift + q.f,
-                           2 * q.a * slope * shift + q.b * shift + q.d * slope + q.e,
-                           q.a * slope * slope + q.b * slope + q.c);
-  }
-  for (int i = 0; i < roots.count && i < 2; ++i) {
-    const double t = roots.t[i];
-    hits.point[hits.count++] = alongX ? Pt{t, slope * t + shift} : Pt{slope * t + shift, t};
-  }
-  if (hits.count == 2) {
-    // The first solution is the one further along a -> b.
-    bool swap;
-    if (std::abs(a.x - b.x) >= kEliminateYAbove) {
-      swap = a.x < b.x ? hits.point[1].x > hits.point[0].x : hits.point[1].x < hits.point[0].x;
-    } else {
-      swap = a.y < b.y ? hits.point[1].y > hits.point[0].y : hits.point[1].y < hits.point[0].y;
-    }
-    if (swap) std::swap(hits.point[0], hits.point[1]);
-  }
-  return hits;
+SixCoefficients AsCoefficients(const ConicEquation& eq) {
+  return {eq.a, eq.b, eq.c, eq.d, eq.e, eq.f};
 }
 
 std::optional<ConicEquation> CircleAsConic(Pt centre, double radius) {
@@ -473,7 +435,7 @@ std::optional<ConicEquation> CircleAsConic(Pt centre, double radius) {
 }
 
 bool SameConic(const ConicEquation& p, const ConicEquation& q) {
-  const auto x = AsArray(p), y = AsArray(q);
+  const auto x = AsCoefficients(p), y = AsCoefficients(q);
   for (int j = 0; j < 6; ++j)
     if (!(std::abs(x[j] - y[j]) <= kSameConic)) return false;
   return true;
@@ -482,7 +444,7 @@ bool SameConic(const ConicEquation& p, const ConicEquation& q) {
 double ProbeDistanceToConic(const ConicEquation& eq, Pt p) {
   double best = kProbeStart;
   for (Pt dir : {Pt{10, 0}, Pt{0, 10}, Pt{10, 10}}) {
-    const ConicHits hits = IntersectLineConic(eq, p, p + dir);
+    const CurveHits hits = LineConic(p, p + dir, AsCoefficients(eq));
     for (int i = 0; i < hits.count; ++i) best = std::min(best, Distance(p, hits.point[i]));
   }
   return best;

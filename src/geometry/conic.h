@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "geometry/intersect_conic.h"
 #include "geometry/primitives.h"
 #include "model/conic_data.h"
 
@@ -68,14 +69,8 @@ Pt ConicSample(const ConicData& data, int i);
 
 // ---- routines for intersections and checks ---------------------------------
 
-// Up to two common points of the line through a and b and the conic, ordered along a -> b
-// (the first is further along). The line is substituted into the equation, eliminating y
-// when |b.x - a.x| > 0.001 and x otherwise, and the quadratic is solved by SolveQuadratic.
-struct ConicHits {
-  int count = 0;
-  std::array<Pt, 2> point{};
-};
-ConicHits IntersectLineConic(const ConicEquation& eq, Pt a, Pt b);
+// The equation as the six coefficients the intersection routines take.
+SixCoefficients AsCoefficients(const ConicEquation& eq);
 
 // A circle as conic coefficients: the fit through its points at 0, 1, 2, 3 and 4 radians.
 std::optional<ConicEquation> CircleAsConic(Pt centre, double radius);
@@ -84,7 +79,7 @@ std::optional<ConicEquation> CircleAsConic(Pt centre, double radius);
 bool SameConic(const ConicEquation& p, const ConicEquation& q);
 
 // The distance from p to the nearest common point of the conic and the horizontal,
-// vertical and diagonal lines through p (1000 when there is none nearer).
+// vertical and diagonal lines through p (LineConic; 1000 when there is none nearer).
 double ProbeDistanceToConic(const ConicEquation& eq, Pt p);
 // p lies on the conic when that distance is below the tolerance.
 bool PointOnConic(const ConicEquation& eq, Pt p, double tolerance);

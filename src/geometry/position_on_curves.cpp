@@ -84,7 +84,7 @@ Pt PointAcrossChord(const ConicData& data, int k, double f) {
   const Pt m = PointTowards(a, b, f * Distance(a, b));
   const auto across = PerpendicularThrough(m, a, b);
   if (!across) return m;
-  const ConicHits hits = IntersectLineConic(data.eq, across->a, across->b);
+  const CurveHits hits = LineConic(across->a, across->b, AsCoefficients(data.Equation()));
   if (hits.count == 0) return m;  // the chord's own point stands in for the curve
   if (hits.count == 1) return hits.point[0];
   return Distance(m, hits.point[0]) <= Distance(m, hits.point[1]) ? hits.point[0] : hits.point[1];

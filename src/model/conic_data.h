@@ -26,8 +26,8 @@ enum ConicClass : int32_t {
 };
 
 struct ConicData {
-  // The equation in plane coordinates.
-  ConicEquation eq;
+  // The equation in plane coordinates: A x^2 + B xy + C y^2 + D x + E y + F = 0.
+  double a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
   int32_t conicClass = kConicNone;
   // Canonical frame (classes 1 to 3): the canonical coordinates (u, v) are turned by
   // `angle` (and, when `axesExchanged`, first by -pi/2) and moved to (cx, cy), the centre
@@ -42,6 +42,9 @@ struct ConicData {
   // kConicSamples points along the curve in plane coordinates. For a hyperbola S0..S59 are
   // one branch and S60..S119 the other; for a pair of lines S0S1 and S2S3 are the lines.
   std::vector<double> sx, sy;
+
+  ConicEquation Equation() const { return {a, b, c, d, e, f}; }
+  void SetEquation(const ConicEquation& q) { a = q.a, b = q.b, c = q.c, d = q.d, e = q.e, f = q.f; }
 
   bool operator==(const ConicData&) const = default;
 };

@@ -43,14 +43,15 @@ double Sarrus(const ConicEquation& q) {
 }
 
 void ExpectPointsOnConic(const ConicData& d, const FivePoints& p) {
-  for (int i = 0; i < 5; ++i) EXPECT_LT(RelativeResidual(d.eq, p[i]), 1e-9) << "point " << i;
+  for (int i = 0; i < 5; ++i)
+    EXPECT_LT(RelativeResidual(d.Equation(), p[i]), 1e-9) << "point " << i;
 }
 
 // Each sample is within 1e-9 of the curve relative to its distance from the origin (the
 // value of the equation over the length of its gradient).
 void ExpectSamplesOnConic(const ConicData& d) {
   ASSERT_EQ(d.sx.size(), static_cast<size_t>(kConicSamples));
-  const ConicEquation& q = d.eq;
+  const ConicEquation q = d.Equation();
   for (int i = 0; i < kConicSamples; ++i) {
     const Pt s = ConicSample(d, i);
     const double gx = 2 * q.a * s.x + q.b * s.y + q.d, gy = q.b * s.x + 2 * q.c * s.y + q.e;
@@ -70,12 +71,12 @@ TEST(Conic, EllipseThroughAxisEndsAndOneMorePoint) {
   ASSERT_TRUE(ComputeConic(p, d));
   EXPECT_EQ(d.conicClass, kConicEllipse);
   // 4x^2 + y^2 - 4 = 0 with the y^2 coefficient fixed to 1.
-  EXPECT_NEAR(d.eq.a, 4, 1e-9);
-  EXPECT_NEAR(d.eq.b, 0, 1e-9);
-  EXPECT_EQ(d.eq.c, 1);
-  EXPECT_NEAR(d.eq.d, 0, 1e-9);
-  EXPECT_NEAR(d.eq.e, 0, 1e-9);
-  EXPECT_NEAR(d.eq.f, -4, 1e-9);
+  EXPECT_NEAR(d.Equation().a, 4, 1e-9);
+  EXPECT_NEAR(d.Equation().b, 0, 1e-9);
+  EXPECT_EQ(d.Equation().c, 1);
+  EXPECT_NEAR(d.Equation().d, 0, 1e-9);
+  EXPECT_NEAR(d.Equation().e, 0, 1e-9);
+  EXPECT_NEAR(d.Equation().f, -4, 1e-9);
   EXPECT_NEAR(d.p, 1, 1e-9);
   EXPECT_NEAR(d.q, 2, 1e-9);
   // Once around clockwise from (1, 0) in steps of 3 degrees.
@@ -199,8 +200,8 @@ TEST(Conic, HyperbolaOpeningUpAndRotatedHyperbola) {
   const FivePoints xy{{{1, 4}, {2, 2}, {4, 1}, {-1, -4}, {-2, -2}}};
   ASSERT_TRUE(ComputeConic(xy, d));
   EXPECT_EQ(d.conicClass, kConicHyperbola);
-  EXPECT_EQ(d.eq.b, 1);
-  EXPECT_NEAR(d.eq.f, -4, 1e-9);
+  EXPECT_EQ(d.Equation().b, 1);
+  EXPECT_NEAR(d.Equation().f, -4, 1e-9);
   EXPECT_NEAR(d.angle, kPi / 4, 1e-12);
   ExpectSamplesOnConic(d);
   const Pt v1 = ConicSample(d, 30), v2 = ConicSample(d, 90);
@@ -225,7 +226,7 @@ TEST(Conic, RandomFivePointSetsAgreeWithThePencilConstruction) {
     const double disc = other.b * other.b - 4 * other.a * other.c;
     if (std::abs(disc) < 1e-6 * scale * scale) continue;  // too close to a parabola to tell
     // The independent equation is a multiple of the fitted one.
-    const ConicEquation& fit = d.eq;
+    const ConicEquation fit = d.Equation();
     const double f[6] = {fit.a, fit.b, fit.c, fit.d, fit.e, fit.f};
     const double o[6] = {other.a, other.b, other.c, other.d, other.e, other.f};
     int big = 0;
@@ -316,23 +317,6 @@ TEST(Conic, TriplesAreTriedInTheirOrder) {
   EXPECT_NEAR(Distance(s2, {5, -2}), 10000, 1e-6);
   EXPECT_GT(Distance(s2, {0, 7}), 10000);
   EXPECT_LT(Distance(s3, {0, 7}), 10000);
-}
-
-TEST(ConicRoutines, LineCutsOrderedAlongTheLine) {
-  const ConicEquation unit{1, 0, 1, 0, 0, -1};
-  ConicHits h = IntersectLineConic(unit, {-2, 0}, {2, 0});
-  ASSERT_EQ(h.count, 2);
-  ExpectNear(h.point[0], {1, 0}, 1e-12);
-  ExpectNear(h.point[1], {-1, 0}, 1e-12);
-  h = IntersectLineConic(unit, {2, 0}, {-2, 0});
-  ExpectNear(h.point[0], {-1, 0}, 1e-12);
-  // Nearly vertical: x is eliminated.
-  h = IntersectLineConic(unit, {0.5, -3}, {0.5, 3});
-  ASSERT_EQ(h.count, 2);
-  ExpectNear(h.point[0], {0.5, std::sqrt(0.75)}, 1e-12);
-  ExpectNear(h.point[1], {0.5, -std::sqrt(0.75)}, 1e-12);
-  EXPECT_EQ(IntersectLineConic(unit, {0, 3}, {1, 3}).count, 0);
-  EXPECT_EQ(IntersectLineConic(unit, {0.5, 3}, {0.5, 3}).count, 0);  // no direction
 }
 
 TEST(ConicRoutines, CircleSameAndPointOnConic) {

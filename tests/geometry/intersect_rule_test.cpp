@@ -5,6 +5,7 @@
 #include <numbers>
 #include <random>
 #include <utility>
+#include <vector>
 
 #include "geometry/intersect_conic.h"
 #include "geometry/intersect_straight.h"
@@ -34,13 +35,21 @@ struct Figure {
     Element* e = test::Add(doc, kArc, {p1, p2, p3}, {centre.x, centre.y, p2->x(), p2->y()});
     return e;
   }
+  // The conic through five of its points, found alternately on horizontal and vertical
+  // lines; the conic's own rule fits it again (to a multiple of k) and finds its class.
   Element* Conic(const SixCoefficients& k, int32_t conicClass = 1) {
-    Element* pts[5];
-    for (auto*& p : pts) p = Point(0, 0);
+    std::vector<Element*> pts;
+    for (int i = 1; pts.size() < 5 && i < 40; ++i) {
+      const double v = i / 2.0;
+      const CurveHits h = i % 2 ? LineConic({0, v}, {1, v}, k) : LineConic({v, 0}, {v, 1}, k);
+      for (int j = 0; j < h.count && pts.size() < 5; ++j)
+        pts.push_back(Point(h.point[j].x, h.point[j].y));
+    }
+    EXPECT_EQ(pts.size(), 5u);
     Element* e = test::AddWithPicks(doc, kConic, {pts[0], pts[1], pts[2], pts[3], pts[4]});
-    ConicData& d = e->as<ConicExt>()->data;
-    d.a = k[0], d.b = k[1], d.c = k[2], d.d = k[3], d.e = k[4], d.f = k[5];
-    d.conicClass = conicClass;
+    RecomputeElement(*e, {&doc});
+    EXPECT_EQ(e->exists, 1);
+    EXPECT_EQ(e->as<ConicExt>()->data.conicClass, conicClass);
     return e;
   }
   // The intersection point of solution s as the tool makes it.
