@@ -26,7 +26,7 @@ Element* FreePoint(Document& doc, double x, double y) {
   return Make(doc, kFreePoint, {}, {x, y, 0, 0});
 }
 
-// Groups of 25 elements: a circle through a point, a fixed-radius circle, an arc, an angle
+// Groups of 19 elements: a circle through a point, a fixed-radius circle, an arc, an angle
 // mark, a quadrilateral and a conic through five points, each with a point on it. Every
 // group hangs on the first point, so that a drag of it recomputes everything.
 std::unique_ptr<Document> CurvesFigure(int groups) {

@@ -126,20 +126,32 @@ int32_t ClassFromCanonical(const ConicEquation& k) {
   return (k.a > 0) == (k.c > 0) ? kConicEllipse : kConicHyperbola;
 }
 
-void SetSample(ConicData& out, int i, Pt uv) {
-  const Pt w = FromCanonical(out, uv);
-  out.sx[i] = w.x;
-  out.sy[i] = w.y;
-}
+// Writes samples given in canonical coordinates, mapped back once per sample with the
+// frame's sine and cosine computed once.
+class SampleWriter {
+ public:
+  explicit SampleWriter(ConicData& out)
+      : out_(out), cos_(std::cos(out.angle)), sin_(std::sin(out.angle)) {}
+  void Set(int i, Pt uv) {
+    const Pt rel = out_.axesExchanged ? Pt{uv.y, -uv.x} : uv;
+    out_.sx[i] = out_.cx + cos_ * rel.x - sin_ * rel.y;
+    out_.sy[i] = out_.cy + sin_ * rel.x + cos_ * rel.y;
+  }
+
+ private:
+  ConicData& out_;
+  double cos_, sin_;
+};
 
 void SampleEllipse(ConicData& out) {
+  SampleWriter w(out);
   const double a = out.p, b = out.q;
   const ConicEquation& k = out.canonical;
   if (std::abs(k.a - 1) <= kCircleLike && std::abs(k.b) <= kCircleLike &&
       std::abs(k.c - 1) <= kCircleLike) {
     for (int m = 0; m < kConicSamples; ++m) {
       const double angle = 2 * kPi - m * kPi / 60;
-      SetSample(out, m, {a * std::cos(angle), b * std::sin(angle)});
+      w.Set(m, {a * std::cos(angle), b * std::sin(angle)});
     }
     return;
   }
@@ -168,11 +180,12 @@ void SampleEllipse(ConicData& out) {
       case 2: uv = {-quarter[30 - k].x, quarter[30 - k].y}; break;
       default: uv = {quarter[k].x, quarter[k].y}; break;
     }
-    SetSample(out, m, uv);
+    w.Set(m, uv);
   }
 }
 
 void SampleHyperbola(ConicData& out) {
+  SampleWriter w(out);
   const double a = out.p, b = out.q;
   auto arm = [&](int m) {
     const double x = a + m * m * m / 3.0;
@@ -189,12 +202,13 @@ void SampleHyperbola(ConicData& out) {
     } else {
       uv = arm(i - 30);
     }
-    SetSample(out, i, uv);
-    SetSample(out, i + 60, {-uv.x, uv.y});
+    w.Set(i, uv);
+    w.Set(i + 60, {-uv.x, uv.y});
   }
 }
 
 void SampleParabola(ConicData& out) {
+  SampleWriter w(out);
   // v^2 + d u = 0 opens towards the sign of -d.
   const double d = out.canonical.d;
   const double side = d < 0 ? 1 : -1;
@@ -212,7 +226,7 @@ void SampleParabola(ConicData& out) {
     } else {
       uv = arm(i - 60);
     }
-    SetSample(out, i, uv);
+    w.Set(i, uv);
   }
 }
 
