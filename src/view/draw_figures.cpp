@@ -131,7 +131,9 @@ void DrawAngleElement(const DrawContext& ctx, const Element& e, const Look& look
   if (!e.parent[0] || !e.parent[1] || !e.parent[2]) return;
   WorldPoint p = PositionOf(*e.parent[0]), q = PositionOf(*e.parent[2]);
   const WorldPoint v = PositionOf(*e.parent[1]);
-  if (Distance(v, p) < 3 || Distance(v, q) < 3 || !(e.value[0] >= 0.01)) return;
+  if (!(Distance(v, p) >= 3) || !(Distance(v, q) >= 3) || !(e.value[0] >= 0.01)) return;
+  // A vertex beyond the plane's coordinates has no pixel to draw at.
+  if (ctx.Pixel(v) == PixelPoint{kFarPixel, kFarPixel}) return;
   if (e.attr2 != kFullRangeAngle && e.value[0] > kPi + 0.0001) std::swap(p, q);
   const double rho = e.value[2];
   const double pixels = std::min(rho * ctx.map.scale, 10000.0);

@@ -545,6 +545,33 @@ TEST(Redraw, LabelsShowTheirTextAndAreSelectedInInverse) {
   EXPECT_EQ(f.canvas.Calls().size(), 2u);  // drawn once: no halo
 }
 
+TEST(Redraw, WildValuesDrawNothingOutsideThePicture) {
+  Fixture f;
+  const double nan = std::nan(""), inf = INFINITY;
+  for (double bad : {nan, inf, -inf, 1e300, -1e18}) {
+    Element* p = AddPoint(f.doc, bad, 0);
+    Element* q = AddPoint(f.doc, 0, bad);
+    for (int kind : {kSegment, kLineTwoPoints, kRayTwoPoints, kVector, kCircleCentrePoint, kArc,
+                     kAngleMark, kConic, kAxes, kText, kDistancePointPoint})
+      Add(f.doc, kind, {p, q, p})->value = {bad, bad, bad, bad};
+    Add(f.doc, kCircleCentre, {p})->value = {0, 0, 0, bad};
+  }
+  for (auto& e : f.doc.elements())
+    if (ConicExt* k = e->as<ConicExt>()) {
+      k->data.conicClass = 1;
+      k->data.a = nan;
+      k->data.sx = {nan, 1e300, 0};
+      k->data.sy = {0, nan, inf};
+    }
+  for (const DrawCall& c : f.Draw()) {
+    for (PixelPoint p : c.points) {
+      if (c.op == DrawOp::kText) continue;
+      EXPECT_LE(std::abs(p.x), 3000) << int(c.op);
+      EXPECT_LE(std::abs(p.y), 3000) << int(c.op);
+    }
+  }
+}
+
 TEST(Redraw, UpToStopsBeforeTheGivenElement) {
   Fixture f;
   AddPoint(f.doc, 0, 0);
