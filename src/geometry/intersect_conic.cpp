@@ -5,6 +5,7 @@
 #include <numbers>
 #include <utility>
 
+#include "geometry/conic.h"
 #include "geometry/intersect_circle.h"
 
 namespace velt {
@@ -122,6 +123,8 @@ int SplitIntoLines(const Mat3& m, std::array<HLine, 2>& out) {
   return 2;
 }
 
+ConicEquation AsEquation(const SixCoefficients& k) { return {k[0], k[1], k[2], k[3], k[4], k[5]}; }
+
 // The coordinates in which the numbers of the pencil are well scaled: world = origin + s * u.
 struct Frame {
   Pt origin;
@@ -180,28 +183,6 @@ Pt Gradient(const SixCoefficients& k, Pt p) {
   return {2 * k[0] * p.x + k[1] * p.y + k[3], k[1] * p.x + 2 * k[2] * p.y + k[4]};
 }
 
-// Newton steps on both equations; a step is kept while it is longer than 1e-8 and lowers the
-// first conic's residual.
-Pt Refine(const SixCoefficients& k1, const SixCoefficients& k2, Pt p) {
-  double r1 = std::abs(ConicValue(k1, p));
-  for (int depth = 0; depth < 999; ++depth) {
-    const Pt g1 = Gradient(k1, p), g2 = Gradient(k2, p);
-    const double det = g1.x * g2.y - g1.y * g2.x;
-    if (std::abs(det) < 1e-12) break;
-    const double f1 = ConicValue(k1, p), f2 = ConicValue(k2, p);
-    const Pt step{(f1 * g2.y - f2 * g1.y) / det, (g1.x * f2 - g2.x * f1) / det};
-    if (std::hypot(step.x, step.y) <= 1e-8) break;
-    const Pt next = p - step;
-    const double rn = std::abs(ConicValue(k1, next));
-    if (!(rn < r1) && !(rn == 0 && r1 == 0)) {
-      if (std::abs(ConicValue(k2, next)) >= std::abs(f2)) break;
-    }
-    p = next;
-    r1 = rn;
-  }
-  return p;
-}
-
 // How far p lies from the curve, to first order.
 double DistanceToConic(const SixCoefficients& k, Pt p) {
   const Pt g = Gradient(k, p);
@@ -230,9 +211,8 @@ ConicHits ConicConic(const SixCoefficients& k1, const SixCoefficients& k2) {
   ConicHits out;
   for (int i = 0; i < 6; ++i)
     if (!std::isfinite(k1[i]) || !std::isfinite(k2[i])) return out;
-  bool same = true;
-  for (int i = 0; i < 6; ++i) same = same && std::abs(k1[i] - k2[i]) <= 0.0001;
-  if (same) return out;
+  const ConicEquation e1 = AsEquation(k1), e2 = AsEquation(k2);
+  if (SameConic(e1, e2)) return out;
 
   const Frame frame = FrameFor(k1, k2);
   SixCoefficients u1 = InFrame(k1, frame), u2 = InFrame(k2, frame);
@@ -245,14 +225,25 @@ ConicHits ConicConic(const SixCoefficients& k1, const SixCoefficients& k2) {
   // vanishes: the root at infinity).
   std::array<Mat3, 4> members{};
   int memberCount = 0;
-  const Roots roots = SolveCubic(c0, c1, c2, c3);
+  // The cubic det(m1 + lambda m2) = 0, with lambda = sigma mu so that its roots are of order
+  // one, and its coefficients brought to a largest of 1: the cubic solver's thresholds are
+  // absolute.
+  double sigma = 1;
+  if (c0 != 0 && c3 != 0) sigma = std::clamp(std::cbrt(std::abs(c0 / c3)), 1e-6, 1e6);
+  std::array<double, 4> c{c0, c1 * sigma, c2 * sigma * sigma, c3 * sigma * sigma * sigma};
+  double largest = 0;
+  for (double v : c) largest = std::max(largest, std::abs(v));
+  if (largest == 0 || !std::isfinite(largest)) return out;
+  for (double& v : c) v /= largest;
+  const Roots roots = SolveCubic(c[0], c[1], c[2], c[3]);
   for (int r = 0; r < roots.count; ++r) {
+    const double lambda = roots.t[r] * sigma;
     Mat3 m{};
     for (int i = 0; i < 3; ++i)
-      for (int j = 0; j < 3; ++j) m[i][j] = m1[i][j] + roots.t[r] * m2[i][j];
+      for (int j = 0; j < 3; ++j) m[i][j] = m1[i][j] + lambda * m2[i][j];
     members[memberCount++] = m;
   }
-  if (std::abs(c3) < 1e-8) members[memberCount++] = m2;
+  if (std::abs(c[3]) < kZeroClamp) members[memberCount++] = m2;
 
   const double closeEnough = 1e-5 * frame.s;
   const double sameTolerance = std::max(kPointCoincidence, 1e-6 * frame.s);
@@ -270,7 +261,9 @@ ConicHits ConicConic(const SixCoefficients& k1, const SixCoefficients& k2) {
       const Pt dir{-lv / norm, lu / norm};
       const CurveHits hits = LineConic(foot, foot + dir * (100 * frame.s), k1);
       for (int h = 0; h < hits.count; ++h) {
-        const Pt p = Refine(k1, k2, hits.point[h]);
+        // The point lies on the first conic already: the refinement watches the residual
+        // of the second, which the steps have to bring down.
+        const Pt p = RefineCommonPoint(e2, e1, hits.point[h]);
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
         if (DistanceToConic(k1, p) > closeEnough || DistanceToConic(k2, p) > closeEnough) continue;
         bool known = false;

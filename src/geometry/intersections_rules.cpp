@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "geometry/conic.h"
 #include "geometry/intersect_circle.h"
 #include "geometry/intersect_conic.h"
 #include "geometry/intersect_straight.h"
@@ -111,23 +112,21 @@ struct ConicShape {
   std::array<Line2, 2> lines{};
 };
 
-SixCoefficients CircleCoefficients(Pt c, double r) {
-  return {1, 0, 1, -2 * c.x, -2 * c.y, c.x * c.x + c.y * c.y - r * r};
-}
-
 std::optional<ConicShape> ConicOf(const Element& e) {
   ConicShape s;
   if (const auto* c = e.as<ConicExt>()) {
     const ConicData& d = c->data;
-    s.k = {d.a, d.b, d.c, d.d, d.e, d.f};
-    if (d.conicClass == 4 || d.conicClass == 5) {
+    s.k = AsCoefficients(d.Equation());
+    if (d.conicClass == kConicCrossingLines || d.conicClass == kConicParallelLines) {
       if (d.sx.size() < 4 || d.sy.size() < 4) return std::nullopt;
       s.isLinePair = true;
       for (int i = 0; i < 2; ++i)
         s.lines[i] = {{d.sx[2 * i], d.sy[2 * i]}, {d.sx[2 * i + 1], d.sy[2 * i + 1]}};
     }
   } else if (e.type() == kTypeCircle || e.type() == kTypeArc) {
-    s.k = CircleCoefficients(First(e), Radius(e));
+    const auto eq = CircleAsConic(First(e), Radius(e));
+    if (!eq) return std::nullopt;
+    s.k = AsCoefficients(*eq);
   } else {
     return std::nullopt;
   }
