@@ -143,8 +143,9 @@ DocumentLoad ReadDocumentBytes(std::string_view bytes, const Options& options) {
   StoredLists lists;
   ReadDocumentBlock(r, h.version, *doc, lists);
   bool anotherMacro = false;
-  bool ok = r.ok() &&
-            ReadElementRecords(r, h.version, doc->textFont, doc->elements(), true, &anotherMacro);
+  ReadBudget budget;
+  bool ok = r.ok() && ReadElementRecords(r, h.version, doc->textFont, budget, doc->elements(), true,
+                                         &anotherMacro);
   while (ok && anotherMacro) {
     if (doc->macros.size() >= static_cast<size_t>(kMaxMacros)) {
       ok = false;
@@ -154,7 +155,7 @@ DocumentLoad ReadDocumentBytes(std::string_view bytes, const Options& options) {
     m.version = r.Int32();
     r.Int32();  // the type word of the macro
     ok = r.ok() && IsReadableVersion(m.version) && ReadMacroHeader(r, m.header) &&
-         ReadElementRecords(r, m.version, doc->textFont, m.elements, true, &anotherMacro);
+         ReadElementRecords(r, m.version, doc->textFont, budget, m.elements, true, &anotherMacro);
     if (ok) doc->macros.push_back(std::move(m));
   }
   if (!ok) {

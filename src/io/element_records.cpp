@@ -41,6 +41,17 @@ struct BodyReader {
   Element& e;
   int32_t version;
   const Font& textFont;
+  ReadBudget& budget;
+
+  // Takes n units from the budget; fails the read when they are not there.
+  bool Spend(int64_t n) {
+    if (n > budget.units) {
+      r.Fail();
+      return false;
+    }
+    budget.units -= n;
+    return true;
+  }
 
   void operator()(std::monostate&) {}
 
@@ -50,7 +61,10 @@ struct BodyReader {
       p.sides.push_back(ReadSubElement(r, kPolygonSide, &e));
   }
 
-  void operator()(SampleExt& s) { s.sampleCount = r.Count(kMaxSamples, 0); }
+  void operator()(SampleExt& s) {
+    s.sampleCount = r.Count(kMaxSamples, 0);
+    Spend(s.sampleCount);
+  }
 
   void operator()(ExpressionExt& x) {
     const int32_t v = r.Count(kMaxListCount, 4);
@@ -80,6 +94,7 @@ struct BodyReader {
       r.Fail();
       return;
     }
+    if (!Spend(int64_t{c} * kTableRows)) return;
     t.rows = rows;
     t.columns.assign(c, nullptr);
     t.columnNumbers.resize(c);
@@ -182,15 +197,15 @@ struct BodyReader {
     for (auto& n : it.elementNumbers) n = r.Int32();
     for (auto& s : it.settings) s = r.Int32();
     const int32_t width = it.settings[2];
+    if (w == 0) return;  // the width of no rows is only a setting
     // Rows are counted as at least one word each, so that empty rows cannot be used to
     // allocate without bound.
-    if (w > 0 &&
-        (width < 0 || width > kMaxListCount ||
-         static_cast<size_t>(w) * static_cast<size_t>(std::max(width, 1)) * 4 > r.Remaining())) {
+    if (width < 0 || width > kMaxListCount ||
+        static_cast<size_t>(w) * static_cast<size_t>(std::max(width, 1)) * 4 > r.Remaining()) {
       r.Fail();
       return;
     }
-    it.results.assign(w, std::vector<int32_t>(static_cast<size_t>(std::max(width, 0))));
+    it.results.assign(w, std::vector<int32_t>(static_cast<size_t>(width)));
     for (auto& row : it.results)
       for (auto& v : row) v = r.Int32();
   }
@@ -361,8 +376,8 @@ struct BodyWriter {
 
   void operator()(const IterationExt& it) {
     const int32_t width = std::max(it.settings[2], 0);
-    // Rows can only be read back when the third setting gives their width.
-    const int32_t rows = it.settings[2] >= 0 ? Size(it.results) : 0;
+    // Rows can only be read back when the third setting gives them a width.
+    const int32_t rows = it.settings[2] > 0 ? Size(it.results) : 0;
     w.Int32(Size(it.elementNumbers));
     w.Int32(rows);
     for (auto n : it.elementNumbers) w.Int32(n);
@@ -376,13 +391,14 @@ struct BodyWriter {
 
 }  // namespace
 
-ElementPtr ReadElementRecord(ByteReader& r, int32_t kind, int32_t version, const Font& textFont) {
+ElementPtr ReadElementRecord(ByteReader& r, int32_t kind, int32_t version, const Font& textFont,
+                             ReadBudget& budget) {
   if (!IsValidKind(kind)) {
     r.Fail();
     return nullptr;
   }
   auto e = NewElementOfKind(kind);
-  std::visit(BodyReader{r, *e, version, textFont}, e->ext);
+  std::visit(BodyReader{r, *e, version, textFont, budget}, e->ext);
   if (!r.ok()) return nullptr;
   ReadTrailer(r, *e, version);
   if (!r.ok()) return nullptr;

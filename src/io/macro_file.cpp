@@ -28,8 +28,8 @@ void WriteMacroHeader(ByteWriter& w, const MacroHeader& h) {
   for (const auto& line : h.description) w.String(line);
 }
 
-bool ReadElementRecords(ByteReader& r, int32_t version, const Font& textFont, ElementList& out,
-                        bool stopAtMacro, bool* sawMacroMarker) {
+bool ReadElementRecords(ByteReader& r, int32_t version, const Font& textFont, ReadBudget& budget,
+                        ElementList& out, bool stopAtMacro, bool* sawMacroMarker) {
   if (sawMacroMarker) *sawMacroMarker = false;
   while (r.ok() && !r.AtEnd()) {
     const int32_t kind = r.Int32();
@@ -37,7 +37,7 @@ bool ReadElementRecords(ByteReader& r, int32_t version, const Font& textFont, El
       if (sawMacroMarker) *sawMacroMarker = r.ok();
       return r.ok();
     }
-    ElementPtr e = ReadElementRecord(r, kind, version, textFont);
+    ElementPtr e = ReadElementRecord(r, kind, version, textFont, budget);
     if (!e) return false;
     out.push_back(std::move(e));
   }
@@ -67,7 +67,8 @@ FileKind ReadMacroBytes(std::string_view bytes, Macro& out) {
   if (!ReadMacroHeader(r, m.header)) return FileKind::Invalid;
   // Macro files hold one macro: a marker of another is not a kind.
   static const Font kTextFont;
-  if (!ReadElementRecords(r, h.version, kTextFont, m.elements, false, nullptr))
+  ReadBudget budget;
+  if (!ReadElementRecords(r, h.version, kTextFont, budget, m.elements, false, nullptr))
     return FileKind::Invalid;
   out = std::move(m);
   return FileKind::Macro;

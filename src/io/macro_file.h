@@ -5,6 +5,7 @@
 
 #include "io/byte_reader.h"
 #include "io/byte_writer.h"
+#include "io/element_records.h"
 #include "io/file_header.h"
 #include "io/safe_file.h"
 #include "model/document.h"
@@ -18,8 +19,8 @@ void WriteMacroHeader(ByteWriter& w, const MacroHeader& h);
 // Element records until the end of the bytes or, when stopAtMacro, until a -1 marker
 // (which is consumed). False on a malformed or truncated record. The stored numbers are
 // kept; resolving them is the caller's business.
-bool ReadElementRecords(ByteReader& r, int32_t version, const Font& textFont, ElementList& out,
-                        bool stopAtMacro, bool* sawMacroMarker);
+bool ReadElementRecords(ByteReader& r, int32_t version, const Font& textFont, ReadBudget& budget,
+                        ElementList& out, bool stopAtMacro, bool* sawMacroMarker);
 void WriteElementRecords(ByteWriter& w, const ElementList& list);
 
 // The bytes of a macro file.

@@ -48,6 +48,8 @@ if command -v python3 >/dev/null; then
   json "$work/tri.json" 'd["document"] == {"lengthUnit":1,"angleUnit":0,"measureScale":40,"coordinateSystem":0,"viewLeft":-400,"viewTop":300}'
   # Element 10 is the midpoint of A(-150,-100) and B(170,-80).
   json "$work/tri.json" 'el[10]["kind"] == 4 and el[10]["parents"] == [1, 2, -1] and el[10]["values"][:2] == [10, -90]'
+  # O (element 15), where the perpendicular bisectors meet, is as far from A, B and C.
+  json "$work/tri.json" 'len({round(((el[15]["values"][0]-el[k]["values"][0])**2+(el[15]["values"][1]-el[k]["values"][1])**2)**0.5, 9) for k in (1,2,3)}) == 1'
   json "$work/tri.json" 'list(el[1].keys()) == ["number","kind","type","owner","exists","visibility","parents","values","attr1","attr2","attr3","colour","style"]'
 
   # Dragging A to the origin moves the midpoint of AB to (85, -40).

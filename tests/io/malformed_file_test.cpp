@@ -56,6 +56,16 @@ TEST(MalformedFile, NegativeAndHugeCounts) {
   // An iteration whose rows are wider than the file.
   EXPECT_EQ(LoadKind(record(kIteration, {0, 2, 0, 0, INT32_MAX, 0, 0, 0})), FileKind::Invalid);
   EXPECT_EQ(LoadKind(record(kIteration, {0, 2, 0, 0, -1, 0, 0, 0})), FileKind::Invalid);
+  // A huge row width with no rows allocates nothing (a fuzzing find).
+  ByteWriter iteration;
+  for (int32_t v : {int32_t{kIteration}, 0, 0, 0, 0, 1 << 30, 0, 0, 0, 1, -1, -1, -1})
+    iteration.Int32(v);
+  for (int k = 0; k < 4; ++k) iteration.Real(0);
+  for (int32_t v : {1, 1, 0, 255, -1, 0, 1, 0, 0, 2}) iteration.Int32(v);
+  DocumentLoad wide = ReadDocumentBytes(head + iteration.bytes(), Options{});
+  ASSERT_TRUE(wide.document);
+  EXPECT_TRUE(wide.document->elements()[0]->as<IterationExt>()->results.empty());
+  EXPECT_EQ(wide.document->elements()[0]->as<IterationExt>()->settings[2], 1 << 30);
   // Rows of no width still count: a million of them cannot come from 4 KiB.
   EXPECT_EQ(LoadKind(record(kIteration, {0, 1000000, 0, 0, 0, 0, 0, 0})), FileKind::Invalid);
   // Trace and animation counts outside 0..100.
@@ -65,6 +75,25 @@ TEST(MalformedFile, NegativeAndHugeCounts) {
   bad = head;
   bad[bad.size() - 1] = static_cast<char>(0xFF);
   EXPECT_EQ(LoadKind(bad), FileKind::Invalid);
+}
+
+// Locus samples are only a count in the file but cost memory once computed: 40 loci of
+// 100,000 samples fit in what one file may ask for, 41 do not.
+TEST(MalformedFile, SampleCountsShareOneBudget) {
+  auto loci = [](int n) {
+    ByteWriter w;
+    for (int i = 0; i < n; ++i) {
+      w.Int32(kLocus);
+      w.Int32(100000);
+      w.Int32(i + 1);
+      for (int k = 0; k < 3; ++k) w.Int32(-1);
+      for (int k = 0; k < 4; ++k) w.Real(0);
+      for (int32_t v : {1, 1, 0, 255, -1, 0, 1, 0, 0, 2}) w.Int32(v);
+    }
+    return EmptyDocumentBytes() + w.bytes();
+  };
+  EXPECT_EQ(LoadKind(loci(40)), FileKind::Document);
+  EXPECT_EQ(LoadKind(loci(41)), FileKind::Invalid);
 }
 
 TEST(MalformedFile, StringsOverTheLimit) {
