@@ -175,7 +175,10 @@ struct ExtWriter {
       o.Pod(r.length);
     }
   }
-  void operator()(const NameExt& n) const { o.Str(n.text); }
+  void operator()(const NameExt& n) const {
+    o.Str(n.text);
+    o.Pod(n.placement);
+  }
   void operator()(const CheckerExt& c) const {
     o.Str(c.whenTrue);
     o.Str(c.whenFalse);
@@ -258,6 +261,7 @@ void ReadExtension(In& in, Element& e, int depth) {
     }
   } else if (auto* nm = e.as<NameExt>()) {
     nm->text = in.Str();
+    nm->placement = in.Pod<std::array<double, 4>>();
   } else if (auto* ch = e.as<CheckerExt>()) {
     ch->whenTrue = in.Str();
     ch->whenFalse = in.Str();

@@ -47,8 +47,8 @@ std::unique_ptr<Document> Triangle() {
   return doc;
 }
 
-// Coordinate axes, a quadrilateral with a point on its second side, the coordinates of
-// that point, and a text.
+// Coordinate axes, a filled quadrilateral with a point on its second side, and a text in
+// the upper left corner.
 std::unique_ptr<Document> Quadrilateral() {
   auto doc = MakeDocument(Options{});
   Document& d = *doc;
@@ -64,10 +64,9 @@ std::unique_ptr<Document> Quadrilateral() {
   Element* onSide =
       Add(d, kPointOnElement, {poly->as<PolygonExt>()->sides[1].get()}, {140, 30, 0, 0.5});
   Name(d, onSide, "P");
-  Add(d, kCoordinates, {onSide});
   ElementTemplate t;
   t.kind = kText;
-  t.value = {0, 0, 20, 20};
+  t.value = {0, 0, -380, 280};
   Element* text = MakeElementFromTemplate(d, t, {});
   auto& x = *text->as<TextExt>();
   x.lines = {"Arrastra los vértices", "o el punto P sobre el lado."};

@@ -34,6 +34,7 @@ TEST(Snapshot, EveryExtensionSurvivesTheRoundTrip) {
   t.runs = {{Font{"Courier", 5, 9, 1, 0, 1, 0}, 4}, {Font{}, 9}};
   Element* name = Add(doc, kName, {b});
   name->as<NameExt>()->text = "B";
+  name->as<NameExt>()->placement = {4, -6, 0.25, 1};
   Element* check = Add(doc, kCheckOn, {a, poly->as<PolygonExt>()->sides[0].get()});
   check->as<CheckerExt>()->whenTrue = "sí";
   Element* conic = AddWithPicks(doc, kConic, {a, b, c, a, b});
@@ -88,6 +89,7 @@ TEST(Snapshot, EveryExtensionSurvivesTheRoundTrip) {
   EXPECT_EQ(at(text)->as<TextExt>()->runs[0].font.face, "Courier");
   EXPECT_EQ(at(text)->as<TextExt>()->runs[1].length, 9);
   EXPECT_EQ(at(b)->nameElement, at(name));
+  EXPECT_EQ(at(name)->as<NameExt>()->placement, (std::array<double, 4>{4, -6, 0.25, 1}));
   EXPECT_EQ(at(check)->parent[1], npoly->as<PolygonExt>()->sides[0].get());
   EXPECT_EQ(at(check)->as<CheckerExt>()->whenTrue, "sí");
   EXPECT_EQ(at(conic)->as<ConicExt>()->points[3], at(a));
