@@ -226,6 +226,8 @@ void TForm1::RefreshDocumentLists() {
     connect(a, &QAction::triggered, this, [this, i] { SwitchToIndex(i); });
   }
   tabs_->setCurrentIndex(current);
+  // The tab strip sits in a tool bar, which keeps the old width unless told.
+  tabs_->adjustSize();
   combo_->setCurrentIndex(current);
   const QString title = QString::fromStdString(ws_.doc().title);
   setWindowTitle(
