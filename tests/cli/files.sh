@@ -1,30 +1,9 @@
 #!/usr/bin/env bash
 # velt-cli info, dump and convert on the example documents, and their failures: exit codes
 # 1 usage, 2 not a valid file, 3 newer version, 5 output not written, one line on stderr.
-cli="$1"
-src="$2"
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/common.bash"
 tri="$src/examples/triangle.vlt"
 quad="$src/examples/quadrilateral.vlt"
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-# code WANTED ARGS...: exit code, and exactly one line on stderr when it is not 0.
-code() {
-  local want="$1"
-  shift
-  "$cli" "$@" >"$work/out" 2>"$work/err"
-  local rc=$?
-  [[ $rc -eq $want ]] || fail "velt-cli $* exited $rc, wanted $want"
-  if [[ $want -ne 0 ]]; then
-    [[ $(wc -l <"$work/err") -eq 1 ]] || fail "velt-cli $*: stderr is not one line: $(cat "$work/err")"
-  fi
-}
 
 # json FILE PYTHON_EXPRESSION: the expression over the parsed object `d` is true.
 json() {

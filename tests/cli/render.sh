@@ -1,30 +1,8 @@
 #!/usr/bin/env bash
 # velt-cli render: pictures of the example documents as PNG and SVG, and the failures:
 # exit codes 1 usage, 2 not a valid file, 5 picture not written, one line on stderr.
-cli="$1"
-src="$2"
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/common.bash"
 tri="$src/examples/triangle.vlt"
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-code() {
-  local want="$1"
-  shift
-  "$cli" "$@" >"$work/out" 2>"$work/err"
-  local rc=$?
-  [[ $rc -eq $want ]] || fail "velt-cli $* exited $rc, wanted $want"
-  if [[ $want -ne 0 ]]; then
-    [[ $(wc -l <"$work/err") -eq 1 ]] || fail "velt-cli $*: stderr is not one line: $(cat "$work/err")"
-  else
-    [[ -s "$work/err" ]] && fail "velt-cli $*: says something on stderr: $(cat "$work/err")"
-  fi
-}
 
 # png_size FILE: width and height from the PNG header.
 png_size() {
