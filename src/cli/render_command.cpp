@@ -1,22 +1,23 @@
 // velt-cli render FILE -o OUT.png|OUT.svg [--size WxH] [--centre]: draws a document into a
 // picture, with no display.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "cli/commands.h"
 #include "cli/file_loading.h"
 #include "view/render.h"
 #include "view/svg_canvas.h"
 
-#ifdef VELT_CLI_QT
-#include <QGuiApplication>
-#include <QImageWriter>
-#include <cstdlib>
-
-#include "qt_canvas.h"
-#endif
+extern char** environ;
 
 namespace velt::cli {
 namespace {
@@ -50,26 +51,37 @@ int WriteSvg(Document& doc, const RenderSettings& settings, const std::string& o
   return file ? kExitOk : WriteFailed(out);
 }
 
-int WritePng(Document& doc, const RenderSettings& settings, const std::string& out) {
-#ifdef VELT_CLI_QT
-  // Pictures are drawn without a display, and Qt's own remarks stay off the terminal.
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-  static int argc = 1;
-  static char name[] = "velt-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-  QtCanvas canvas(settings.width, settings.height);
-  RenderDocument(doc, canvas, settings);
-  QImageWriter writer(QString::fromStdString(out), "png");
-  return writer.write(canvas.Image()) ? kExitOk : WriteFailed(out);
-#else
-  (void)doc;
-  (void)settings;
-  (void)out;
-  std::fprintf(stderr, "velt-cli: %s\n", kPngNeedsQt);
-  return kExitUsage;
-#endif
+// The program that draws PNG pictures (it links Qt; velt-cli does not), next to velt-cli.
+std::string PngHelperPath() {
+  std::error_code ec;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return {};
+  return (self.parent_path() / "velt-cli-png").string();
+}
+
+// The document was loaded once here to report a bad file with its own message; the helper
+// reads it again, draws it and answers with its exit code.
+int WritePng(const std::string& in, const RenderSettings& settings, const std::string& out) {
+  const std::string helper = PngHelperPath();
+  if (helper.empty() || access(helper.c_str(), X_OK) != 0) {
+    std::fprintf(stderr, "velt-cli: %s\n", kPngNeedsQt);
+    return kExitUsage;
+  }
+  std::string width = std::to_string(settings.width), height = std::to_string(settings.height);
+  std::string centre = settings.centre ? "1" : "0";
+  std::string name = "velt-cli-png", input = in, output = out;
+  char* argv[] = {name.data(),   input.data(),  output.data(), width.data(),
+                  height.data(), centre.data(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, helper.c_str(), nullptr, nullptr, argv, environ) != 0) {
+    std::fprintf(stderr, "velt-cli: %s\n", kPngNeedsQt);
+    return kExitUsage;
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return WriteFailed(out);
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? kExitOk : WriteFailed(out);
 }
 
 }  // namespace
@@ -99,8 +111,7 @@ int RunRender(const Args& args) {
     std::fprintf(stderr, "velt-cli: %s: %s\n", in.c_str(), kMacroHasNoPicture);
     return kExitInvalid;
   }
-  return png ? WritePng(*loaded.document, settings, out)
-             : WriteSvg(*loaded.document, settings, out);
+  return png ? WritePng(in, settings, out) : WriteSvg(*loaded.document, settings, out);
 }
 
 }  // namespace velt::cli

@@ -70,7 +70,22 @@ else
   [[ $(png_pixel "$work/t.png" 600 600) == 000000 ]] || fail "background is not black in the png"
   code 0 render "$tri" -o "$work/s.png" --size 300x200
   [[ $(png_size "$work/s.png") == 300x200 ]] || fail "png size"
+  code 5 render "$tri" -o "$work/no/such/dir/t.png"
 fi
+
+# velt-cli itself loads no Qt library: PNG pictures are drawn by velt-cli-png beside it.
+if command -v ldd >/dev/null; then
+  ldd "$cli" | grep -q 'libQt' && fail "velt-cli links Qt: $(ldd "$cli" | grep -c libQt) libraries"
+fi
+# Without that program a PNG is refused with one line; SVG pictures still work.
+mkdir "$work/alone"
+cp "$cli" "$work/alone/velt-cli"
+"$work/alone/velt-cli" render "$tri" -o "$work/alone/t.png" >/dev/null 2>"$work/err"
+rc=$?
+[[ $rc -eq 1 && $(wc -l <"$work/err") -eq 1 ]] && grep -q 'Qt build' "$work/err" ||
+  fail "png without its helper exited $rc: $(cat "$work/err")"
+[[ -e "$work/alone/t.png" ]] && fail "png without its helper wrote a file"
+"$work/alone/velt-cli" render "$tri" -o "$work/alone/t.svg" 2>/dev/null || fail "svg without the png helper"
 
 code 1 render "$tri" -o "$work/t.bmp"
 code 1 render "$tri"

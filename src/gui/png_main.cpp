@@ -1,0 +1,34 @@
+// velt-cli-png IN OUT WIDTH HEIGHT CENTRE: the PNG half of `velt-cli render`, kept in a
+// program of its own so that velt-cli itself never loads Qt. velt-cli has already checked
+// the arguments and the file; this program says nothing and answers with its exit code:
+// 0 written, 2 the file could not be read, 5 the picture could not be written.
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <cstdlib>
+#include <string>
+
+#include "io/document_file.h"
+#include "qt_canvas.h"
+#include "view/render.h"
+
+int main(int argc, char** argv) {
+  if (argc != 6) return 1;
+  velt::RenderSettings settings;
+  settings.width = std::atoi(argv[3]);
+  settings.height = std::atoi(argv[4]);
+  settings.centre = std::string(argv[5]) == "1";
+  if (settings.width < 1 || settings.height < 1) return 1;
+
+  velt::DocumentLoad load = velt::LoadDocumentFile(velt::PathFromUtf8(argv[1]), velt::Options{});
+  if (!load.document) return 2;
+
+  // Pictures are drawn without a display, and Qt's own remarks stay off the terminal.
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  int qtArgc = 1;
+  QGuiApplication app(qtArgc, argv);
+  velt::QtCanvas canvas(settings.width, settings.height);
+  velt::RenderDocument(*load.document, canvas, settings);
+  QImageWriter writer(QString::fromUtf8(argv[2]), "png");
+  return writer.write(canvas.Image()) ? 0 : 5;
+}
