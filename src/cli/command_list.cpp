@@ -9,6 +9,7 @@ int RunInfo(const Args& args);
 int RunDump(const Args& args);
 int RunConvert(const Args& args);
 int RunRender(const Args& args);
+int RunBuild(const Args& args);
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -18,6 +19,7 @@ const std::vector<Command>& AllCommands() {
       {"dump", "dump FILE [--move N=X,Y]...", RunDump},
       {"convert", "convert IN OUT", RunConvert},
       {"render", "render FILE -o OUT.png|OUT.svg [--size WxH] [--centre]", RunRender},
+      {"build", "build [--in IN.vlt] [--out OUT.vlt] [--size WxH] SCRIPT|-", RunBuild},
   };
   return commands;
 }

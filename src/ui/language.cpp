@@ -1,8 +1,9 @@
 #include "ui/language.h"
 
 #include "ui/strings.h"
-#include "ui/strings_window.h"
 #include "ui/strings_files.h"
+#include "ui/strings_scripts.h"
+#include "ui/strings_window.h"
 
 namespace velt {
 
@@ -12,6 +13,7 @@ LanguageTable::LanguageTable() {
     for (const StringEntry& e : area) slots_[e.number] = std::string(e.text);
   }
   for (const StringEntry& e : str::FileStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::ScriptStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

@@ -1,0 +1,116 @@
+#pragma once
+// Construction scripts: one command a line, played on the same interaction as the window's
+// pointer and keys, without a window. Positions are plane coordinates; they reach the
+// interaction as the pixels of a window of the given size showing the document's view.
+//
+//   tool N | tool BUTTON          choose a tool by its number or its button name
+//   click X Y | shift-click X Y | double-click X Y | right-click X Y
+//   drag X1 Y1 X2 Y2              press, four moves with the button held, release
+//   key Escape|Left|Right|Up|Down|Plus|Minus|Delete
+//   undo | redo | select-all | delete
+//   answer TEXT                   the reply to the next dialog or question
+//
+// `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/host.h"
+#include "ui/interaction.h"
+#include "ui/workspace.h"
+
+namespace velt {
+
+// Bounds on what a script may ask for.
+inline constexpr std::size_t kScriptMaxBytes = 1 << 20;
+inline constexpr int kScriptMaxLines = 20000;
+inline constexpr std::size_t kScriptMaxLineLength = 4096;
+inline constexpr double kScriptMaxCoordinate = 1e7;
+
+enum class ScriptCommand {
+  Tool,
+  Click,
+  ShiftClick,
+  DoubleClick,
+  RightClick,
+  Drag,
+  Key,
+  Undo,
+  Redo,
+  SelectAll,
+  Delete,
+  Answer,
+};
+
+struct ScriptStep {
+  int line = 0;  // 1-based line of the script
+  ScriptCommand command = ScriptCommand::Undo;
+  int tool = 0;
+  Key key = Key::Other;
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // plane coordinates
+  std::string text;                       // the answer
+};
+
+struct ScriptFailure {
+  int line = 0;
+  std::string reason;  // from the language table
+};
+
+struct ParsedScript {
+  std::vector<ScriptStep> steps;
+  std::optional<ScriptFailure> failure;  // the first line that cannot be read
+};
+
+// Reads the whole script; nothing is run.
+ParsedScript ParseScript(std::string_view text, const LanguageTable& language);
+
+// The tool a word names: a number of a tool, or a button name (exact, then ignoring case).
+std::optional<int> ToolByWord(std::string_view word);
+
+// A host without a window: messages go to the sink, dialogs and questions take the queued
+// answers in order and are cancelled when none is left.
+class ScriptedHost : public Host {
+ public:
+  using MessageSink = std::function<void(const std::string&)>;
+  explicit ScriptedHost(MessageSink sink) : sink_(std::move(sink)) {}
+
+  void QueueAnswer(std::string text) { answers_.push_back(std::move(text)); }
+  std::size_t pendingAnswers() const { return answers_.size(); }
+
+  SaveAnswer AskSaveChanges(Document& doc) override;
+  bool SaveDocument(Document&) override { return false; }
+  void ShowMessage(const std::string& text, MessageIcon icon) override;
+  void Repaint() override {}
+  void SetStatus(int, const std::string&) override {}
+  void SetBlinking(bool) override {}
+  void ToolChanged(int) override {}
+  void CommandsChanged() override {}
+  bool EditElement(Element& e) override;
+  bool ChooseFont(Font& font) override;
+
+ private:
+  std::optional<std::string> NextAnswer();
+
+  MessageSink sink_;
+  std::deque<std::string> answers_;
+};
+
+struct ScriptWindow {
+  int width = 800, height = 600;  // the plane area in pixels
+};
+
+struct ScriptResult {
+  std::vector<std::string> messages;     // what the window would have shown, in order
+  std::optional<ScriptFailure> failure;  // set when a line could not be read or played
+};
+
+// Plays the script on the workspace's current document. The document keeps the top-left
+// corner of its view; the view takes the window's size. Nothing is played when a line cannot
+// be read; a position outside the window stops the script at its line.
+ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptWindow window = {});
+
+}  // namespace velt
