@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("VELT");
   const QStringList args = QApplication::arguments();
-  velt::TForm1 window(args.size() > 1 ? args.at(1) : QString());
+  velt::MainWindow window(args.size() > 1 ? args.at(1) : QString());
   window.show();
   return QApplication::exec();
 }

@@ -22,7 +22,7 @@
 
 namespace velt {
 
-TForm1::TForm1(const QString& startFile, QWidget* parent)
+MainWindow::MainWindow(const QString& startFile, QWidget* parent)
     : QMainWindow(parent), ws_(startFile.isEmpty()), ix_(ws_, *this) {
   setObjectName("Form1");
   setWindowTitle("VELT");
@@ -63,13 +63,13 @@ TForm1::TForm1(const QString& startFile, QWidget* parent)
   plane_->setFocus();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-QString TForm1::T(int number) const { return QString::fromStdString(ws_.Text(number)); }
+QString MainWindow::T(int number) const { return QString::fromStdString(ws_.Text(number)); }
 
 // ---- Host ------------------------------------------------------------------
 
-QMessageBox::StandardButton TForm1::Ask(const QString& caption, const QString& text,
+QMessageBox::StandardButton MainWindow::Ask(const QString& caption, const QString& text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::Icon icon) {
   if (messageHook_) return messageHook_(caption, text, buttons);
@@ -77,7 +77,7 @@ QMessageBox::StandardButton TForm1::Ask(const QString& caption, const QString& t
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-SaveAnswer TForm1::AskSaveChanges(Document& doc) {
+SaveAnswer MainWindow::AskSaveChanges(Document& doc) {
   const QString caption = T(str::kCloseWord) + " - " + QString::fromStdString(doc.title);
   switch (Ask(caption, T(str::kSaveChanges),
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question)) {
@@ -87,36 +87,36 @@ SaveAnswer TForm1::AskSaveChanges(Document& doc) {
   }
 }
 
-bool TForm1::SaveDocument(Document& doc) { return SaveCommand(doc, doc.fileName.empty()); }
+bool MainWindow::SaveDocument(Document& doc) { return SaveCommand(doc, doc.fileName.empty()); }
 
-void TForm1::ShowMessage(const std::string& text, MessageIcon icon) {
+void MainWindow::ShowMessage(const std::string& text, MessageIcon icon) {
   Ask("VELT", QString::fromStdString(text), QMessageBox::Ok,
       icon == MessageIcon::Error     ? QMessageBox::Critical
       : icon == MessageIcon::Warning ? QMessageBox::Warning
                                      : QMessageBox::Information);
 }
 
-void TForm1::Repaint() {
+void MainWindow::Repaint() {
   if (plane_) plane_->Redraw();
 }
 
-void TForm1::SetStatus(int panel, const std::string& text) {
+void MainWindow::SetStatus(int panel, const std::string& text) {
   if (panel >= 0 && panel < 3 && panels_[panel])
     panels_[panel]->setText(QString::fromStdString(text));
 }
 
-void TForm1::SetBlinking(bool on) {
+void MainWindow::SetBlinking(bool on) {
   if (!blink_) return;
   if (on && !blink_->isActive()) blink_->start();
   if (!on) blink_->stop();
 }
 
-void TForm1::ToolChanged(int tool) {
+void MainWindow::ToolChanged(Tool tool) {
   auto it = toolActions_.find(tool);
   if (it != toolActions_.end()) it->second->setChecked(true);
 }
 
-void TForm1::CommandsChanged() {
+void MainWindow::CommandsChanged() {
   const Document& d = ws_.doc();
   if (auto* a = actions_["M_undo"]) a->setEnabled(CanUndo(d));
   if (auto* a = actions_["M_redo"]) a->setEnabled(CanRedo(d));
@@ -125,7 +125,7 @@ void TForm1::CommandsChanged() {
 
 // ---- events ----------------------------------------------------------------
 
-void TForm1::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
   ix_.BeforeDocumentChange();
   if (!ws_.documents.CloseAll(*this, ws_.options)) {
     AfterDocumentChange();
@@ -153,18 +153,18 @@ Key KeyOf(int key) {
 
 }  // namespace
 
-void TForm1::keyPressEvent(QKeyEvent* e) {
+void MainWindow::keyPressEvent(QKeyEvent* e) {
   ix_.KeyDown(KeyOf(e->key()), ModsOf(e->modifiers()));
   Repaint();
 }
 
-void TForm1::keyReleaseEvent(QKeyEvent* e) {
+void MainWindow::keyReleaseEvent(QKeyEvent* e) {
   if (!e->isAutoRepeat()) ix_.KeyUp(KeyOf(e->key()));
 }
 
 // ---- documents ---------------------------------------------------------------
 
-void TForm1::AfterDocumentChange() {
+void MainWindow::AfterDocumentChange() {
   Document& d = ws_.doc();
   ws_.SyncView(d);
   RecomputeAll(d);
@@ -175,7 +175,7 @@ void TForm1::AfterDocumentChange() {
   Repaint();
 }
 
-void TForm1::NewDocumentCommand() {
+void MainWindow::NewDocumentCommand() {
   ix_.BeforeDocumentChange();
   if (!ws_.NewDocument()) {
     ShowMessage(ws_.Text(str::kTooManyDocuments), MessageIcon::Error);
@@ -184,19 +184,19 @@ void TForm1::NewDocumentCommand() {
   AfterDocumentChange();
 }
 
-void TForm1::CloseCommand() {
+void MainWindow::CloseCommand() {
   ix_.BeforeDocumentChange();
   ws_.documents.CloseCurrent(*this, ws_.options);
   AfterDocumentChange();
 }
 
-void TForm1::CloseAllCommand() {
+void MainWindow::CloseAllCommand() {
   ix_.BeforeDocumentChange();
   ws_.documents.CloseAll(*this, ws_.options);
   AfterDocumentChange();
 }
 
-void TForm1::SwitchToIndex(int i) {
+void MainWindow::SwitchToIndex(int i) {
   if (updatingLists_ || i < 0 || i >= ws_.documents.count()) return;
   if (ws_.documents.at(i) == ws_.documents.current()) return;
   ix_.BeforeDocumentChange();
@@ -204,7 +204,7 @@ void TForm1::SwitchToIndex(int i) {
   AfterDocumentChange();
 }
 
-void TForm1::RefreshDocumentLists() {
+void MainWindow::RefreshDocumentLists() {
   if (!tabs_ || !combo_ || !docMenu_) return;
   updatingLists_ = true;
   while (tabs_->count()) tabs_->removeTab(0);
@@ -235,7 +235,7 @@ void TForm1::RefreshDocumentLists() {
   updatingLists_ = false;
 }
 
-void TForm1::ShowWorkspace(bool on) {
+void MainWindow::ShowWorkspace(bool on) {
   for (QToolBar* b : {mainBar_, editBar_, docBar_})
     if (b)
       b->setVisible(on && actions_[b->objectName() == "BarradeBotones" ? "BarradeBotones1"
@@ -253,7 +253,7 @@ void TForm1::ShowWorkspace(bool on) {
 
 // ---- view ------------------------------------------------------------------
 
-void TForm1::SyncScrollBars() {
+void MainWindow::SyncScrollBars() {
   const Document& d = ws_.doc();
   const double h = ws_.options.planeSize / 2;
   const double spanX = 2 * h - ws_.clientWidth, spanY = ws_.clientHeight - 2 * h;
@@ -263,7 +263,7 @@ void TForm1::SyncScrollBars() {
   updatingScroll_ = false;
 }
 
-void TForm1::ScrollMoved() {
+void MainWindow::ScrollMoved() {
   if (updatingScroll_) return;
   Document& d = ws_.doc();
   const double h = ws_.options.planeSize / 2;
@@ -274,7 +274,7 @@ void TForm1::ScrollMoved() {
   Repaint();
 }
 
-void TForm1::ToggleFullScreen() {
+void MainWindow::ToggleFullScreen() {
   if (isFullScreen()) {
     showNormal();
     if (normalGeometry_.isValid()) setGeometry(normalGeometry_);

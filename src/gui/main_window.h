@@ -1,5 +1,5 @@
 #pragma once
-// The main window TForm1: menu bar, tool bars, document bar, plane, scroll bars, status bar.
+// The main window MainWindow: menu bar, tool bars, document bar, plane, scroll bars, status bar.
 #include <QMainWindow>
 #include <QMessageBox>
 #include <functional>
@@ -21,12 +21,12 @@ namespace velt {
 
 class PlaneWidget;
 
-class TForm1 : public QMainWindow, public Host {
+class MainWindow : public QMainWindow, public Host {
   Q_OBJECT
  public:
   // Opens startFile, when given, instead of starting with an empty document.
-  explicit TForm1(const QString& startFile = {}, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(const QString& startFile = {}, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Message boxes go through this hook when it is set (tests script the answers).
   using MessageHook = std::function<QMessageBox::StandardButton(
@@ -46,7 +46,7 @@ class TForm1 : public QMainWindow, public Host {
   void Repaint() override;
   void SetStatus(int panel, const std::string& text) override;
   void SetBlinking(bool on) override;
-  void ToolChanged(int tool) override;
+  void ToolChanged(Tool tool) override;
   void CommandsChanged() override;
 
  protected:
@@ -58,12 +58,12 @@ class TForm1 : public QMainWindow, public Host {
   QString T(int number) const;
   QAction* MakeAction(const QString& name, int textNumber, std::function<void()> run,
                       QKeySequence key = {});
-  QAction* ToolAction(int tool);
+  QAction* ToolAction(Tool tool);
   void BuildMenus();
   void BuildToolBars();
   void BuildDocumentBar();
   void BuildStatusBar();
-  void AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<int> tools);
+  void AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<Tool> tools);
   void AddPalette(QToolBar* bar, bool fill);
   QMessageBox::StandardButton Ask(const QString& caption, const QString& text,
                                   QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
@@ -99,7 +99,7 @@ class TForm1 : public QMainWindow, public Host {
   QMenu* docMenu_ = nullptr;
   QActionGroup* toolGroup_ = nullptr;
   QActionGroup* docGroup_ = nullptr;
-  std::map<int, QAction*> toolActions_;
+  std::map<Tool, QAction*> toolActions_;
   std::map<QString, QAction*> actions_;
   QTimer* blink_ = nullptr;
   MessageHook messageHook_;

@@ -10,7 +10,7 @@
 
 namespace velt {
 
-bool TForm1::OpenFile(const QString& path) {
+bool MainWindow::OpenFile(const QString& path) {
   const std::filesystem::path file = path.toStdString();
   const FileHeader header = CheckFile(file);
   if (header.kind == FileKind::Newer) {
@@ -48,7 +48,7 @@ bool TForm1::OpenFile(const QString& path) {
   return true;
 }
 
-bool TForm1::SaveCommand(Document& d, bool askPath) {
+bool MainWindow::SaveCommand(Document& d, bool askPath) {
   QString path = QString::fromStdString(d.fileName);
   if (askPath || path.isEmpty()) {
     path = QFileDialog::getSaveFileName(this, T(str::kSaveAs), path, T(str::kFileFilter));
@@ -65,13 +65,13 @@ bool TForm1::SaveCommand(Document& d, bool askPath) {
   return true;
 }
 
-void TForm1::OpenCommand() {
+void MainWindow::OpenCommand() {
   const QString path =
       QFileDialog::getOpenFileName(this, T(str::kOpen).remove('&'), QString(), T(str::kFileFilter));
   if (!path.isEmpty()) OpenFile(path);
 }
 
-void TForm1::MoveScreenDialog() {
+void MainWindow::MoveScreenDialog() {
   TMuePan dialog(
       ws_, [this] { Repaint(); }, this);
   dialog.exec();

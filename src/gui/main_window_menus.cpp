@@ -1,4 +1,4 @@
-// The menu bar, the tool bars, the document bar and the status bar of TForm1, and the
+// The menu bar, the tool bars, the document bar and the status bar of MainWindow, and the
 // commands they carry.
 #include <QAction>
 #include <QActionGroup>
@@ -22,9 +22,13 @@
 namespace velt {
 namespace {
 
-QString MenuName(int tool) {
-  const QString b = QString::fromUtf8(Tool(tool).button.data(), Tool(tool).button.size());
-  if (tool == 0) return "Sel1";
+QString ButtonName(Tool tool) {
+  return QString::fromUtf8(RowOf(tool).button.data(), RowOf(tool).button.size());
+}
+
+QString MenuName(Tool tool) {
+  const QString b = ButtonName(tool);
+  if (tool == Tool::Sel) return "Sel1";
   return "M_" + (b.startsWith("B_") ? b.mid(2) : b);
 }
 
@@ -32,7 +36,7 @@ QKeySequence Ctrl(char c) { return QKeySequence(QString("Ctrl+") + c); }
 
 }  // namespace
 
-QAction* TForm1::MakeAction(const QString& name, int textNumber, std::function<void()> run,
+QAction* MainWindow::MakeAction(const QString& name, int textNumber, std::function<void()> run,
                             QKeySequence key) {
   auto* a = new QAction(T(textNumber), this);
   a->setObjectName(name);
@@ -43,15 +47,15 @@ QAction* TForm1::MakeAction(const QString& name, int textNumber, std::function<v
   return a;
 }
 
-QAction* TForm1::ToolAction(int tool) {
+QAction* MainWindow::ToolAction(Tool tool) {
   if (auto it = toolActions_.find(tool); it != toolActions_.end()) return it->second;
-  const QString hint = T(str::ToolHint(tool));
+  const QString hint = T(ToolHintNumber(tool));
   auto* a = new QAction(ToolIcon(tool), hint.isEmpty() ? MenuName(tool) : hint, this);
   a->setObjectName(MenuName(tool));
   a->setToolTip(hint);
-  a->setStatusTip(T(str::ToolPrompt(tool)));
+  a->setStatusTip(T(ToolPromptNumber(tool)));
   a->setCheckable(true);
-  a->setEnabled(Tool(tool).built);
+  a->setEnabled(RowOf(tool).built);
   toolGroup_->addAction(a);
   connect(a, &QAction::triggered, this, [this, tool] {
     ix_.SelectTool(tool);
@@ -61,7 +65,7 @@ QAction* TForm1::ToolAction(int tool) {
   return a;
 }
 
-void TForm1::BuildMenus() {
+void MainWindow::BuildMenus() {
   toolGroup_ = new QActionGroup(this);
   toolGroup_->setExclusive(true);
   docGroup_ = new QActionGroup(this);
@@ -108,9 +112,9 @@ void TForm1::BuildMenus() {
   }
   edit->addAction(MakeAction("M_ElimTodo", str::kDeleteAll, [this] { ix_.DeleteAllElements(); }));
   edit->addSeparator();
-  for (int tool : {0, 61, 62, 60, 46}) edit->addAction(ToolAction(tool));
-  actions_["M_editelem"] = ToolAction(61);
-  ToolAction(61)->setShortcut(Ctrl('E'));
+  for (Tool tool : {Tool::Sel, Tool::B_editelem, Tool::B_elimelem, Tool::B_vernover, Tool::B_redefpun}) edit->addAction(ToolAction(tool));
+  actions_["M_editelem"] = ToolAction(Tool::B_editelem);
+  ToolAction(Tool::B_editelem)->setShortcut(Ctrl('E'));
 
   QMenu* view = bar->addMenu(T(str::kMenuView));
   actions_["M_menu_ver"] = view->menuAction();
@@ -136,7 +140,7 @@ void TForm1::BuildMenus() {
   full->setCheckable(true);
   full->setIcon(CommandIcon("B_pancom"));
   view->addAction(full);
-  view->addAction(ToolAction(49));
+  view->addAction(ToolAction(Tool::B_zoom));
   view->addSeparator();
   struct BarSwitch {
     const char* name;
@@ -171,16 +175,16 @@ void TForm1::BuildMenus() {
 
   QMenu* construct = bar->addMenu(T(str::kMenuConstruct));
   actions_["M_menu_construccion"] = construct->menuAction();
-  for (int tool : {1, 2, 3, 9, 12, 13, 10, 11, 5, 6, 14, 4, 7, 8, 15, 17, 16, 18, 55, 19})
+  for (Tool tool : {Tool::B_Punto, Tool::B_Recta, Tool::B_Rayo, Tool::B_Segmento, Tool::B_vector, Tool::B_vectorsuma, Tool::B_Poligono, Tool::B_Polireg, Tool::B_Circunf, Tool::B_Circ2pr, Tool::B_arco3p, Tool::B_Conica_5p, Tool::B_Recta_Para, Tool::B_Recta_Perp, Tool::B_2_div_seg, Tool::B_Mediatriz, Tool::B_2_Sectriz, Tool::B_Punto_Inter, Tool::B_Angulo, Tool::B_Lugar_G})
     construct->addAction(ToolAction(tool));
-  ToolAction(19)->setShortcut(Ctrl('L'));
+  ToolAction(Tool::B_Lugar_G)->setShortcut(Ctrl('L'));
   QMenu* measure = bar->addMenu(T(str::kMenuMeasure));
   actions_["M_menu_medidas"] = measure->menuAction();
-  for (int tool : {34, 35, 36, 37, 38, 39, 41, 40, 32, 33, 42, 43, 44, 45, 50})
+  for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area, Tool::B_N_pend, Tool::B_N_prop, Tool::B_N_ejes, Tool::B_N_cuadricula, Tool::B_N_ecoord, Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_calcular, Tool::B_N_parametro, Tool::B_N_funcion, Tool::B_N_rep_fun, Tool::B_N_tabla})
     measure->addAction(ToolAction(tool));
   QMenu* transform = bar->addMenu(T(str::kMenuTransform));
   actions_["M_menu_transformar"] = transform->menuAction();
-  for (int tool : {31, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 47, 48, 59})
+  for (Tool tool : {Tool::B_punto_desp, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac, Tool::B_giro, Tool::B_homotec, Tool::B_inversion, Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al, Tool::B_traza, Tool::B_anim, Tool::B_iteracion})
     transform->addAction(ToolAction(tool));
 
   docMenu_ = bar->addMenu(T(str::kMenuDocument));
@@ -213,12 +217,12 @@ void TForm1::BuildMenus() {
   help->addAction(T(str::kHelpPage), this, noHelp);
 }
 
-void TForm1::AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<int> tools) {
+void MainWindow::AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<Tool> tools) {
   auto* button = new QToolButton(bar);
   button->setObjectName(name);
   button->setPopupMode(QToolButton::MenuButtonPopup);
   auto* menu = new QMenu(button);
-  for (int tool : tools) menu->addAction(ToolAction(tool));
+  for (Tool tool : tools) menu->addAction(ToolAction(tool));
   button->setMenu(menu);
   button->setDefaultAction(ToolAction(*tools.begin()));
   // The button stands for the member last chosen.
@@ -226,10 +230,10 @@ void TForm1::AddGroupButton(QToolBar* bar, const char* name, std::initializer_li
   bar->addWidget(button);
 }
 
-void TForm1::AddPalette(QToolBar* bar, bool fill) {
+void MainWindow::AddPalette(QToolBar* bar, bool fill) {
   auto* button = new QToolButton(bar);
   button->setObjectName(fill ? "B_color_relleno" : "B_color");
-  button->setIcon(ToolIcon(fill ? 65 : 64));
+  button->setIcon(ToolIcon(fill ? Tool::B_color_relleno : Tool::B_color));
   button->setToolTip(T(fill ? str::kFillColourHint : str::kColourHint));
   button->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(button);
@@ -264,24 +268,24 @@ void TForm1::AddPalette(QToolBar* bar, bool fill) {
   bar->addWidget(button);
 }
 
-void TForm1::BuildToolBars() {
+void MainWindow::BuildToolBars() {
   mainBar_ = addToolBar(T(str::kMainButtons));
   mainBar_->setObjectName("BarradeBotones");
   mainBar_->setIconSize(QSize(24, 24));
-  mainBar_->addAction(ToolAction(0));
-  for (int tool : {1, 2, 3, 9}) mainBar_->addAction(ToolAction(tool));
-  AddGroupButton(mainBar_, "B_hvector_1", {12, 13});
-  for (int tool : {10, 11, 5, 6, 14, 4, 7, 8, 15, 17, 16, 18, 55, 19, 20, 21, 22, 23, 24, 25})
+  mainBar_->addAction(ToolAction(Tool::Sel));
+  for (Tool tool : {Tool::B_Punto, Tool::B_Recta, Tool::B_Rayo, Tool::B_Segmento}) mainBar_->addAction(ToolAction(tool));
+  AddGroupButton(mainBar_, "B_hvector_1", {Tool::B_vector, Tool::B_vectorsuma});
+  for (Tool tool : {Tool::B_Poligono, Tool::B_Polireg, Tool::B_Circunf, Tool::B_Circ2pr, Tool::B_arco3p, Tool::B_Conica_5p, Tool::B_Recta_Para, Tool::B_Recta_Perp, Tool::B_2_div_seg, Tool::B_Mediatriz, Tool::B_2_Sectriz, Tool::B_Punto_Inter, Tool::B_Angulo, Tool::B_Lugar_G, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac, Tool::B_giro, Tool::B_homotec, Tool::B_inversion})
     mainBar_->addAction(ToolAction(tool));
   mainBar_->addSeparator();
-  for (int tool : {34, 35, 36}) mainBar_->addAction(ToolAction(tool));
-  AddGroupButton(mainBar_, "B_hejes_1", {39, 32, 33, 40, 41});
-  AddGroupButton(mainBar_, "B_comp_1", {26, 27, 28, 29, 30});
-  for (int tool : {46, 49}) mainBar_->addAction(ToolAction(tool));
+  for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area}) mainBar_->addAction(ToolAction(tool));
+  AddGroupButton(mainBar_, "B_hejes_1", {Tool::B_N_ejes, Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_ecoord, Tool::B_N_cuadricula});
+  AddGroupButton(mainBar_, "B_comp_1", {Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al});
+  for (Tool tool : {Tool::B_redefpun, Tool::B_zoom}) mainBar_->addAction(ToolAction(tool));
   // Toolbar buttons carry the B_ names.
   for (auto& [tool, action] : toolActions_)
     if (QWidget* w = mainBar_->widgetForAction(action))
-      w->setObjectName(QString::fromUtf8(Tool(tool).button.data(), Tool(tool).button.size()));
+      w->setObjectName(ButtonName(tool));
 
   addToolBarBreak();
   editBar_ = addToolBar(T(str::kEditButtons));
@@ -292,16 +296,16 @@ void TForm1::BuildToolBars() {
   editBar_->addAction(actions_["M_redo"]);
   editBar_->widgetForAction(actions_["M_redo"])->setObjectName("B_redo");
   editBar_->addSeparator();
-  for (int tool : {60, 61, 62, 63}) {
+  for (Tool tool : {Tool::B_vernover, Tool::B_editelem, Tool::B_elimelem, Tool::B_font}) {
     editBar_->addAction(ToolAction(tool));
     editBar_->widgetForAction(ToolAction(tool))
-        ->setObjectName(QString::fromUtf8(Tool(tool).button.data(), Tool(tool).button.size()));
+        ->setObjectName(ButtonName(tool));
   }
   AddPalette(editBar_, false);
   AddPalette(editBar_, true);
-  AddGroupButton(editBar_, "B_edit_forma_punto", {68, 69, 70, 71, 72, 73});
-  AddGroupButton(editBar_, "B_edit_forma_linea", {74, 75, 76, 77, 78, 79});
-  AddGroupButton(editBar_, "B_edit_forma_angulo", {80, 81, 82});
+  AddGroupButton(editBar_, "B_edit_forma_punto", {Tool::B_forma_punto1, Tool::B_forma_punto2, Tool::B_forma_punto3, Tool::B_forma_punto4, Tool::B_forma_punto5, Tool::B_forma_punto6});
+  AddGroupButton(editBar_, "B_edit_forma_linea", {Tool::B_forma_linea1, Tool::B_forma_linea2, Tool::B_forma_linea3, Tool::B_forma_linea4, Tool::B_forma_linea5, Tool::B_forma_linea6});
+  AddGroupButton(editBar_, "B_edit_forma_angulo", {Tool::B_forma_angulo1, Tool::B_forma_angulo2, Tool::B_forma_angulo3});
   editBar_->addSeparator();
   editBar_->addAction(actions_["TodosElem1"]);
   editBar_->widgetForAction(actions_["TodosElem1"])->setObjectName("B_todoelem");
@@ -312,7 +316,7 @@ void TForm1::BuildToolBars() {
   editBar_->widgetForAction(move)->setObjectName("B_MuePan");
 }
 
-void TForm1::BuildDocumentBar() {
+void MainWindow::BuildDocumentBar() {
   addToolBarBreak();
   docBar_ = addToolBar(T(str::kDocumentBar));
   docBar_->setObjectName("Botdocumento");
@@ -341,7 +345,7 @@ void TForm1::BuildDocumentBar() {
   connect(combo_, &QComboBox::currentIndexChanged, this, [this](int i) { SwitchToIndex(i); });
 }
 
-void TForm1::BuildStatusBar() {
+void MainWindow::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar1");
   for (int i = 0; i < 3; ++i) {

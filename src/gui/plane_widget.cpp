@@ -61,7 +61,8 @@ void PlaneWidget::Redraw() {
   // The picks blink in the selection colour (points as style 3).
   if (ix_.blinkOn())
     for (const Element* e : ix_.picks()) DrawElement(ctx, *e, look(*e, d.selectionColour, false));
-  for (const auto& e : ix_.Preview()) DrawElement(ctx, *e, look(*e, e->colour, false));
+  const Interaction::PreviewElements preview = ix_.Preview();
+  for (const auto& e : preview.drawn) DrawElement(ctx, *e, look(*e, e->colour, false));
   // The highlight of what lies under the pointer.
   const Detection& det = ix_.detection();
   if (det.candidate) {

@@ -44,9 +44,9 @@ void RegularPolygon(QPainter& p, int n, double r, double turn = 0) {
   p.drawPolygon(poly);
 }
 
-Glyph GlyphOf(int tool) {
+Glyph GlyphOf(Tool tool) {
   switch (tool) {
-    case 0:
+    case Tool::Sel:
       return [](QPainter& p) {
         QPolygonF arrow;
         arrow << QPointF(6, 3) << QPointF(6, 19) << QPointF(10, 15) << QPointF(13, 21)
@@ -54,37 +54,37 @@ Glyph GlyphOf(int tool) {
         p.setBrush(Qt::white);
         p.drawPolygon(arrow);
       };
-    case 1:
+    case Tool::B_Punto:
       return [](QPainter& p) {
         Line(p, 3, 18, 21, 8);
         Dot(p, 12, 13);
         Dot(p, 6, 6);
       };
-    case 2:
+    case Tool::B_Recta:
       return [](QPainter& p) {
         Line(p, 1, 20, 23, 4);
         Dot(p, 7, 15.6);
         Dot(p, 16, 9);
       };
-    case 3:
+    case Tool::B_Rayo:
       return [](QPainter& p) {
         Line(p, 5, 19, 23, 5);
         Dot(p, 5, 19);
         Dot(p, 14, 12);
       };
-    case 4:
+    case Tool::B_Conica_5p:
       return [](QPainter& p) {
         p.drawEllipse(QRectF(2, 6, 20, 12));
         for (auto [x, y] : {std::pair{2.0, 12.0}, {12, 6}, {22, 12}, {12, 18}, {5, 8}})
           Dot(p, x, y);
       };
-    case 5:
+    case Tool::B_Circunf:
       return [](QPainter& p) {
         p.drawEllipse(QPointF(12, 12), 9, 9);
         Dot(p, 12, 12);
         Dot(p, 21, 12);
       };
-    case 6:
+    case Tool::B_Circ2pr:
       return [](QPainter& p) {
         p.drawEllipse(QPointF(14, 14), 8, 8);
         Dot(p, 14, 14);
@@ -92,57 +92,57 @@ Glyph GlyphOf(int tool) {
         Dot(p, 2, 3);
         Dot(p, 10, 3);
       };
-    case 7:
+    case Tool::B_Recta_Para:
       return [](QPainter& p) {
         Line(p, 1, 18, 23, 10);
         Line(p, 1, 10, 23, 2);
         Dot(p, 12, 6);
       };
-    case 8:
+    case Tool::B_Recta_Perp:
       return [](QPainter& p) {
         Line(p, 2, 18, 22, 18);
         Line(p, 12, 22, 12, 2);
         Dot(p, 12, 8);
         p.drawRect(QRectF(12, 14, 4, 4));
       };
-    case 9:
+    case Tool::B_Segmento:
       return [](QPainter& p) {
         Line(p, 4, 18, 20, 6);
         Dot(p, 4, 18);
         Dot(p, 20, 6);
       };
-    case 10:
+    case Tool::B_Poligono:
       return [](QPainter& p) {
         QPolygonF q;
         q << QPointF(3, 19) << QPointF(8, 4) << QPointF(21, 7) << QPointF(18, 20);
         p.drawPolygon(q);
         for (auto pt : q) Dot(p, pt.x(), pt.y());
       };
-    case 11:
+    case Tool::B_Polireg:
       return [](QPainter& p) {
         RegularPolygon(p, 6, 9);
         Dot(p, 12, 12);
         Dot(p, 21, 12);
       };
-    case 12:
+    case Tool::B_vector:
       return [](QPainter& p) {
         Arrow(p, 4, 19, 20, 5);
         Dot(p, 4, 19);
       };
-    case 13:
+    case Tool::B_vectorsuma:
       return [](QPainter& p) {
         Arrow(p, 3, 20, 12, 12);
         Arrow(p, 12, 12, 21, 14);
         Arrow(p, 3, 20, 21, 14);
       };
-    case 14:
+    case Tool::B_arco3p:
       return [](QPainter& p) {
         p.drawArc(QRectF(3, 5, 18, 18), 20 * 16, 140 * 16);
         Dot(p, 20.5, 11);
         Dot(p, 12, 5);
         Dot(p, 3.5, 11);
       };
-    case 15:
+    case Tool::B_2_div_seg:
       return [](QPainter& p) {
         Line(p, 3, 12, 21, 12);
         Dot(p, 3, 12);
@@ -151,14 +151,14 @@ Glyph GlyphOf(int tool) {
         Line(p, 12, 8, 12, 16);
         Dot(p, 12, 12);
       };
-    case 16:
+    case Tool::B_2_Sectriz:
       return [](QPainter& p) {
         Line(p, 3, 20, 22, 20);
         Line(p, 3, 20, 18, 4);
         p.setPen(QPen(kDot, 1.2));
         Line(p, 3, 20, 23, 11);
       };
-    case 17:
+    case Tool::B_Mediatriz:
       return [](QPainter& p) {
         Line(p, 3, 16, 21, 16);
         Dot(p, 3, 16);
@@ -166,66 +166,66 @@ Glyph GlyphOf(int tool) {
         p.setPen(QPen(kDot, 1.2));
         Line(p, 12, 2, 12, 22);
       };
-    case 18:
+    case Tool::B_Punto_Inter:
       return [](QPainter& p) {
         Line(p, 2, 20, 22, 4);
         p.drawEllipse(QPointF(12, 12), 8, 8);
         Dot(p, 6.4, 17.6);
         Dot(p, 17.6, 6.4);
       };
-    case 39:
+    case Tool::B_N_ejes:
       return [](QPainter& p) {
         Arrow(p, 2, 16, 22, 16);
         Arrow(p, 7, 22, 7, 2);
         Dot(p, 7, 16);
       };
-    case 41:
+    case Tool::B_N_cuadricula:
       return [](QPainter& p) {
         for (int x = 4; x <= 20; x += 4)
           for (int y = 4; y <= 20; y += 4) p.drawPoint(x, y);
         Line(p, 2, 16, 22, 16);
         Line(p, 8, 2, 8, 22);
       };
-    case 46:
+    case Tool::B_redefpun:
       return [](QPainter& p) {
         p.drawEllipse(QPointF(14, 14), 7, 7);
         Arrow(p, 3, 3, 8, 9);
         Dot(p, 3, 3);
         Dot(p, 9, 10);
       };
-    case 49:
+    case Tool::B_zoom:
       return [](QPainter& p) {
         p.drawEllipse(QPointF(10, 10), 6, 6);
         p.setPen(QPen(kInk, 3));
         Line(p, 14, 14, 21, 21);
       };
-    case 55:
+    case Tool::B_Angulo:
       return [](QPainter& p) {
         Line(p, 4, 19, 21, 19);
         Line(p, 4, 19, 16, 5);
         p.drawArc(QRectF(-4, 11, 16, 16), 0, 50 * 16);
       };
-    case 60:
+    case Tool::B_vernover:
       return [](QPainter& p) {
         p.drawEllipse(QRectF(3, 7, 18, 10));
         p.setBrush(kInk);
         p.drawEllipse(QPointF(12, 12), 3, 3);
         Line(p, 3, 21, 21, 3);
       };
-    case 61:
+    case Tool::B_editelem:
       return [](QPainter& p) {
         Line(p, 5, 19, 17, 7);
         Line(p, 17, 7, 20, 10);
         Line(p, 20, 10, 8, 22);
         Line(p, 5, 19, 8, 22);
       };
-    case 62:
+    case Tool::B_elimelem:
       return [](QPainter& p) {
         p.setPen(QPen(kDot, 2.5));
         Line(p, 5, 5, 19, 19);
         Line(p, 19, 5, 5, 19);
       };
-    case 63:
+    case Tool::B_font:
       return [](QPainter& p) {
         QFont f = p.font();
         f.setPixelSize(16);
@@ -233,52 +233,53 @@ Glyph GlyphOf(int tool) {
         p.setFont(f);
         p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, "A");
       };
-    case 64:
+    case Tool::B_color:
       return [](QPainter& p) {
         p.setBrush(QColor(255, 0, 0));
         p.drawRect(3, 3, 18, 18);
       };
-    case 65:
+    case Tool::B_color_relleno:
       return [](QPainter& p) {
         p.setBrush(QColor(255, 200, 0));
         RegularPolygon(p, 3, 10, M_PI / 2);
       };
     default: break;
   }
-  if (tool >= 68 && tool <= 73)
-    return [tool](QPainter& p) {
-      p.setBrush(tool % 2 ? kDot : Qt::white);
-      if (tool < 70)
-        p.drawEllipse(QPointF(12, 12), 2 + (tool - 68) * 3, 2 + (tool - 68) * 3);
-      else if (tool < 72)
-        p.drawRect(
-            QRectF(12 - (tool - 68) * 2, 12 - (tool - 68) * 2, (tool - 68) * 4, (tool - 68) * 4));
+  // Members of the style buttons: their place in the group.
+  auto member = [tool](Tool first) { return ToolNumber(tool) - ToolNumber(first); };
+  if (ToolBetween(tool, Tool::B_forma_punto1, Tool::B_forma_punto6))
+    return [m = member(Tool::B_forma_punto1)](QPainter& p) {
+      p.setBrush(m % 2 ? kDot : Qt::white);
+      if (m < 2)
+        p.drawEllipse(QPointF(12, 12), 2 + m * 3, 2 + m * 3);
+      else if (m < 4)
+        p.drawRect(QRectF(12 - m * 2, 12 - m * 2, m * 4, m * 4));
       else {
         Line(p, 6, 6, 18, 18);
         Line(p, 18, 6, 6, 18);
       }
     };
-  if (tool >= 74 && tool <= 79)
-    return [tool](QPainter& p) {
+  if (ToolBetween(tool, Tool::B_forma_linea1, Tool::B_forma_linea6))
+    return [m = member(Tool::B_forma_linea1)](QPainter& p) {
       static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                             Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
-      p.setPen(QPen(kInk, tool == 79 ? 3 : 1.5, styles[tool - 74]));
+      p.setPen(QPen(kInk, m == 5 ? 3 : 1.5, styles[m]));
       Line(p, 2, 12, 22, 12);
     };
-  if (tool >= 80 && tool <= 82)
-    return [tool](QPainter& p) {
+  if (ToolBetween(tool, Tool::B_forma_angulo1, Tool::B_forma_angulo3))
+    return [m = member(Tool::B_forma_angulo1)](QPainter& p) {
       Line(p, 4, 19, 21, 19);
       Line(p, 4, 19, 16, 5);
-      for (int i = 0; i <= tool - 80; ++i)
+      for (int i = 0; i <= m; ++i)
         p.drawArc(QRectF(-4 - 3 * i, 11 - 3 * i, 16 + 6 * i, 16 + 6 * i), 0, 50 * 16);
     };
   // Tools that arrive later: a neutral diamond with the tool number.
-  return [tool](QPainter& p) {
+  return [n = ToolNumber(tool)](QPainter& p) {
     QFont f = p.font();
     f.setPixelSize(9);
     p.setFont(f);
     p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
-    p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, QString::number(tool));
+    p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, QString::number(n));
   };
 }
 
@@ -295,10 +296,7 @@ QIcon Paint(const Glyph& g) {
 
 }  // namespace
 
-QIcon ToolIcon(int tool) {
-  if (tool < 0 || tool > 82) return {};
-  return Paint(GlyphOf(tool));
-}
+QIcon ToolIcon(Tool tool) { return Paint(GlyphOf(tool)); }
 
 QIcon CommandIcon(const char* name) {
   auto is = [&](const char* n) { return std::strcmp(name, n) == 0; };

@@ -18,11 +18,10 @@ ElementPtr MakeSub(int32_t kind, Element* owner, const Element& like) {
 
 }  // namespace
 
-Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl,
-                                 const CreationSettings& settings) {
+ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tmpl,
+                                  const CreationSettings& settings) {
   static const Options kDefaults;
   const Options& opt = settings.options ? *settings.options : kDefaults;
-  doc.modified = 1;
 
   auto owned = NewElementOfKind(tmpl.kind);
   Element& e = *owned;
@@ -173,7 +172,13 @@ Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl,
     default: break;
   }
 
-  Element* raw = Append(doc, std::move(owned));
+  return owned;
+}
+
+Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl,
+                                 const CreationSettings& settings) {
+  doc.modified = 1;
+  Element* raw = Append(doc, NewElementFromTemplate(doc, tmpl, settings));
   tmpl.Reset();
   return raw;
 }

@@ -32,6 +32,10 @@ struct CreationSettings {
   double parameterValue = 0;             // value chosen in the parameter dialog
 };
 
+// The element of a template with every default of its kind and type, not yet in the list
+// (a preview of what the template would make).
+ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tmpl,
+                                  const CreationSettings& settings);
 // Builds the element with every default of its kind and type, marks the document modified,
 // appends the element and resets the template. Returns the new element.
 Element* MakeElementFromTemplate(Document& doc, ElementTemplate& tmpl,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/document_set.h"
+#include "ui/tool_table.h"
 
 namespace velt {
 
@@ -19,7 +20,7 @@ class Host : public DocumentHost {
   // The blink timer of the picks: on while a gesture is open.
   virtual void SetBlinking(bool on) = 0;
   // The tool changed: press its button.
-  virtual void ToolChanged(int tool) = 0;
+  virtual void ToolChanged(Tool tool) = 0;
   // Undo, redo and the document list may have changed.
   virtual void CommandsChanged() = 0;
   // Element editors; false when the user cancelled (or no editor exists yet).

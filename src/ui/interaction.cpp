@@ -7,24 +7,26 @@
 #include "model/undo.h"
 #include "ui/strings.h"
 #include "ui/strings_window.h"
+#include "ui/tool_context.h"
 
 namespace velt {
 
-Interaction::Interaction(Workspace& ws, Host& host) : ws_(ws), host_(host) { mask_ = ToolMask(0); }
+Interaction::Interaction(Workspace& ws, Host& host) : ws_(ws), host_(host) {
+  mask_ = ToolMask(Tool::Sel);
+}
 
 Vec2 Interaction::ToPlane(double px, double py) const {
   const Document& d = doc();
   return {px + d.viewLeft, d.viewTop - py};
 }
 
-void Interaction::SelectTool(int tool) { SelectToolImpl(tool, true); }
+void Interaction::SelectTool(Tool tool) { SelectToolImpl(tool, true); }
 
-void Interaction::SelectToolImpl(int tool, bool rollBack) {
-  if (tool < 0 || tool >= kToolCount) return;
+void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
   // The colour of new elements: set by leaving the colour tool without colouring anything,
   // ended by the next change.
-  colourForNext_ = tool_ == 64 && !colourToolUsed_ && tool != 64;
-  if (tool == 64) colourToolUsed_ = false;
+  colourForNext_ = tool_ == Tool::B_color && !colourToolUsed_ && tool != Tool::B_color;
+  if (tool == Tool::B_color) colourToolUsed_ = false;
 
   const bool hasSelection = [&] {
     bool any = false;
@@ -32,18 +34,16 @@ void Interaction::SelectToolImpl(int tool, bool rollBack) {
     return any;
   }();
   const bool wasGestureStep = snapshotTaken_;
-  const int previous = tool_;
   tool_ = tool;
-  if (hasSelection &&
-      (tool == 60 || tool == 63 || tool == 64 || tool == 65 || (tool >= 68 && tool <= 82))) {
+  if (hasSelection && RowOf(tool).onSelection) {
     // An edit tool chosen with a selection acts on it at once.
-    if (ApplyEditToolToSelection()) {
-      colourToolUsed_ = colourToolUsed_ || tool == 64;
-      tool_ = 0;
+    ToolContext c(*this);
+    if (RowOf(tool).onSelection(c)) {
+      colourToolUsed_ = colourToolUsed_ || tool == Tool::B_color;
+      tool_ = Tool::Sel;
     }
   }
-  if (tool_ != 56) SetSelected(doc().elements(), 0);
-  (void)previous;
+  if (tool_ != Tool::B_vernoverbot) SetSelected(doc().elements(), 0);
   host_.ToolChanged(tool_);
   ShowPrompt();
   ResetGesture();
@@ -124,7 +124,7 @@ Element* Interaction::MakeElement(ElementTemplate& t) {
 }
 
 Element* Interaction::Commit() {
-  if (!snapshotTaken_ && tool_ != 18) StoreStep();
+  if (!snapshotTaken_ && tool_ != Tool::B_Punto_Inter) StoreStep();
   Element* e = MakeElement(tmpl_);
   EndGesture();
   return e;
@@ -137,7 +137,7 @@ std::optional<int32_t> Interaction::ColourForNewElements() const {
 
 void Interaction::SetCurrentColour(int32_t colour, bool fill) {
   (fill ? currentFill_ : currentColour_) = colour;
-  SelectTool(fill ? 65 : 64);
+  SelectTool(fill ? Tool::B_color_relleno : Tool::B_color);
 }
 
 // ---- detection ------------------------------------------------------------
@@ -145,7 +145,7 @@ void Interaction::SetCurrentColour(int32_t colour, bool fill) {
 DetectionQuery Interaction::Query(Vec2 at) const {
   DetectionQuery q;
   q.mask = mask_;
-  q.tool = tool_;
+  q.tool = ToolNumber(tool_);
   q.pickCounter = pickCounter_;
   q.tolerance = ws_.options.detectionDistance;
   q.showHidden = ws_.showHidden;
@@ -169,7 +169,12 @@ int Interaction::SideUnderPointer() const {
   return detection_.hits.empty() || detection_.candidate ? -1 : detection_.hits.front().side;
 }
 
-void Interaction::ShowPrompt() { host_.SetStatus(2, ws_.Text(str::ToolPrompt(tool_))); }
+void Interaction::ShowPrompt() {
+  const ToolRow& row = RowOf(tool_);
+  const size_t step = static_cast<size_t>(pickCounter_);
+  host_.SetStatus(2, ws_.Text(step < row.steps.size() ? row.steps[step].prompt
+                                                      : ToolPromptNumber(tool_)));
+}
 
 void Interaction::UpdateMessage() {
   const size_t count = detection_.candidate ? 1 : detection_.hits.size();
@@ -183,10 +188,7 @@ void Interaction::UpdateMessage() {
   const Document& d = doc();
   message_.px = pointer_.x - d.viewLeft + 12;
   message_.py = d.viewTop - pointer_.y + 4;
-  const bool lower = (tool_ >= 26 && tool_ <= 30) || (tool_ >= 46 && tool_ <= 48) || tool_ == 50 ||
-                     tool_ == 52 || tool_ == 53 || (tool_ >= 56 && tool_ <= 58) ||
-                     (tool_ >= 60 && tool_ <= 63);
-  if (lower) message_.py += 18;
+  if (RowOf(tool_).messageLower) message_.py += 18;
   // Keep the message inside the plane area.
   message_.px = std::min(message_.px, static_cast<double>(ws_.clientWidth - 120));
   message_.py = std::min(message_.py, static_cast<double>(ws_.clientHeight - 20));
@@ -212,15 +214,15 @@ void Interaction::UpdateMessage() {
 void Interaction::DocumentChanged() {
   ResetGesture();
   snapshotTaken_ = false;
-  tool_ = 0;
-  mask_ = ToolMask(0);
+  tool_ = Tool::Sel;
+  mask_ = ToolMask(Tool::Sel);
   const Document& d = doc();
   host_.SetStatus(
       0, ws_.Text(d.coordinateSystem == 1 ? str::kCoordinatesPolar : str::kCoordinatesRect));
   host_.SetStatus(1, ws_.Text(d.angleUnit == 1   ? str::kAngleDeg
                               : d.angleUnit == 2 ? str::kAngleGra
                                                  : str::kAngleRad));
-  host_.ToolChanged(0);
+  host_.ToolChanged(Tool::Sel);
   ShowPrompt();
   host_.CommandsChanged();
   host_.Repaint();

@@ -39,8 +39,8 @@ class Interaction {
   Interaction(Workspace& ws, Host& host);
 
   // ---- tools
-  void SelectTool(int tool);
-  int tool() const { return tool_; }
+  void SelectTool(Tool tool);
+  Tool tool() const { return tool_; }
   int pickCounter() const { return pickCounter_; }
   const std::vector<Element*>& picks() const { return picks_; }
   const DetectionMask& mask() const { return mask_; }
@@ -64,7 +64,7 @@ class Interaction {
   void ToggleShowHidden();
   // Before the current document changes (the open gesture is abandoned in its own document)
   // and after it changed (switch, new, open, close).
-  void BeforeDocumentChange() { SelectTool(0); }
+  void BeforeDocumentChange() { SelectTool(Tool::Sel); }
   void DocumentChanged();
   // The drawn boxes of text-like elements, from the drawing side.
   void SetBoxOf(BoxOf f) { boxOf_ = std::move(f); }
@@ -81,8 +81,13 @@ class Interaction {
   const SelectionRect& selectionRect() const { return rect_; }
   bool dragging() const { return dragging_; }
   bool panning() const { return panning_; }
-  // Elements of the construction being built, computed for the pointer position.
-  std::vector<ElementPtr> Preview() const;
+  // Elements of the construction being built, computed for the pointer position; the
+  // helpers stand for the pointer and are not drawn.
+  struct PreviewElements {
+    std::vector<ElementPtr> helpers;
+    std::vector<ElementPtr> drawn;
+  };
+  PreviewElements Preview() const;
   // The blink phase of the picks (toggled by BlinkTick every 180 ms).
   bool blinkOn() const { return blinkOn_; }
   void BlinkTick() {
@@ -94,13 +99,8 @@ class Interaction {
   Vec2 pointer() const { return pointer_; }
   Vec2 ToPlane(double px, double py) const;
 
-  // For the regular polygon: the polygon chosen by the angle at the centre.
-  struct PolygonChoice {
-    int n = 3, k = 1;
-  };
-  static PolygonChoice RegularPolygonFor(double theta);
-
  private:
+  friend class ToolContext;
   Document& doc() const { return ws_.doc(); }
   DetectionQuery Query(Vec2 at) const;
   void RunDetection(Vec2 at);
@@ -108,7 +108,7 @@ class Interaction {
   void UpdateMessage();
   void ShowPrompt();
 
-  void SelectToolImpl(int tool, bool rollBack);
+  void SelectToolImpl(Tool tool, bool rollBack);
   // gesture bookkeeping
   void ResetGesture();
   void EndGesture();
@@ -120,22 +120,10 @@ class Interaction {
   Element* MakeElement(ElementTemplate& t);
   void Recompute();
 
-  // picking by tool
-  void PickPress(Vec2 at);
+  // picking
   Element* PickPoint(Vec2 at);  // the element under the pointer as a point, or a new one
   Element* UnderPointer() const { return detection_.first(); }
   int SideUnderPointer() const;
-  void PressLineLike(Vec2 at, int32_t kindByPoint, int32_t kindByClick);
-  void PressPoints(Vec2 at, int needed, int32_t kind);
-  void PressParallel(Vec2 at, int32_t kind);
-  void PressPolygon(Vec2 at);
-  void ClosePolygon();
-  void PressRegularPolygon(Vec2 at);
-  void PressVectorSum(Vec2 at);
-  void PressIntersection();
-  void PressRedefine(Vec2 at);
-  void ApplyEditTool(Element& e);
-  bool ApplyEditToolToSelection();
   void PressMoveTool(Vec2 at, KeyMods mods);
 
   // dragging
@@ -150,7 +138,8 @@ class Interaction {
   Host& host_;
   BoxOf boxOf_;
 
-  int tool_ = 0;
+  Tool tool_ = Tool::Sel;
+  KeyMods mods_;  // of the press being handled
   int pickCounter_ = 0;
   ElementTemplate tmpl_;
   std::vector<Element*> picks_;

@@ -4,16 +4,12 @@
 #include <cmath>
 #include <optional>
 
+#include "geometry/primitives.h"
 #include "model/element.h"
 
 namespace velt {
 
-struct Vec2 {
-  double x = 0, y = 0;
-};
-inline Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec2 operator*(Vec2 a, double k) { return {a.x * k, a.y * k}; }
+using Vec2 = Pt;
 inline double Dot(Vec2 a, Vec2 b) { return a.x * b.x + a.y * b.y; }
 inline double Cross(Vec2 a, Vec2 b) { return a.x * b.y - a.y * b.x; }
 inline double Length(Vec2 a) { return std::hypot(a.x, a.y); }

@@ -3,20 +3,21 @@
 #include <initializer_list>
 
 #include "ui/strings_window.h"
+#include "ui/tool_gestures.h"
 
 namespace velt {
 namespace {
 
-using T = std::initializer_list<int>;
+using Types = std::initializer_list<int>;
 
-DetectionMask Row(T types, int points = 0) {
+DetectionMask Row(Types types, int points = 0) {
   DetectionMask m{};
   for (int t : types) m[t] = 1;
   if (points > 0) m[kTypePoint] = static_cast<int8_t>(points);
   return m;
 }
 
-DetectionMask AllBut(T excluded) {
+DetectionMask AllBut(Types excluded) {
   DetectionMask m;
   m.fill(1);
   for (int t : excluded) m[t] = 0;
@@ -24,184 +25,264 @@ DetectionMask AllBut(T excluded) {
 }
 
 // The curves a click can put a point on.
-const T kCarriers = {kTypeLine,  kTypeRay,  kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
-                     kTypeLocus, kTypeAxes, kTypeConic,   kTypeGrid,    kTypeVector};
+const Types kCarriers = {kTypeLine,  kTypeRay,  kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
+                         kTypeLocus, kTypeAxes, kTypeConic,   kTypeGrid,    kTypeVector};
 
-std::array<DetectionMask, kToolCount> BuildMasks() {
-  std::array<DetectionMask, kToolCount> r{};
-  const DetectionMask carriers = Row(kCarriers);
-  auto withPoints = [&](int n) {
-    DetectionMask m = carriers;
-    m[kTypePoint] = static_cast<int8_t>(n);
-    return m;
+// Points still needed, and the curves a click can put one on.
+DetectionMask PointsAndCarriers(int points) { return Row(kCarriers, points); }
+
+constexpr std::array<std::string_view, kToolCount> kButtons = {
+    "Sel",           "B_Punto",        "B_Recta",        "B_Rayo",
+    "B_Conica_5p",   "B_Circunf",      "B_Circ2pr",      "B_Recta_Para",
+    "B_Recta_Perp",  "B_Segmento",     "B_Poligono",     "B_Polireg",
+    "B_vector",      "B_vectorsuma",   "B_arco3p",       "B_2_div_seg",
+    "B_2_Sectriz",   "B_Mediatriz",    "B_Punto_Inter",  "B_Lugar_G",
+    "B_Punto_Sim",   "B_sim_ax",       "B_traslac",      "B_giro",
+    "B_homotec",     "B_inversion",    "B_comp_par",     "B_comp_perp",
+    "B_comp_pert",   "B_comp_eq",      "B_comp_al",      "B_punto_desp",
+    "B_puncoord",    "B_rep_pun",      "B_N_longdist",   "B_N_angulo",
+    "B_N_area",      "B_N_pend",       "B_N_prop",       "B_N_ejes",
+    "B_N_ecoord",    "B_N_cuadricula", "B_N_calcular",   "B_N_parametro",
+    "B_N_funcion",   "B_N_rep_fun",    "B_redefpun",     "B_traza",
+    "B_anim",        "B_zoom",         "B_N_tabla",      "B_MacCon",
+    "B_mac_ini",     "B_mac_fin",      "B_Texto",        "B_Angulo",
+    "B_vernoverbot", "B_movbot",       "B_inbitmap",     "B_iteracion",
+    "B_vernover",    "B_editelem",     "B_elimelem",     "B_font",
+    "B_color",       "B_color_relleno", "B_colorpar",    "B_colorpar_relleno",
+    "B_forma_punto1", "B_forma_punto2", "B_forma_punto3", "B_forma_punto4",
+    "B_forma_punto5", "B_forma_punto6", "B_forma_linea1", "B_forma_linea2",
+    "B_forma_linea3", "B_forma_linea4", "B_forma_linea5", "B_forma_linea6",
+    "B_forma_angulo1", "B_forma_angulo2", "B_forma_angulo3"};
+
+// Picks of points (an existing point, or a click that makes one), one per slot; the mask
+// counts down the points still needed.
+std::vector<PickStep> Points(Tool t, std::initializer_list<Slot> slots) {
+  std::vector<PickStep> steps;
+  int left = static_cast<int>(slots.size());
+  for (Slot s : slots)
+    steps.push_back({PointsAndCarriers(left--), str::ToolPrompt(ToolNumber(t)), true, s});
+  return steps;
+}
+
+// One pick of an existing element of the mask's types.
+std::vector<PickStep> Element1(Tool t, DetectionMask m) {
+  return {{m, str::ToolPrompt(ToolNumber(t)), false, Slot::Parent1}};
+}
+
+using S = Slot;
+
+std::array<ToolRow, kToolCount> BuildRows() {
+  std::array<ToolRow, kToolCount> r{};
+  for (int i = 0; i < kToolCount; ++i) {
+    r[i].tool = static_cast<Tool>(i);
+    r[i].button = kButtons[i];
+  }
+  auto at = [&](Tool t) -> ToolRow& { return r[ToolNumber(t)]; };
+  auto rows = [&](std::initializer_list<Tool> tools, auto&& set) {
+    for (Tool t : tools) set(at(t));
   };
-  for (int t : {0, 56, 60, 61, 62}) r[t] = AllBut({kTypeIntersection});
-  r[1] = carriers;
-  for (int t : {2, 3, 5, 9, 11, 12, 15, 17}) r[t] = withPoints(2);
-  r[4] = withPoints(5);
-  for (int t : {6, 14, 16, 55}) r[t] = withPoints(3);
-  for (int t : {7, 8, 10, 39}) r[t] = withPoints(1);
-  r[13] = Row({kTypeVector});
-  r[18] = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc, kTypeLocus,
-               kTypeConic, kTypeVector});
-  for (int t : {kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc, kTypeLocus,
-                kTypeConic, kTypeVector})
-    r[18][t] = 2;
-  r[18][kTypeAxes] = 1;
-  r[19] = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
-               kTypeLocus, kTypeConic, kTypeVector});
-  for (int t = 20; t <= 24; ++t)
-    r[t] = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
-                kTypeAxes, kTypeConic, kTypeVector});
-  r[25] = Row({kTypePoint, kTypeCircle});
-  for (int t : {26, 27})
-    r[t] = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeAxes, kTypeVector});
-  for (int t : {28, 29, 30, 31, 46, 57, 59}) r[t] = Row({kTypePoint});
-  r[32] = Row({kTypeNumber, kTypeCoordinates});
-  for (int t : {33, 41}) r[t] = Row({kTypeAxes});
-  r[34] = Row({kTypePoint, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc, kTypeVector});
-  r[35] = Row({kTypePoint, kTypeArc, kTypeAngle});
-  r[36] = Row({kTypePolygon, kTypeCircle});
-  r[37] = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeVector});
-  r[38] = Row({kTypePoint, kTypeSegment, kTypePolygon, kTypeVector});
-  r[40] = Row({kTypePoint, kTypeLine, kTypeCircle, kTypeConic});
-  for (int t : {42, 43, 44}) r[t] = Row({kTypeNumber, kTypeFunction, kTypeCoordinates});
-  r[45] = Row({kTypeFunction});
-  r[47] = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
-               kTypeAngle, kTypeLocus, kTypeAxes, kTypeConic, kTypeBitmap, kTypeVector,
-               kTypeIteration});
-  r[48] = Row({kTypePoint, kTypeLine, kTypeRay, kTypeCircle, kTypeNumber});
-  // 49 and 54 pick nothing; 51 takes its row from the chosen macro.
-  r[50] = Row({kTypeNumber, kTypeTable, kTypeCoordinates});
-  r[52] = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypeCircle, kTypeArc, kTypeNumber,
-               kTypeFunction, kTypeAxes, kTypeConic, kTypeGrid, kTypeVector});
-  r[53] = AllBut({kTypeText, kTypeName, kTypeTable, kTypeIntersection});
-  r[58] = Row({kTypePoint, kTypeSegment, kTypeVector});
-  r[63] = Row({kTypeText, kTypeName, kTypeNumber, kTypeFunction, kTypeTable, kTypeEquation,
-               kTypeCoordinates, kTypeProperty, kTypeButton});
-  for (int t : {64, 66}) r[t] = AllBut({kTypeBitmap, kTypeIntersection});
-  for (int t : {65, 67})
-    r[t] = Row({kTypePolygon, kTypeCircle, kTypeAngle, kTypeText, kTypeName, kTypeNumber,
-                kTypeFunction, kTypeTable, kTypeEquation, kTypeCoordinates, kTypeProperty,
-                kTypeButton, kTypeIteration});
-  for (int t = 68; t <= 73; ++t) r[t] = Row({kTypePoint, kTypeGrid});
-  for (int t = 74; t <= 79; ++t)
-    r[t] = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc, kTypeLocus,
-                kTypeAxes, kTypeConic, kTypeVector, kTypeIteration});
-  for (int t = 80; t <= 82; ++t) r[t] = Row({kTypeAngle});
+  auto range = [&](Tool first, Tool last, auto&& set) {
+    for (int i = ToolNumber(first); i <= ToolNumber(last); ++i) set(r[i]);
+  };
+
+  // ---- the mask table: what each tool can pick when its gesture starts
+  rows({Tool::Sel, Tool::B_vernoverbot, Tool::B_vernover, Tool::B_editelem, Tool::B_elimelem},
+       [](ToolRow& x) { x.start = AllBut({kTypeIntersection}); });
+  at(Tool::B_Punto).start = Row(kCarriers);
+  rows({Tool::B_Recta, Tool::B_Rayo, Tool::B_Circunf, Tool::B_Segmento, Tool::B_Polireg,
+        Tool::B_vector, Tool::B_2_div_seg, Tool::B_Mediatriz},
+       [](ToolRow& x) { x.start = PointsAndCarriers(2); });
+  at(Tool::B_Conica_5p).start = PointsAndCarriers(5);
+  rows({Tool::B_Circ2pr, Tool::B_arco3p, Tool::B_2_Sectriz, Tool::B_Angulo},
+       [](ToolRow& x) { x.start = PointsAndCarriers(3); });
+  rows({Tool::B_Recta_Para, Tool::B_Recta_Perp, Tool::B_Poligono, Tool::B_N_ejes},
+       [](ToolRow& x) { x.start = PointsAndCarriers(1); });
+  at(Tool::B_vectorsuma).start = Row({kTypeVector});
+  {
+    DetectionMask& m = at(Tool::B_Punto_Inter).start;
+    for (int t : {kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
+                  kTypeLocus, kTypeConic, kTypeVector})
+      m[t] = 2;
+    m[kTypeAxes] = 1;
+  }
+  at(Tool::B_Lugar_G).start = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon,
+                                   kTypeCircle, kTypeArc, kTypeLocus, kTypeConic, kTypeVector});
+  range(Tool::B_Punto_Sim, Tool::B_homotec, [](ToolRow& x) {
+    x.start = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle,
+                   kTypeArc, kTypeAxes, kTypeConic, kTypeVector});
+  });
+  at(Tool::B_inversion).start = Row({kTypePoint, kTypeCircle});
+  rows({Tool::B_comp_par, Tool::B_comp_perp}, [](ToolRow& x) {
+    x.start = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeAxes, kTypeVector});
+  });
+  rows({Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al, Tool::B_punto_desp, Tool::B_redefpun,
+        Tool::B_movbot, Tool::B_iteracion},
+       [](ToolRow& x) { x.start = Row({kTypePoint}); });
+  at(Tool::B_puncoord).start = Row({kTypeNumber, kTypeCoordinates});
+  rows({Tool::B_rep_pun, Tool::B_N_cuadricula}, [](ToolRow& x) { x.start = Row({kTypeAxes}); });
+  at(Tool::B_N_longdist).start =
+      Row({kTypePoint, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc, kTypeVector});
+  at(Tool::B_N_angulo).start = Row({kTypePoint, kTypeArc, kTypeAngle});
+  at(Tool::B_N_area).start = Row({kTypePolygon, kTypeCircle});
+  at(Tool::B_N_pend).start = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeVector});
+  at(Tool::B_N_prop).start = Row({kTypePoint, kTypeSegment, kTypePolygon, kTypeVector});
+  at(Tool::B_N_ecoord).start = Row({kTypePoint, kTypeLine, kTypeCircle, kTypeConic});
+  rows({Tool::B_N_calcular, Tool::B_N_parametro, Tool::B_N_funcion},
+       [](ToolRow& x) { x.start = Row({kTypeNumber, kTypeFunction, kTypeCoordinates}); });
+  at(Tool::B_N_rep_fun).start = Row({kTypeFunction});
+  at(Tool::B_traza).start =
+      Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
+           kTypeAngle, kTypeLocus, kTypeAxes, kTypeConic, kTypeBitmap, kTypeVector,
+           kTypeIteration});
+  at(Tool::B_anim).start = Row({kTypePoint, kTypeLine, kTypeRay, kTypeCircle, kTypeNumber});
+  // B_zoom and B_Texto pick nothing; B_MacCon takes its mask from the chosen macro.
+  at(Tool::B_N_tabla).start = Row({kTypeNumber, kTypeTable, kTypeCoordinates});
+  at(Tool::B_mac_ini).start =
+      Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypeCircle, kTypeArc, kTypeNumber,
+           kTypeFunction, kTypeAxes, kTypeConic, kTypeGrid, kTypeVector});
+  at(Tool::B_mac_fin).start = AllBut({kTypeText, kTypeName, kTypeTable, kTypeIntersection});
+  at(Tool::B_inbitmap).start = Row({kTypePoint, kTypeSegment, kTypeVector});
+  at(Tool::B_font).start = Row({kTypeText, kTypeName, kTypeNumber, kTypeFunction, kTypeTable,
+                                kTypeEquation, kTypeCoordinates, kTypeProperty, kTypeButton});
+  rows({Tool::B_color, Tool::B_colorpar},
+       [](ToolRow& x) { x.start = AllBut({kTypeBitmap, kTypeIntersection}); });
+  rows({Tool::B_color_relleno, Tool::B_colorpar_relleno}, [](ToolRow& x) {
+    x.start = Row({kTypePolygon, kTypeCircle, kTypeAngle, kTypeText, kTypeName, kTypeNumber,
+                   kTypeFunction, kTypeTable, kTypeEquation, kTypeCoordinates, kTypeProperty,
+                   kTypeButton, kTypeIteration});
+  });
+  range(Tool::B_forma_punto1, Tool::B_forma_punto6,
+        [](ToolRow& x) { x.start = Row({kTypePoint, kTypeGrid}); });
+  range(Tool::B_forma_linea1, Tool::B_forma_linea6, [](ToolRow& x) {
+    x.start = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
+                   kTypeLocus, kTypeAxes, kTypeConic, kTypeVector, kTypeIteration});
+  });
+  range(Tool::B_forma_angulo1, Tool::B_forma_angulo3,
+        [](ToolRow& x) { x.start = Row({kTypeAngle}); });
+
+  // ---- what the tools build
+  auto build = [&](Tool t, std::vector<PickStep> steps, int32_t kind, int32_t onEmpty = -1) {
+    ToolRow& x = at(t);
+    x.built = true;
+    x.steps = std::move(steps);
+    x.kind = kind;
+    x.kindOnEmpty = onEmpty;
+  };
+  auto gesture = [&](Tool t, PressFn press) {
+    at(t).built = true;
+    at(t).press = press;
+  };
+  at(Tool::Sel).role = ToolRole::Move;
+  gesture(Tool::Sel, PressMove);
+
+  gesture(Tool::B_Punto, PressPoint);
+  build(Tool::B_2_div_seg, Points(Tool::B_2_div_seg, {S::Parent1, S::Parent2}), kMidpoint);
+  gesture(Tool::B_redefpun, PressRedefine);
+
+  build(Tool::B_Recta, Points(Tool::B_Recta, {S::Parent1, S::Parent2}), kLineTwoPoints,
+        kLineThroughPoint);
+  at(Tool::B_Recta).preview = PreviewLine;
+  build(Tool::B_Rayo, Points(Tool::B_Rayo, {S::Parent1, S::Parent2}), kRayTwoPoints,
+        kRayThroughPoint);
+  at(Tool::B_Rayo).preview = PreviewRay;
+  build(Tool::B_Segmento, Points(Tool::B_Segmento, {S::Parent1, S::Parent2}), kSegment);
+  at(Tool::B_Segmento).preview = PreviewSegment;
+  build(Tool::B_vector, Points(Tool::B_vector, {S::Parent1, S::Parent2}), kVector);
+  at(Tool::B_vector).preview = PreviewVector;
+  build(Tool::B_Mediatriz, Points(Tool::B_Mediatriz, {S::Parent1, S::Parent2}),
+        kPerpendicularBisector);
+  build(Tool::B_2_Sectriz, Points(Tool::B_2_Sectriz, {S::Parent1, S::Parent2, S::Parent3}),
+        kAngleBisector);
+  gesture(Tool::B_Recta_Para, PressParallel);
+  gesture(Tool::B_Recta_Perp, PressParallel);
+  gesture(Tool::B_vectorsuma, PressVectorSum);
+
+  build(Tool::B_Circunf, Points(Tool::B_Circunf, {S::Parent1, S::Parent2}), kCircleCentrePoint,
+        kCircleCentre);
+  at(Tool::B_Circunf).preview = PreviewCircle;
+  // Two points for the radius, then the centre: the centre is parent 1.
+  build(Tool::B_Circ2pr, Points(Tool::B_Circ2pr, {S::Parent2, S::Parent3, S::Parent1}),
+        kCircleRadius);
+  build(Tool::B_arco3p, Points(Tool::B_arco3p, {S::Parent1, S::Parent2, S::Parent3}), kArc);
+  at(Tool::B_arco3p).preview = PreviewArc;
+  build(Tool::B_Angulo, Points(Tool::B_Angulo, {S::Parent1, S::Parent2, S::Parent3}), kAngleMark);
+  at(Tool::B_Angulo).preview = PreviewAngleMark;
+  build(Tool::B_Conica_5p,
+        Points(Tool::B_Conica_5p, {S::List, S::List, S::List, S::List, S::List}), kConic);
+
+  gesture(Tool::B_Poligono, PressPolygon);
+  at(Tool::B_Poligono).doubleClick = ClosePolygon;
+  at(Tool::B_Poligono).preview = PreviewPolygon;
+  gesture(Tool::B_Polireg, PressRegularPolygon);
+  at(Tool::B_Polireg).preview = PreviewRegularPolygon;
+
+  gesture(Tool::B_Punto_Inter, PressIntersection);
+
+  build(Tool::B_N_ejes, Points(Tool::B_N_ejes, {S::Parent1}), kAxes);
+  {
+    DetectionMask axes{};
+    axes[kTypeAxes] = 1;
+    build(Tool::B_N_cuadricula, Element1(Tool::B_N_cuadricula, axes), kGrid);
+  }
+  gesture(Tool::B_zoom, PressZoom);
+
+  // ---- editing and style: each click on an element, or the selection at once
+  auto edit = [&](ToolRow& x) {
+    x.built = true;
+    x.role = ToolRole::Edit;
+    x.press = PressEdit;
+    x.onSelection = EditSelection;
+  };
+  rows({Tool::B_vernover, Tool::B_elimelem, Tool::B_font, Tool::B_color, Tool::B_color_relleno},
+       edit);
+  range(Tool::B_forma_punto1, Tool::B_forma_angulo3, edit);
+  at(Tool::B_elimelem).onSelection = nullptr;  // never on the selection
+  {
+    ToolRow& x = at(Tool::B_editelem);
+    x.built = true;
+    x.role = ToolRole::Edit;
+    x.press = PressEditElement;
+  }
+
+  // ---- pointer shapes that reach below the hot spot push the cursor message down
+  range(Tool::B_comp_par, Tool::B_comp_al, [](ToolRow& x) { x.messageLower = true; });
+  range(Tool::B_redefpun, Tool::B_anim, [](ToolRow& x) { x.messageLower = true; });
+  range(Tool::B_vernoverbot, Tool::B_inbitmap, [](ToolRow& x) { x.messageLower = true; });
+  range(Tool::B_vernover, Tool::B_font, [](ToolRow& x) { x.messageLower = true; });
+  rows({Tool::B_N_tabla, Tool::B_mac_ini, Tool::B_mac_fin},
+       [](ToolRow& x) { x.messageLower = true; });
   return r;
 }
 
-const std::array<ToolInfo, kToolCount>& Infos() {
-  static const std::array<ToolInfo, kToolCount> table = [] {
-    std::array<ToolInfo, kToolCount> t{};
-    const std::array<std::string_view, kToolCount> buttons = {"Sel",
-                                                              "B_Punto",
-                                                              "B_Recta",
-                                                              "B_Rayo",
-                                                              "B_Conica_5p",
-                                                              "B_Circunf",
-                                                              "B_Circ2pr",
-                                                              "B_Recta_Para",
-                                                              "B_Recta_Perp",
-                                                              "B_Segmento",
-                                                              "B_Poligono",
-                                                              "B_Polireg",
-                                                              "B_vector",
-                                                              "B_vectorsuma",
-                                                              "B_arco3p",
-                                                              "B_2_div_seg",
-                                                              "B_2_Sectriz",
-                                                              "B_Mediatriz",
-                                                              "B_Punto_Inter",
-                                                              "B_Lugar_G",
-                                                              "B_Punto_Sim",
-                                                              "B_sim_ax",
-                                                              "B_traslac",
-                                                              "B_giro",
-                                                              "B_homotec",
-                                                              "B_inversion",
-                                                              "B_comp_par",
-                                                              "B_comp_perp",
-                                                              "B_comp_pert",
-                                                              "B_comp_eq",
-                                                              "B_comp_al",
-                                                              "B_punto_desp",
-                                                              "B_puncoord",
-                                                              "B_rep_pun",
-                                                              "B_N_longdist",
-                                                              "B_N_angulo",
-                                                              "B_N_area",
-                                                              "B_N_pend",
-                                                              "B_N_prop",
-                                                              "B_N_ejes",
-                                                              "B_N_ecoord",
-                                                              "B_N_cuadricula",
-                                                              "B_N_calcular",
-                                                              "B_N_parametro",
-                                                              "B_N_funcion",
-                                                              "B_N_rep_fun",
-                                                              "B_redefpun",
-                                                              "B_traza",
-                                                              "B_anim",
-                                                              "B_zoom",
-                                                              "B_N_tabla",
-                                                              "B_MacCon",
-                                                              "B_mac_ini",
-                                                              "B_mac_fin",
-                                                              "B_Texto",
-                                                              "B_Angulo",
-                                                              "B_vernoverbot",
-                                                              "B_movbot",
-                                                              "B_inbitmap",
-                                                              "B_iteracion",
-                                                              "B_vernover",
-                                                              "B_editelem",
-                                                              "B_elimelem",
-                                                              "B_font",
-                                                              "B_color",
-                                                              "B_color_relleno",
-                                                              "B_colorpar",
-                                                              "B_colorpar_relleno",
-                                                              "B_forma_punto1",
-                                                              "B_forma_punto2",
-                                                              "B_forma_punto3",
-                                                              "B_forma_punto4",
-                                                              "B_forma_punto5",
-                                                              "B_forma_punto6",
-                                                              "B_forma_linea1",
-                                                              "B_forma_linea2",
-                                                              "B_forma_linea3",
-                                                              "B_forma_linea4",
-                                                              "B_forma_linea5",
-                                                              "B_forma_linea6",
-                                                              "B_forma_angulo1",
-                                                              "B_forma_angulo2",
-                                                              "B_forma_angulo3"};
-    for (int i = 0; i < kToolCount; ++i) t[i].button = buttons[i];
-    for (int i : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                  15, 16, 17, 18, 39, 41, 46, 49, 55, 60, 61, 62, 63, 64, 65})
-      t[i].built = true;
-    for (int i = 68; i <= 82; ++i) t[i].built = true;
-    return t;
-  }();
-  return table;
+const std::array<ToolRow, kToolCount>& Rows() {
+  static const std::array<ToolRow, kToolCount> rows = BuildRows();
+  return rows;
 }
 
 }  // namespace
 
-const DetectionMask& ToolMask(int tool) {
-  static const std::array<DetectionMask, kToolCount> masks = BuildMasks();
-  static const DetectionMask kNone{};
-  return tool >= 0 && tool < kToolCount ? masks[tool] : kNone;
+std::optional<Tool> ToolFromNumber(int number) {
+  if (number < 0 || number >= kToolCount) return std::nullopt;
+  return static_cast<Tool>(number);
 }
 
-const ToolInfo& Tool(int tool) {
-  static const ToolInfo kNone{};
-  return tool >= 0 && tool < kToolCount ? Infos()[tool] : kNone;
+std::optional<Tool> ToolFromButton(std::string_view button) {
+  for (int i = 0; i < kToolCount; ++i)
+    if (kButtons[i] == button) return static_cast<Tool>(i);
+  return std::nullopt;
 }
 
-int ToolPromptNumber(int tool) { return str::ToolPrompt(tool); }
-int ToolHintNumber(int tool) { return str::ToolHint(tool); }
+const ToolRow& RowOf(Tool t) { return Rows()[ToolNumber(t)]; }
+
+Element* PreviewSet::PointAt(Pt p) {
+  auto e = NewElementOfKind(kFreePoint);
+  e->value = {p.x, p.y, 0, 0};
+  e->exists = 1;
+  helpers.push_back(std::move(e));
+  return helpers.back().get();
+}
+
+int ToolPromptNumber(Tool t) { return str::ToolPrompt(ToolNumber(t)); }
+int ToolHintNumber(Tool t) { return str::ToolHint(ToolNumber(t)); }
 
 }  // namespace velt

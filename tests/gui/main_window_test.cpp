@@ -17,7 +17,7 @@ namespace velt {
 namespace {
 
 struct Window {
-  TForm1 w;
+  MainWindow w;
   Window() {
     w.resize(900, 700);
     w.show();
@@ -51,7 +51,7 @@ TEST(MainWindow, StartsWithItsControls) {
 TEST(MainWindow, SegmentByClicksIsInDocumentAndPictureAndCtrlZRemovesIt) {
   Window t;
   t.Action("M_Segmento")->trigger();
-  EXPECT_EQ(t.w.interaction().tool(), 9);
+  EXPECT_EQ(t.w.interaction().tool(), Tool::B_Segmento);
   t.Click({100, 100});
   t.Click({300, 200});
   ASSERT_EQ(t.doc().elements().size(), 3u);
@@ -190,7 +190,7 @@ TEST(MainWindowFiles, StartingWithAFileOpensOnlyThatDocument) {
     Document d;
     ASSERT_TRUE(SaveDocumentFile(d, path.toStdString()));
   }
-  TForm1 w(path);
+  MainWindow w(path);
   auto* tabs = w.findChild<QTabBar*>("TC_doc");
   ASSERT_EQ(tabs->count(), 1);
   EXPECT_EQ(tabs->tabText(0), "cuadro");

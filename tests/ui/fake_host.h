@@ -16,7 +16,7 @@ class FakeHost : public Host {
   std::string status[3];
   int repaints = 0;
   bool blinking = false;
-  int tool = 0;
+  Tool tool = Tool::Sel;
 
   SaveAnswer AskSaveChanges(Document&) override {
     ++saveQuestions;
@@ -27,7 +27,7 @@ class FakeHost : public Host {
   void Repaint() override { ++repaints; }
   void SetStatus(int panel, const std::string& text) override { status[panel] = text; }
   void SetBlinking(bool on) override { blinking = on; }
-  void ToolChanged(int t) override { tool = t; }
+  void ToolChanged(Tool t) override { tool = t; }
   void CommandsChanged() override {}
 };
 

@@ -8,6 +8,7 @@
 #include "model/undo.h"
 #include "support/builders.h"
 #include "ui/fake_host.h"
+#include "ui/tool_gestures.h"
 
 namespace velt {
 namespace {
@@ -26,7 +27,7 @@ int CountKind(Document& d, int32_t kind) {
 
 TEST(ToolLine, PointThenEmptyPlaneGivesLineThroughPointTowardsClick) {
   Bench b;
-  b.ix.SelectTool(2);
+  b.ix.SelectTool(Tool::B_Recta);
   b.Click(-200, 0);
   b.Click(-100, 50);
   ASSERT_EQ(b.Count(), 2u);
@@ -37,7 +38,7 @@ TEST(ToolLine, PointThenEmptyPlaneGivesLineThroughPointTowardsClick) {
   EXPECT_DOUBLE_EQ(line->value[2] - line->value[0], 100);
   EXPECT_DOUBLE_EQ(line->value[3] - line->value[1], 50);
   EXPECT_EQ(b.ix.pickCounter(), 0);
-  EXPECT_EQ(b.ix.tool(), 2);  // the tool stays for the next line
+  EXPECT_EQ(b.ix.tool(), Tool::B_Recta);  // the tool stays for the next line
 }
 
 TEST(ToolLine, PointThenCircleGivesLineThroughNewPointOnCircle) {
@@ -45,7 +46,7 @@ TEST(ToolLine, PointThenCircleGivesLineThroughNewPointOnCircle) {
   Element* c = AddPoint(b.doc(), 0, 0);
   Element* q = AddPoint(b.doc(), 100, 0);
   Element* circle = Add(b.doc(), kCircleCentrePoint, {c, q}, {0, 0, 100, 0});
-  b.ix.SelectTool(2);
+  b.ix.SelectTool(Tool::B_Recta);
   b.Click(-200, 0);
   b.Click(0, -101);  // one unit outside the circle's bottom
   ASSERT_EQ(b.Count(), 6u);
@@ -70,7 +71,7 @@ TEST(ToolPoint, ClickAtCrossingOfTwoLinesMakesIntersectionPoint) {
   Element* e = AddPoint(b.doc(), 0, 100);
   Add(b.doc(), kLineTwoPoints, {a, c}, {-100, 0, 100, 0});
   Add(b.doc(), kLineTwoPoints, {d, e}, {0, -100, 0, 100});
-  b.ix.SelectTool(1);
+  b.ix.SelectTool(Tool::B_Punto);
   b.Click(3, 2);
   Element* p = b.Last();
   EXPECT_EQ(p->kind, kIntersection);
@@ -83,7 +84,7 @@ TEST(ToolPoint, ClickOnLineMakesPointOnIt) {
   Element* a = AddPoint(b.doc(), -100, 0);
   Element* c = AddPoint(b.doc(), 100, 0);
   Element* line = Add(b.doc(), kLineTwoPoints, {a, c}, {-100, 0, 100, 0});
-  b.ix.SelectTool(1);
+  b.ix.SelectTool(Tool::B_Punto);
   b.Click(50, 3);
   Element* p = b.Last();
   EXPECT_EQ(p->kind, kPointOnElement);
@@ -101,7 +102,7 @@ TEST(ToolIntersection, CircleAndLineThroughOneOfItsPointsGiveOnePoint) {
   Add(b.doc(), kCircleCentrePoint, {c, q}, {0, 0, 100, 0});
   Add(b.doc(), kLineTwoPoints, {q, r}, {100, 0, 0, 50});
   const size_t before = b.Count();
-  b.ix.SelectTool(18);
+  b.ix.SelectTool(Tool::B_Punto_Inter);
   b.Click(0, -100);    // on the circle only
   b.Click(-100, 100);  // on the line only (y = 50 - x / 2)
   EXPECT_EQ(b.Count(), before + 1);
@@ -121,7 +122,7 @@ TEST(ToolIntersection, TwoCirclesGiveTwoPointsAndTwoLinesOne) {
   Add(b.doc(), kCircleCentrePoint, {c1, q1}, {0, 0, 100, 0});
   Add(b.doc(), kCircleCentrePoint, {c2, q2}, {150, 0, 50, 0});
   const size_t before = b.Count();
-  b.ix.SelectTool(18);
+  b.ix.SelectTool(Tool::B_Punto_Inter);
   b.Click(-100, 0);
   b.Click(250, 0);
   EXPECT_EQ(b.Count(), before + 2);
@@ -130,11 +131,11 @@ TEST(ToolIntersection, TwoCirclesGiveTwoPointsAndTwoLinesOne) {
 
 TEST(ToolChange, AbandonedSegmentLosesItsFirstPointWithoutRedo) {
   Bench b;
-  b.ix.SelectTool(9);
+  b.ix.SelectTool(Tool::B_Segmento);
   b.Click(10, 10);
   EXPECT_EQ(b.Count(), 1u);
   EXPECT_TRUE(b.ix.snapshotTaken());
-  b.ix.SelectTool(0);
+  b.ix.SelectTool(Tool::Sel);
   EXPECT_EQ(b.Count(), 0u);
   EXPECT_FALSE(CanRedo(b.doc()));
   EXPECT_FALSE(CanUndo(b.doc()));
@@ -143,17 +144,17 @@ TEST(ToolChange, AbandonedSegmentLosesItsFirstPointWithoutRedo) {
 TEST(ToolChange, AbandonedGestureOnExistingPointsChangesNothing) {
   Bench b;
   AddPoint(b.doc(), 10, 10);
-  b.ix.SelectTool(9);
+  b.ix.SelectTool(Tool::B_Segmento);
   b.Click(10, 10);  // an existing point: no step stored
   EXPECT_FALSE(b.ix.snapshotTaken());
-  b.ix.SelectTool(5);
+  b.ix.SelectTool(Tool::B_Circunf);
   EXPECT_EQ(b.Count(), 1u);
 }
 
 TEST(Undo, OneStepRemovesConstructionAndThePointsItsGestureMade) {
   Bench b;
   AddPoint(b.doc(), -50, -50);  // there before
-  b.ix.SelectTool(9);
+  b.ix.SelectTool(Tool::B_Segmento);
   b.Click(0, 0);
   b.Click(100, 0);
   ASSERT_EQ(b.Count(), 4u);
@@ -169,19 +170,19 @@ TEST(Undo, OneStepRemovesConstructionAndThePointsItsGestureMade) {
 
 TEST(Undo, UndoDuringGestureUndoesItsStepOnce) {
   Bench b;
-  b.ix.SelectTool(14);
+  b.ix.SelectTool(Tool::B_arco3p);
   b.Click(0, 0);
   b.Click(50, 50);
   EXPECT_EQ(b.Count(), 2u);
   b.ix.UndoCommand();
   EXPECT_EQ(b.Count(), 0u);
-  EXPECT_EQ(b.ix.tool(), 0);
+  EXPECT_EQ(b.ix.tool(), Tool::Sel);
   EXPECT_FALSE(CanUndo(b.doc()));
 }
 
 TEST(ToolRegularPolygon, QuarterTurnGivesSquare) {
   Bench b;
-  b.ix.SelectTool(11);
+  b.ix.SelectTool(Tool::B_Polireg);
   b.Click(0, 0);
   b.Click(100, 0);
   b.Click(0, 100);
@@ -204,7 +205,7 @@ TEST(ToolRegularPolygon, QuarterTurnGivesSquare) {
 
 TEST(ToolRegularPolygon, JustPastHalfTurnGivesStar) {
   Bench b;
-  b.ix.SelectTool(11);
+  b.ix.SelectTool(Tool::B_Polireg);
   b.Click(0, 0);
   b.Click(100, 0);
   b.Click(100 * std::cos(kPi + 0.01), 100 * std::sin(kPi + 0.01));
@@ -216,18 +217,18 @@ TEST(ToolRegularPolygon, JustPastHalfTurnGivesStar) {
 }
 
 TEST(ToolRegularPolygon, AngleRule) {
-  EXPECT_EQ(Interaction::RegularPolygonFor(2 * kPi / 3).n, 3);
-  EXPECT_EQ(Interaction::RegularPolygonFor(2 * kPi / 6 + 0.001).n, 5);  // truncation
-  EXPECT_EQ(Interaction::RegularPolygonFor(0.01).n, 30);                // clamped
+  EXPECT_EQ(RegularPolygonFor(2 * kPi / 3).n, 3);
+  EXPECT_EQ(RegularPolygonFor(2 * kPi / 6 + 0.001).n, 5);  // truncation
+  EXPECT_EQ(RegularPolygonFor(0.01).n, 30);                // clamped
   // Three fifths of a turn: the pentagram (5, 2) exactly.
-  auto star = Interaction::RegularPolygonFor(2 * kPi - 2 * kPi * 2 / 5);
+  auto star = RegularPolygonFor(2 * kPi - 2 * kPi * 2 / 5);
   EXPECT_EQ(star.n, 5);
   EXPECT_EQ(star.k, 2);
 }
 
 TEST(ToolPolygon, ClosesOnFirstVertexAfterThree) {
   Bench b;
-  b.ix.SelectTool(10);
+  b.ix.SelectTool(Tool::B_Poligono);
   b.Click(0, 0);
   b.Click(0, 0);  // the vertex just picked: ignored
   b.Click(100, 0);
@@ -244,7 +245,7 @@ TEST(ToolParallel, LineThenPointInEitherOrder) {
   Element* a = AddPoint(b.doc(), -100, 0);
   Element* c = AddPoint(b.doc(), 100, 0);
   Element* line = Add(b.doc(), kLineTwoPoints, {a, c}, {-100, 0, 100, 0});
-  b.ix.SelectTool(7);
+  b.ix.SelectTool(Tool::B_Recta_Para);
   b.Click(0, 80);  // empty plane first: a point, then only straight elements
   EXPECT_EQ(b.ix.mask()[kTypeCircle], 0);
   b.Click(30, 1);
@@ -343,17 +344,17 @@ TEST(EditTools, ColourAppliesToSelectionThenMoveTool) {
   b.ix.SetCurrentColour(65280, false);
   EXPECT_EQ(b.At(0)->colour, 65280);
   EXPECT_NE(b.At(1)->colour, 65280);
-  EXPECT_EQ(b.ix.tool(), 0);
+  EXPECT_EQ(b.ix.tool(), Tool::Sel);
   EXPECT_EQ(b.doc().undo.position, 1);
 }
 
 TEST(EditTools, LeavingColourToolUnusedColoursTheNextToolsElements) {
   Bench b;
   b.ix.SetCurrentColour(16711680, false);  // tool 64, nothing clicked
-  b.ix.SelectTool(1);
+  b.ix.SelectTool(Tool::B_Punto);
   b.Click(0, 0);
   EXPECT_EQ(b.Last()->colour, 16711680);
-  b.ix.SelectTool(1);  // the following change ends the rule
+  b.ix.SelectTool(Tool::B_Punto);  // the following change ends the rule
   b.Click(50, 50);
   EXPECT_NE(b.Last()->colour, 16711680);
 }
@@ -363,10 +364,10 @@ TEST(EditTools, HideAndDeleteOneStepPerClick) {
   Element* a = AddPoint(b.doc(), 0, 0);
   Element* c = AddPoint(b.doc(), 100, 0);
   Add(b.doc(), kSegment, {a, c}, {0, 0, 100, 0});
-  b.ix.SelectTool(60);
+  b.ix.SelectTool(Tool::B_vernover);
   b.Click(50, 1);
   EXPECT_EQ(b.At(2)->visibility, 0);
-  b.ix.SelectTool(62);  // a hidden element is not detected, its end point is
+  b.ix.SelectTool(Tool::B_elimelem);  // a hidden element is not detected, its end point is
   b.Click(0, 0);
   EXPECT_EQ(b.Count(), 1u);
   EXPECT_EQ(b.doc().undo.position, 2);
@@ -385,7 +386,7 @@ TEST(Commands, DeleteSelectionTakesDependentsAlong) {
   ASSERT_EQ(b.Count(), 2u);
   EXPECT_DOUBLE_EQ(b.At(0)->x(), 100);
   b.ix.SelectAll();
-  b.ix.SelectTool(9);  // deselects
+  b.ix.SelectTool(Tool::B_Segmento);  // deselects
   EXPECT_FALSE(b.At(0)->selected);
 }
 
@@ -401,10 +402,10 @@ TEST(Commands, RightButtonOnEmptyPlaneMovesTheView) {
 
 TEST(Keys, EscapeEndsGestureAndReturnsToMoveTool) {
   Bench b;
-  b.ix.SelectTool(9);
+  b.ix.SelectTool(Tool::B_Segmento);
   b.Click(0, 0);
   b.ix.KeyDown(Key::Escape, {});
-  EXPECT_EQ(b.ix.tool(), 0);
+  EXPECT_EQ(b.ix.tool(), Tool::Sel);
   EXPECT_EQ(b.Count(), 0u);
   EXPECT_EQ(b.host.status[2], "Mover los elementos libres o editar");
 }
@@ -412,7 +413,7 @@ TEST(Keys, EscapeEndsGestureAndReturnsToMoveTool) {
 TEST(Status, PromptAndDetectedKindName) {
   Bench b;
   AddPoint(b.doc(), 0, 0);
-  b.ix.SelectTool(9);
+  b.ix.SelectTool(Tool::B_Segmento);
   EXPECT_EQ(b.host.status[2], "Segmento dados dos puntos");
   b.Move(2, 2);
   EXPECT_EQ(b.host.status[2], "Punto Libre");
@@ -430,13 +431,13 @@ namespace {
 
 TEST(ToolAxesAndGrid, PointOnGridSnapsToNodesAndDragsFromNodeToNode) {
   test::Bench b;
-  b.ix.SelectTool(39);
+  b.ix.SelectTool(Tool::B_N_ejes);
   b.Click(0, 0);  // a free origin, then the axes
   ASSERT_EQ(b.Count(), 2u);
   Element* axes = b.Last();
   ASSERT_EQ(axes->kind, kAxes);
   velt::RecomputeAll(b.doc());
-  b.ix.SelectTool(41);
+  b.ix.SelectTool(Tool::B_N_cuadricula);
   b.Click(0, 73);  // on the y axis line
   ASSERT_EQ(b.Count(), 3u);
   Element* grid = b.Last();
@@ -445,7 +446,7 @@ TEST(ToolAxesAndGrid, PointOnGridSnapsToNodesAndDragsFromNodeToNode) {
   velt::RecomputeAll(b.doc());
   // Units of 40: the nice step is 1 unit, so nodes lie 40 apart. A click 5 from the node
   // (80, 120) makes a point on the grid there, with grid coordinates (2, 3).
-  b.ix.SelectTool(1);
+  b.ix.SelectTool(Tool::B_Punto);
   b.Click(83, 116);
   Element* p = b.Last();
   ASSERT_EQ(p->kind, kPointOnGrid);
@@ -454,7 +455,7 @@ TEST(ToolAxesAndGrid, PointOnGridSnapsToNodesAndDragsFromNodeToNode) {
   EXPECT_DOUBLE_EQ(p->value[2], 2);
   EXPECT_DOUBLE_EQ(p->value[3], 3);
   // Dragged, it jumps to the node nearest the pointer.
-  b.ix.SelectTool(0);
+  b.ix.SelectTool(Tool::Sel);
   b.Drag({{80, 120}, {100, 150}, {125, 165}});
   EXPECT_DOUBLE_EQ(b.Last()->x(), 120);
   EXPECT_DOUBLE_EQ(b.Last()->y(), 160);
@@ -476,7 +477,7 @@ TEST(ToolVectorSum, TwoVectorsThenPointGiveEndPointAndVector) {
   Element* e = AddPoint(b.doc(), 0, -60);
   Element* u = Add(b.doc(), kVector, {a, c}, {0, 0, 30, 0});
   Element* w = Add(b.doc(), kVector, {d, e}, {0, -100, 0, -60});
-  b.ix.SelectTool(13);
+  b.ix.SelectTool(Tool::B_vectorsuma);
   b.Click(15, 1);
   b.Click(1, -80);
   b.Click(-200, 100);  // a free point
@@ -499,7 +500,7 @@ TEST(ToolRedefine, PointBecomesPointOnLineOrFreeAndSelfDependenceIsRefused) {
   Element* c = AddPoint(b.doc(), 100, 0);
   Add(b.doc(), kLineTwoPoints, {a, c}, {0, 0, 100, 0});
   Element* p = AddPoint(b.doc(), 50, 60);
-  b.ix.SelectTool(46);
+  b.ix.SelectTool(Tool::B_redefpun);
   b.Click(50, 60);
   b.Click(30, 2);  // onto the line
   EXPECT_EQ(p->kind, kPointOnElement);
@@ -520,7 +521,7 @@ TEST(ToolZoom, ScalesFreePointsAboutThePressWithOneStepPerPress) {
   test::Bench b;
   AddPoint(b.doc(), 100, 0);
   const int before = b.doc().undo.position;
-  b.ix.SelectTool(49);
+  b.ix.SelectTool(Tool::B_zoom);
   b.Drag({{0, 0}, {0, 100}});  // factor 1 + 0.003 * 100 = 1.3
   EXPECT_NEAR(b.At(0)->x(), 130, 1e-9);
   EXPECT_EQ(b.doc().undo.position, before + 1);

@@ -9,6 +9,7 @@
 #include "ui/grid_node.h"
 #include "ui/interaction.h"
 #include "ui/selection_rect.h"
+#include "ui/tool_gestures.h"
 
 namespace velt {
 namespace {
@@ -46,6 +47,9 @@ void ProjectOnCarrier(Element& p, Vec2 to) {
 
 }  // namespace
 
+void PressMove(ToolContext& c, Pt at) { c.PressMoveTool(at); }
+void PressZoom(ToolContext& c, Pt at) { c.BeginZoom(at); }
+
 void Interaction::PressMoveTool(Vec2 at, KeyMods mods) {
   Element* under = detection_.candidate ? nullptr : UnderPointer();
   if (!under) {
@@ -82,7 +86,7 @@ void Interaction::MouseMove(double px, double py, KeyMods mods, bool leftHeld) {
     DragStep(at);
     return;
   }
-  if (tool_ == 0 && clickPending_ && leftHeld && !mods.shift && pressed_) {
+  if (tool_ == Tool::Sel && clickPending_ && leftHeld && !mods.shift && pressed_) {
     StartDrag(at);
     DragStep(at);
     return;
@@ -124,7 +128,7 @@ void Interaction::MouseUp(MouseButton b, double px, double py, KeyMods mods) {
     FinishRectangle(mods);
     return;
   }
-  if (tool_ == 0 && pressed_ && (clickPending_ || mods.shift)) {
+  if (tool_ == Tool::Sel && pressed_ && (clickPending_ || mods.shift)) {
     Element* e = pressed_;
     const bool switchingButton = e->type() == kTypeButton && e->attr2 == 1;
     if (!switchingButton) e->selected = e->selected ? 0 : 1;
@@ -221,11 +225,12 @@ void Interaction::FinishRectangle(KeyMods mods) {
 void Interaction::DoubleClick(double px, double py) {
   pointer_ = ToPlane(px, py);
   rect_.active = false;
-  if (tool_ == 10 && pickCounter_ >= 3) {
-    ClosePolygon();
+  if (const DoubleClickFn f = RowOf(tool_).doubleClick) {
+    ToolContext c(*this);
+    f(c);
     return;
   }
-  if (tool_ == 0) {
+  if (tool_ == Tool::Sel) {
     SetSelected(doc().elements(), 0);
     clickPending_ = false;
     pressed_ = nullptr;
@@ -236,7 +241,7 @@ void Interaction::DoubleClick(double px, double py) {
 void Interaction::KeyDown(Key k, KeyMods mods) {
   switch (k) {
     case Key::Escape:
-      SelectTool(0);
+      SelectTool(Tool::Sel);
       ClearDetection();
       host_.Repaint();
       return;
@@ -251,7 +256,7 @@ void Interaction::KeyDown(Key k, KeyMods mods) {
     case Key::Right:
     case Key::Up:
     case Key::Down: {
-      if (tool_ != 0 || dragging_) return;
+      if (tool_ != Tool::Sel || dragging_) return;
       bool any = false;
       ForEachDeep(doc().elements(), [&](const Element& e) { any = any || e.selected; });
       if (!any) return;

@@ -1,0 +1,53 @@
+#pragma once
+// The gestures of the tools that are more than their row, by family. Each family's code lives
+// in its own ui/tools_<family>.cpp; the tool table names these functions in its rows.
+#include <vector>
+
+#include "ui/tool_context.h"
+
+namespace velt {
+
+// ---- points (tools_points.cpp)
+void PressPoint(ToolContext& c, Pt at);     // one click: free, on an element, or a crossing
+void PressRedefine(ToolContext& c, Pt at);  // tie a point to a curve, merge it, or free it
+
+// ---- straight elements (tools_straight.cpp)
+void PressParallel(ToolContext& c, Pt at);   // a straight element and a point in either order
+void PressVectorSum(ToolContext& c, Pt at);  // two vectors, then the point they move
+void PreviewLine(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewRay(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewSegment(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewVector(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+
+// ---- circles, arcs and angle marks (tools_curves.cpp)
+void PreviewCircle(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewArc(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewAngleMark(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+
+// ---- polygons (tools_polygons.cpp)
+void PressPolygon(ToolContext& c, Pt at);
+void ClosePolygon(ToolContext& c);
+void PressRegularPolygon(ToolContext& c, Pt at);
+void PreviewPolygon(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewRegularPolygon(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+// The regular polygon chosen by the angle at the centre from the first vertex to the pointer:
+// n vertices, each k steps of 2pi/n from the previous one.
+struct PolygonChoice {
+  int n = 3, k = 1;
+};
+PolygonChoice RegularPolygonFor(double theta);
+
+// ---- intersections (tools_intersection.cpp)
+void PressIntersection(ToolContext& c, Pt at);
+
+// ---- editing and style (tools_edit.cpp)
+void PressEdit(ToolContext& c, Pt at);         // applies the tool to the element clicked
+void PressEditElement(ToolContext& c, Pt at);  // opens the element's editor
+// Applies the tool to every selected element (one undo step); false with no selection.
+bool EditSelection(ToolContext& c);
+
+// ---- moving (tools_move.cpp)
+void PressMove(ToolContext& c, Pt at);  // selection, rectangle, start of a drag
+void PressZoom(ToolContext& c, Pt at);
+
+}  // namespace velt

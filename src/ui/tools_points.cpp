@@ -1,0 +1,85 @@
+// Point tools: a point by a click, and tying a point to a curve, merging it or freeing it.
+#include "geometry/recompute.h"
+#include "model/dependents.h"
+#include "model/element_list.h"
+#include "ui/host.h"
+#include "ui/plane_math.h"
+#include "ui/strings_window.h"
+#include "ui/tool_gestures.h"
+#include "ui/workspace.h"
+
+namespace velt {
+namespace {
+
+bool IsPoint(const Element* e) { return e && e->type() == kTypePoint; }
+
+DetectionMask PointsAndCarriers(int points) {
+  DetectionMask m = ToolMask(Tool::B_Punto);
+  m[kTypePoint] = static_cast<int8_t>(points);
+  return m;
+}
+
+}  // namespace
+
+void PressPoint(ToolContext& c, Pt at) {
+  c.CreatePointAtClick(at, true);
+  c.EndGesture();
+}
+
+void PressRedefine(ToolContext& c, Pt at) {
+  Element* under = c.UnderElement();
+  if (c.pickCount() == 0) {
+    if (!IsPoint(under)) return;
+    c.AddPick(under);
+    c.mask() = PointsAndCarriers(1);
+    return;
+  }
+  Element* point = c.picks()[0];
+  Document& d = c.doc();
+  auto& list = d.elements();
+  // The new definition must not depend on the point itself and must come before it.
+  ClearMarks(list);
+  MarkDependents(d, *point);
+  Element* target = under;
+  const Element* owner = target && target->owner ? target->owner : target;
+  const bool invalid =
+      target && (target == point || owner->mark || IndexOf(list, owner) > IndexOf(list, point));
+  ClearMarks(list);
+  if (invalid) {
+    c.EndGesture();
+    c.host().ShowMessage(c.workspace().Text(str::kInvalidRedefinition), MessageIcon::Warning);
+    return;
+  }
+  c.StoreStep();
+  point = c.picks()[0];
+  target = c.UnderElement();
+  if (!target) {
+    point->kind = kFreePoint;
+    point->ext = ExtensionForKind(kFreePoint);
+    point->parent = {};
+    point->x() = at.x, point->y() = at.y;
+  } else if (IsPoint(target)) {
+    // Merge: everything built on the point is rebuilt on the other one.
+    for (auto& e : list) {
+      ForEachReference(*e, [&](Element*& ref, int32_t&) {
+        if (ref == point) ref = target;
+      });
+      ForEachSubElement(*e, [&](Element& s) {
+        ForEachReference(s, [&](Element*& ref, int32_t&) {
+          if (ref == point) ref = target;
+        });
+      });
+    }
+    DeleteWithDependents(d, *point);
+  } else {
+    auto foot = ParameterOnCarrier(*target, at);
+    point->kind = kPointOnElement;
+    point->ext = ExtensionForKind(kPointOnElement);
+    point->parent = {target, nullptr, nullptr};
+    if (foot) point->value = {foot->foot.x, foot->foot.y, 0, foot->t};
+  }
+  c.Recompute();
+  c.EndGesture();
+}
+
+}  // namespace velt
