@@ -70,8 +70,8 @@ QString MainWindow::T(int number) const { return QString::fromStdString(ws_.Text
 // ---- Host ------------------------------------------------------------------
 
 QMessageBox::StandardButton MainWindow::Ask(const QString& caption, const QString& text,
-                                        QMessageBox::StandardButtons buttons,
-                                        QMessageBox::Icon icon) {
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::Icon icon) {
   if (messageHook_) return messageHook_(caption, text, buttons);
   QMessageBox box(icon, caption, text, buttons, this);
   return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -37,7 +37,7 @@ QKeySequence Ctrl(char c) { return QKeySequence(QString("Ctrl+") + c); }
 }  // namespace
 
 QAction* MainWindow::MakeAction(const QString& name, int textNumber, std::function<void()> run,
-                            QKeySequence key) {
+                                QKeySequence key) {
   auto* a = new QAction(T(textNumber), this);
   a->setObjectName(name);
   if (!key.isEmpty()) a->setShortcut(key);
@@ -112,7 +112,9 @@ void MainWindow::BuildMenus() {
   }
   edit->addAction(MakeAction("M_ElimTodo", str::kDeleteAll, [this] { ix_.DeleteAllElements(); }));
   edit->addSeparator();
-  for (Tool tool : {Tool::Sel, Tool::B_editelem, Tool::B_elimelem, Tool::B_vernover, Tool::B_redefpun}) edit->addAction(ToolAction(tool));
+  for (Tool tool :
+       {Tool::Sel, Tool::B_editelem, Tool::B_elimelem, Tool::B_vernover, Tool::B_redefpun})
+    edit->addAction(ToolAction(tool));
   actions_["M_editelem"] = ToolAction(Tool::B_editelem);
   ToolAction(Tool::B_editelem)->setShortcut(Ctrl('E'));
 
@@ -175,16 +177,26 @@ void MainWindow::BuildMenus() {
 
   QMenu* construct = bar->addMenu(T(str::kMenuConstruct));
   actions_["M_menu_construccion"] = construct->menuAction();
-  for (Tool tool : {Tool::B_Punto, Tool::B_Recta, Tool::B_Rayo, Tool::B_Segmento, Tool::B_vector, Tool::B_vectorsuma, Tool::B_Poligono, Tool::B_Polireg, Tool::B_Circunf, Tool::B_Circ2pr, Tool::B_arco3p, Tool::B_Conica_5p, Tool::B_Recta_Para, Tool::B_Recta_Perp, Tool::B_2_div_seg, Tool::B_Mediatriz, Tool::B_2_Sectriz, Tool::B_Punto_Inter, Tool::B_Angulo, Tool::B_Lugar_G})
+  for (Tool tool : {Tool::B_Punto,      Tool::B_Recta,       Tool::B_Rayo,      Tool::B_Segmento,
+                    Tool::B_vector,     Tool::B_vectorsuma,  Tool::B_Poligono,  Tool::B_Polireg,
+                    Tool::B_Circunf,    Tool::B_Circ2pr,     Tool::B_arco3p,    Tool::B_Conica_5p,
+                    Tool::B_Recta_Para, Tool::B_Recta_Perp,  Tool::B_2_div_seg, Tool::B_Mediatriz,
+                    Tool::B_2_Sectriz,  Tool::B_Punto_Inter, Tool::B_Angulo,    Tool::B_Lugar_G})
     construct->addAction(ToolAction(tool));
   ToolAction(Tool::B_Lugar_G)->setShortcut(Ctrl('L'));
   QMenu* measure = bar->addMenu(T(str::kMenuMeasure));
   actions_["M_menu_medidas"] = measure->menuAction();
-  for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area, Tool::B_N_pend, Tool::B_N_prop, Tool::B_N_ejes, Tool::B_N_cuadricula, Tool::B_N_ecoord, Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_calcular, Tool::B_N_parametro, Tool::B_N_funcion, Tool::B_N_rep_fun, Tool::B_N_tabla})
+  for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area, Tool::B_N_pend,
+                    Tool::B_N_prop, Tool::B_N_ejes, Tool::B_N_cuadricula, Tool::B_N_ecoord,
+                    Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_calcular, Tool::B_N_parametro,
+                    Tool::B_N_funcion, Tool::B_N_rep_fun, Tool::B_N_tabla})
     measure->addAction(ToolAction(tool));
   QMenu* transform = bar->addMenu(T(str::kMenuTransform));
   actions_["M_menu_transformar"] = transform->menuAction();
-  for (Tool tool : {Tool::B_punto_desp, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac, Tool::B_giro, Tool::B_homotec, Tool::B_inversion, Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al, Tool::B_traza, Tool::B_anim, Tool::B_iteracion})
+  for (Tool tool :
+       {Tool::B_punto_desp, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac, Tool::B_giro,
+        Tool::B_homotec, Tool::B_inversion, Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert,
+        Tool::B_comp_eq, Tool::B_comp_al, Tool::B_traza, Tool::B_anim, Tool::B_iteracion})
     transform->addAction(ToolAction(tool));
 
   docMenu_ = bar->addMenu(T(str::kMenuDocument));
@@ -217,7 +229,8 @@ void MainWindow::BuildMenus() {
   help->addAction(T(str::kHelpPage), this, noHelp);
 }
 
-void MainWindow::AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<Tool> tools) {
+void MainWindow::AddGroupButton(QToolBar* bar, const char* name,
+                                std::initializer_list<Tool> tools) {
   auto* button = new QToolButton(bar);
   button->setObjectName(name);
   button->setPopupMode(QToolButton::MenuButtonPopup);
@@ -273,19 +286,28 @@ void MainWindow::BuildToolBars() {
   mainBar_->setObjectName("BarradeBotones");
   mainBar_->setIconSize(QSize(24, 24));
   mainBar_->addAction(ToolAction(Tool::Sel));
-  for (Tool tool : {Tool::B_Punto, Tool::B_Recta, Tool::B_Rayo, Tool::B_Segmento}) mainBar_->addAction(ToolAction(tool));
+  for (Tool tool : {Tool::B_Punto, Tool::B_Recta, Tool::B_Rayo, Tool::B_Segmento})
+    mainBar_->addAction(ToolAction(tool));
   AddGroupButton(mainBar_, "B_hvector_1", {Tool::B_vector, Tool::B_vectorsuma});
-  for (Tool tool : {Tool::B_Poligono, Tool::B_Polireg, Tool::B_Circunf, Tool::B_Circ2pr, Tool::B_arco3p, Tool::B_Conica_5p, Tool::B_Recta_Para, Tool::B_Recta_Perp, Tool::B_2_div_seg, Tool::B_Mediatriz, Tool::B_2_Sectriz, Tool::B_Punto_Inter, Tool::B_Angulo, Tool::B_Lugar_G, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac, Tool::B_giro, Tool::B_homotec, Tool::B_inversion})
+  for (Tool tool : {Tool::B_Poligono,  Tool::B_Polireg,   Tool::B_Circunf,    Tool::B_Circ2pr,
+                    Tool::B_arco3p,    Tool::B_Conica_5p, Tool::B_Recta_Para, Tool::B_Recta_Perp,
+                    Tool::B_2_div_seg, Tool::B_Mediatriz, Tool::B_2_Sectriz,  Tool::B_Punto_Inter,
+                    Tool::B_Angulo,    Tool::B_Lugar_G,   Tool::B_Punto_Sim,  Tool::B_sim_ax,
+                    Tool::B_traslac,   Tool::B_giro,      Tool::B_homotec,    Tool::B_inversion})
     mainBar_->addAction(ToolAction(tool));
   mainBar_->addSeparator();
-  for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area}) mainBar_->addAction(ToolAction(tool));
-  AddGroupButton(mainBar_, "B_hejes_1", {Tool::B_N_ejes, Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_ecoord, Tool::B_N_cuadricula});
-  AddGroupButton(mainBar_, "B_comp_1", {Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al});
+  for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area})
+    mainBar_->addAction(ToolAction(tool));
+  AddGroupButton(
+      mainBar_, "B_hejes_1",
+      {Tool::B_N_ejes, Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_ecoord, Tool::B_N_cuadricula});
+  AddGroupButton(
+      mainBar_, "B_comp_1",
+      {Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al});
   for (Tool tool : {Tool::B_redefpun, Tool::B_zoom}) mainBar_->addAction(ToolAction(tool));
   // Toolbar buttons carry the B_ names.
   for (auto& [tool, action] : toolActions_)
-    if (QWidget* w = mainBar_->widgetForAction(action))
-      w->setObjectName(ButtonName(tool));
+    if (QWidget* w = mainBar_->widgetForAction(action)) w->setObjectName(ButtonName(tool));
 
   addToolBarBreak();
   editBar_ = addToolBar(T(str::kEditButtons));
@@ -298,14 +320,18 @@ void MainWindow::BuildToolBars() {
   editBar_->addSeparator();
   for (Tool tool : {Tool::B_vernover, Tool::B_editelem, Tool::B_elimelem, Tool::B_font}) {
     editBar_->addAction(ToolAction(tool));
-    editBar_->widgetForAction(ToolAction(tool))
-        ->setObjectName(ButtonName(tool));
+    editBar_->widgetForAction(ToolAction(tool))->setObjectName(ButtonName(tool));
   }
   AddPalette(editBar_, false);
   AddPalette(editBar_, true);
-  AddGroupButton(editBar_, "B_edit_forma_punto", {Tool::B_forma_punto1, Tool::B_forma_punto2, Tool::B_forma_punto3, Tool::B_forma_punto4, Tool::B_forma_punto5, Tool::B_forma_punto6});
-  AddGroupButton(editBar_, "B_edit_forma_linea", {Tool::B_forma_linea1, Tool::B_forma_linea2, Tool::B_forma_linea3, Tool::B_forma_linea4, Tool::B_forma_linea5, Tool::B_forma_linea6});
-  AddGroupButton(editBar_, "B_edit_forma_angulo", {Tool::B_forma_angulo1, Tool::B_forma_angulo2, Tool::B_forma_angulo3});
+  AddGroupButton(editBar_, "B_edit_forma_punto",
+                 {Tool::B_forma_punto1, Tool::B_forma_punto2, Tool::B_forma_punto3,
+                  Tool::B_forma_punto4, Tool::B_forma_punto5, Tool::B_forma_punto6});
+  AddGroupButton(editBar_, "B_edit_forma_linea",
+                 {Tool::B_forma_linea1, Tool::B_forma_linea2, Tool::B_forma_linea3,
+                  Tool::B_forma_linea4, Tool::B_forma_linea5, Tool::B_forma_linea6});
+  AddGroupButton(editBar_, "B_edit_forma_angulo",
+                 {Tool::B_forma_angulo1, Tool::B_forma_angulo2, Tool::B_forma_angulo3});
   editBar_->addSeparator();
   editBar_->addAction(actions_["TodosElem1"]);
   editBar_->widgetForAction(actions_["TodosElem1"])->setObjectName("B_todoelem");

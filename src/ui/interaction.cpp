@@ -172,8 +172,8 @@ int Interaction::SideUnderPointer() const {
 void Interaction::ShowPrompt() {
   const ToolRow& row = RowOf(tool_);
   const size_t step = static_cast<size_t>(pickCounter_);
-  host_.SetStatus(2, ws_.Text(step < row.steps.size() ? row.steps[step].prompt
-                                                      : ToolPromptNumber(tool_)));
+  host_.SetStatus(
+      2, ws_.Text(step < row.steps.size() ? row.steps[step].prompt : ToolPromptNumber(tool_)));
 }
 
 void Interaction::UpdateMessage() {

@@ -31,28 +31,89 @@ const Types kCarriers = {kTypeLine,  kTypeRay,  kTypeSegment, kTypePolygon, kTyp
 // Points still needed, and the curves a click can put one on.
 DetectionMask PointsAndCarriers(int points) { return Row(kCarriers, points); }
 
-constexpr std::array<std::string_view, kToolCount> kButtons = {
-    "Sel",           "B_Punto",        "B_Recta",        "B_Rayo",
-    "B_Conica_5p",   "B_Circunf",      "B_Circ2pr",      "B_Recta_Para",
-    "B_Recta_Perp",  "B_Segmento",     "B_Poligono",     "B_Polireg",
-    "B_vector",      "B_vectorsuma",   "B_arco3p",       "B_2_div_seg",
-    "B_2_Sectriz",   "B_Mediatriz",    "B_Punto_Inter",  "B_Lugar_G",
-    "B_Punto_Sim",   "B_sim_ax",       "B_traslac",      "B_giro",
-    "B_homotec",     "B_inversion",    "B_comp_par",     "B_comp_perp",
-    "B_comp_pert",   "B_comp_eq",      "B_comp_al",      "B_punto_desp",
-    "B_puncoord",    "B_rep_pun",      "B_N_longdist",   "B_N_angulo",
-    "B_N_area",      "B_N_pend",       "B_N_prop",       "B_N_ejes",
-    "B_N_ecoord",    "B_N_cuadricula", "B_N_calcular",   "B_N_parametro",
-    "B_N_funcion",   "B_N_rep_fun",    "B_redefpun",     "B_traza",
-    "B_anim",        "B_zoom",         "B_N_tabla",      "B_MacCon",
-    "B_mac_ini",     "B_mac_fin",      "B_Texto",        "B_Angulo",
-    "B_vernoverbot", "B_movbot",       "B_inbitmap",     "B_iteracion",
-    "B_vernover",    "B_editelem",     "B_elimelem",     "B_font",
-    "B_color",       "B_color_relleno", "B_colorpar",    "B_colorpar_relleno",
-    "B_forma_punto1", "B_forma_punto2", "B_forma_punto3", "B_forma_punto4",
-    "B_forma_punto5", "B_forma_punto6", "B_forma_linea1", "B_forma_linea2",
-    "B_forma_linea3", "B_forma_linea4", "B_forma_linea5", "B_forma_linea6",
-    "B_forma_angulo1", "B_forma_angulo2", "B_forma_angulo3"};
+constexpr std::array<std::string_view, kToolCount> kButtons = {"Sel",
+                                                               "B_Punto",
+                                                               "B_Recta",
+                                                               "B_Rayo",
+                                                               "B_Conica_5p",
+                                                               "B_Circunf",
+                                                               "B_Circ2pr",
+                                                               "B_Recta_Para",
+                                                               "B_Recta_Perp",
+                                                               "B_Segmento",
+                                                               "B_Poligono",
+                                                               "B_Polireg",
+                                                               "B_vector",
+                                                               "B_vectorsuma",
+                                                               "B_arco3p",
+                                                               "B_2_div_seg",
+                                                               "B_2_Sectriz",
+                                                               "B_Mediatriz",
+                                                               "B_Punto_Inter",
+                                                               "B_Lugar_G",
+                                                               "B_Punto_Sim",
+                                                               "B_sim_ax",
+                                                               "B_traslac",
+                                                               "B_giro",
+                                                               "B_homotec",
+                                                               "B_inversion",
+                                                               "B_comp_par",
+                                                               "B_comp_perp",
+                                                               "B_comp_pert",
+                                                               "B_comp_eq",
+                                                               "B_comp_al",
+                                                               "B_punto_desp",
+                                                               "B_puncoord",
+                                                               "B_rep_pun",
+                                                               "B_N_longdist",
+                                                               "B_N_angulo",
+                                                               "B_N_area",
+                                                               "B_N_pend",
+                                                               "B_N_prop",
+                                                               "B_N_ejes",
+                                                               "B_N_ecoord",
+                                                               "B_N_cuadricula",
+                                                               "B_N_calcular",
+                                                               "B_N_parametro",
+                                                               "B_N_funcion",
+                                                               "B_N_rep_fun",
+                                                               "B_redefpun",
+                                                               "B_traza",
+                                                               "B_anim",
+                                                               "B_zoom",
+                                                               "B_N_tabla",
+                                                               "B_MacCon",
+                                                               "B_mac_ini",
+                                                               "B_mac_fin",
+                                                               "B_Texto",
+                                                               "B_Angulo",
+                                                               "B_vernoverbot",
+                                                               "B_movbot",
+                                                               "B_inbitmap",
+                                                               "B_iteracion",
+                                                               "B_vernover",
+                                                               "B_editelem",
+                                                               "B_elimelem",
+                                                               "B_font",
+                                                               "B_color",
+                                                               "B_color_relleno",
+                                                               "B_colorpar",
+                                                               "B_colorpar_relleno",
+                                                               "B_forma_punto1",
+                                                               "B_forma_punto2",
+                                                               "B_forma_punto3",
+                                                               "B_forma_punto4",
+                                                               "B_forma_punto5",
+                                                               "B_forma_punto6",
+                                                               "B_forma_linea1",
+                                                               "B_forma_linea2",
+                                                               "B_forma_linea3",
+                                                               "B_forma_linea4",
+                                                               "B_forma_linea5",
+                                                               "B_forma_linea6",
+                                                               "B_forma_angulo1",
+                                                               "B_forma_angulo2",
+                                                               "B_forma_angulo3"};
 
 // Picks of points (an existing point, or a click that makes one), one per slot; the mask
 // counts down the points still needed.
@@ -127,13 +188,13 @@ std::array<ToolRow, kToolCount> BuildRows() {
   at(Tool::B_N_pend).start = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeVector});
   at(Tool::B_N_prop).start = Row({kTypePoint, kTypeSegment, kTypePolygon, kTypeVector});
   at(Tool::B_N_ecoord).start = Row({kTypePoint, kTypeLine, kTypeCircle, kTypeConic});
-  rows({Tool::B_N_calcular, Tool::B_N_parametro, Tool::B_N_funcion},
-       [](ToolRow& x) { x.start = Row({kTypeNumber, kTypeFunction, kTypeCoordinates}); });
+  rows({Tool::B_N_calcular, Tool::B_N_parametro, Tool::B_N_funcion}, [](ToolRow& x) {
+    x.start = Row({kTypeNumber, kTypeFunction, kTypeCoordinates});
+  });
   at(Tool::B_N_rep_fun).start = Row({kTypeFunction});
-  at(Tool::B_traza).start =
-      Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
-           kTypeAngle, kTypeLocus, kTypeAxes, kTypeConic, kTypeBitmap, kTypeVector,
-           kTypeIteration});
+  at(Tool::B_traza).start = Row({kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon,
+                                 kTypeCircle, kTypeArc, kTypeAngle, kTypeLocus, kTypeAxes,
+                                 kTypeConic, kTypeBitmap, kTypeVector, kTypeIteration});
   at(Tool::B_anim).start = Row({kTypePoint, kTypeLine, kTypeRay, kTypeCircle, kTypeNumber});
   // B_zoom and B_Texto pick nothing; B_MacCon takes its mask from the chosen macro.
   at(Tool::B_N_tabla).start = Row({kTypeNumber, kTypeTable, kTypeCoordinates});
@@ -144,15 +205,17 @@ std::array<ToolRow, kToolCount> BuildRows() {
   at(Tool::B_inbitmap).start = Row({kTypePoint, kTypeSegment, kTypeVector});
   at(Tool::B_font).start = Row({kTypeText, kTypeName, kTypeNumber, kTypeFunction, kTypeTable,
                                 kTypeEquation, kTypeCoordinates, kTypeProperty, kTypeButton});
-  rows({Tool::B_color, Tool::B_colorpar},
-       [](ToolRow& x) { x.start = AllBut({kTypeBitmap, kTypeIntersection}); });
+  rows({Tool::B_color, Tool::B_colorpar}, [](ToolRow& x) {
+    x.start = AllBut({kTypeBitmap, kTypeIntersection});
+  });
   rows({Tool::B_color_relleno, Tool::B_colorpar_relleno}, [](ToolRow& x) {
     x.start = Row({kTypePolygon, kTypeCircle, kTypeAngle, kTypeText, kTypeName, kTypeNumber,
                    kTypeFunction, kTypeTable, kTypeEquation, kTypeCoordinates, kTypeProperty,
                    kTypeButton, kTypeIteration});
   });
-  range(Tool::B_forma_punto1, Tool::B_forma_punto6,
-        [](ToolRow& x) { x.start = Row({kTypePoint, kTypeGrid}); });
+  range(Tool::B_forma_punto1, Tool::B_forma_punto6, [](ToolRow& x) {
+    x.start = Row({kTypePoint, kTypeGrid});
+  });
   range(Tool::B_forma_linea1, Tool::B_forma_linea6, [](ToolRow& x) {
     x.start = Row({kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeCircle, kTypeArc,
                    kTypeLocus, kTypeAxes, kTypeConic, kTypeVector, kTypeIteration});
@@ -207,8 +270,8 @@ std::array<ToolRow, kToolCount> BuildRows() {
   at(Tool::B_arco3p).preview = PreviewArc;
   build(Tool::B_Angulo, Points(Tool::B_Angulo, {S::Parent1, S::Parent2, S::Parent3}), kAngleMark);
   at(Tool::B_Angulo).preview = PreviewAngleMark;
-  build(Tool::B_Conica_5p,
-        Points(Tool::B_Conica_5p, {S::List, S::List, S::List, S::List, S::List}), kConic);
+  build(Tool::B_Conica_5p, Points(Tool::B_Conica_5p, {S::List, S::List, S::List, S::List, S::List}),
+        kConic);
 
   gesture(Tool::B_Poligono, PressPolygon);
   at(Tool::B_Poligono).doubleClick = ClosePolygon;

@@ -127,10 +127,10 @@ enum class Slot : int8_t { Parent1, Parent2, Parent3, List, None };
 
 // One pick of a tool.
 struct PickStep {
-  DetectionMask mask{};        // what can be picked at this step
-  int prompt = 0;              // language-table number of the status prompt
-  bool pointOnClick = false;   // anything but a point under the click makes a point there
-  Slot slot = Slot::None;      // where the pick goes
+  DetectionMask mask{};       // what can be picked at this step
+  int prompt = 0;             // language-table number of the status prompt
+  bool pointOnClick = false;  // anything but a point under the click makes a point there
+  Slot slot = Slot::None;     // where the pick goes
 };
 
 class ToolContext;
@@ -158,17 +158,17 @@ enum class ToolRole : int8_t { Construct, Move, Edit };
 struct ToolRow {
   Tool tool{};
   std::string_view button;
-  bool built = false;              // whether the tool works in this version
+  bool built = false;  // whether the tool works in this version
   ToolRole role = ToolRole::Construct;
-  DetectionMask start{};           // the row of the mask table: the mask when a gesture starts
-  std::vector<PickStep> steps;     // the picks of a row-only tool, in order
-  int32_t kind = -1;               // what the picks build
-  int32_t kindOnEmpty = -1;        // the kind when the last pick is a click on empty plane
-  PressFn press = nullptr;         // a gesture of its own
+  DetectionMask start{};        // the row of the mask table: the mask when a gesture starts
+  std::vector<PickStep> steps;  // the picks of a row-only tool, in order
+  int32_t kind = -1;            // what the picks build
+  int32_t kindOnEmpty = -1;     // the kind when the last pick is a click on empty plane
+  PressFn press = nullptr;      // a gesture of its own
   DoubleClickFn doubleClick = nullptr;
   PreviewFn preview = nullptr;
   SelectionFn onSelection = nullptr;
-  bool messageLower = false;       // the pointer shape reaches below the hot spot
+  bool messageLower = false;  // the pointer shape reaches below the hot spot
 };
 
 const ToolRow& RowOf(Tool t);
