@@ -115,9 +115,9 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
       if (args != 1) return fail(str::kScriptArguments, c->usage);
       const auto tool = ToolByWord(words[1]);
       if (!tool) return fail(str::kScriptUnknownTool, words[1]);
-      if (!Tool(*tool).built) {
-        return fail(str::kScriptToolNotBuilt,
-                    std::to_string(*tool) + " (" + std::string(Tool(*tool).button) + ")");
+      if (!RowOf(*tool).built) {
+        return fail(str::kScriptToolNotBuilt, std::to_string(ToolNumber(*tool)) + " (" +
+                                                  std::string(RowOf(*tool).button) + ")");
       }
       s.tool = *tool;
       break;
@@ -160,17 +160,13 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
 
 }  // namespace
 
-std::optional<int> ToolByWord(std::string_view word) {
+std::optional<Tool> ToolByWord(std::string_view word) {
   int n = -1;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
-  if (ec == std::errc{} && end == word.data() + word.size()) {
-    if (n >= 0 && n < kToolCount) return n;
-    return std::nullopt;
-  }
-  for (int t = 0; t < kToolCount; ++t)
-    if (Tool(t).button == word) return t;
-  for (int t = 0; t < kToolCount; ++t)
-    if (SameIgnoringCase(Tool(t).button, word)) return t;
+  if (ec == std::errc{} && end == word.data() + word.size()) return ToolFromNumber(n);
+  if (auto t = ToolFromButton(word)) return t;
+  for (int i = 0; i < kToolCount; ++i)
+    if (SameIgnoringCase(RowOf(*ToolFromNumber(i)).button, word)) return ToolFromNumber(i);
   return std::nullopt;
 }
 

@@ -49,7 +49,7 @@ enum class ScriptCommand {
 struct ScriptStep {
   int line = 0;  // 1-based line of the script
   ScriptCommand command = ScriptCommand::Undo;
-  int tool = 0;
+  Tool tool = Tool::Sel;
   Key key = Key::Other;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // plane coordinates
   std::string text;                       // the answer
@@ -69,7 +69,7 @@ struct ParsedScript {
 ParsedScript ParseScript(std::string_view text, const LanguageTable& language);
 
 // The tool a word names: a number of a tool, or a button name (exact, then ignoring case).
-std::optional<int> ToolByWord(std::string_view word);
+std::optional<Tool> ToolByWord(std::string_view word);
 
 // A host without a window: messages go to the sink, dialogs and questions take the queued
 // answers in order and are cancelled when none is left.
@@ -87,7 +87,7 @@ class ScriptedHost : public Host {
   void Repaint() override {}
   void SetStatus(int, const std::string&) override {}
   void SetBlinking(bool) override {}
-  void ToolChanged(int) override {}
+  void ToolChanged(Tool) override {}
   void CommandsChanged() override {}
   bool EditElement(Element& e) override;
   bool ChooseFont(Font& font) override;

@@ -31,11 +31,11 @@ TEST(ScriptReading, CommentsBlankLinesAndLetterCaseAreAllowed) {
 }
 
 TEST(ScriptReading, ToolsByNumberAndByButtonName) {
-  EXPECT_EQ(ToolByWord("9"), 9);
-  EXPECT_EQ(ToolByWord("B_Segmento"), 9);
-  EXPECT_EQ(ToolByWord("b_circ2pr"), 6);
-  EXPECT_EQ(ToolByWord("Sel"), 0);
-  EXPECT_EQ(ToolByWord("B_forma_linea3"), 76);
+  EXPECT_EQ(ToolByWord("9"), Tool::B_Segmento);
+  EXPECT_EQ(ToolByWord("B_Segmento"), Tool::B_Segmento);
+  EXPECT_EQ(ToolByWord("b_circ2pr"), Tool::B_Circ2pr);
+  EXPECT_EQ(ToolByWord("Sel"), Tool::Sel);
+  EXPECT_EQ(ToolByWord("B_forma_linea3"), Tool::B_forma_linea3);
   EXPECT_FALSE(ToolByWord("83"));
   EXPECT_FALSE(ToolByWord("-1"));
   EXPECT_FALSE(ToolByWord("9x"));
