@@ -1,8 +1,8 @@
 // The rules of the point kinds that are neither intersections nor transformed points.
 #include <cmath>
-#include <numbers>
 
 #include "geometry/element_points.h"
+#include "geometry/number_parents.h"
 #include "geometry/position_on_element.h"
 #include "geometry/rules.h"
 #include "geometry/tolerances.h"
@@ -10,20 +10,9 @@
 namespace velt {
 namespace {
 
-// A number element whose value cannot be used.
-bool InError(const Element& number) { return number.attr1 == -100; }
-
 double PixelsPerUnit(const RuleContext& ctx) { return ctx.doc ? ctx.doc->measureScale : 1.0; }
 
 bool Polar(const RuleContext& ctx) { return ctx.doc && ctx.doc->coordinateSystem == 1; }
-
-// An angle in the document's angle unit, in radians.
-double ToRadians(double angle, const RuleContext& ctx) {
-  const int unit = ctx.doc ? ctx.doc->angleUnit : 0;
-  if (unit == 1) return angle / (180 / std::numbers::pi);
-  if (unit == 2) return angle / (200 / std::numbers::pi);
-  return angle;
-}
 
 // The origin and unit lengths of coordinate axes.
 struct Frame {
