@@ -278,6 +278,8 @@ class Player {
     ix_.DocumentChanged();
   }
 
+  std::size_t pendingAnswers() const { return host_.pendingAnswers(); }
+
   // False when the step's position lies outside the window.
   bool Play(const ScriptStep& s) {
     const KeyMods none{};
@@ -375,6 +377,7 @@ ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptWindow window
   player.Start();
   for (const ScriptStep& s : parsed.steps)
     if (!player.Play(s)) break;
+  result.unusedAnswers = player.pendingAnswers();
   return result;
 }
 

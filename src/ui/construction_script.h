@@ -106,6 +106,7 @@ struct ScriptWindow {
 struct ScriptResult {
   std::vector<std::string> messages;     // what the window would have shown, in order
   std::optional<ScriptFailure> failure;  // set when a line could not be read or played
+  std::size_t unusedAnswers = 0;         // answers no dialog asked for
 };
 
 // Plays the script on the workspace's current document. The document keeps the top-left
