@@ -76,9 +76,7 @@ TEST(ScriptToolCircleByRadius, ThreePointsMakeOneCircle) {
   EXPECT_GT(s.Second(4).x, s.At(4).x);
 }
 
-// Fault being mended on another branch: tool 6 stores its picks in pick order, so the first
-// radius point becomes the centre.
-TEST(ScriptToolCircleByRadius, DISABLED_TwoRadiusPointsThenTheCentre) {
+TEST(ScriptToolCircleByRadius, TwoRadiusPointsThenTheCentre) {
   // Radius |(0,0)(30,0)| = 30 about (200, 100).
   Scenario s("tool B_Circ2pr\nclick 0 0\nclick 30 0\nclick 200 100\n");
   ASSERT_TRUE(s.ok()) << s.failure();

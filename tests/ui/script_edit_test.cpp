@@ -247,9 +247,7 @@ TEST(ScriptToolColour, OnASelectionEveryElementTakesIt) {
   for (int n : {1, 2, 3, 4}) EXPECT_EQ(s.E(n).colour, 255) << n;
 }
 
-// Fault being mended on another branch: the colour tool on a selection leaves the runs of
-// texts unchanged.
-TEST(ScriptToolColour, DISABLED_OnASelectionTextsTakeItInEveryRun) {
+TEST(ScriptToolColour, OnASelectionTextsTakeItInEveryRun) {
   Scenario s;
   AddText(s.doc());
   s.Play("select-all\ntool 64\n");
