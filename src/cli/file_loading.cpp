@@ -32,6 +32,7 @@ LoadedFile LoadAnyFile(const std::string& path) {
       DocumentLoad load = ReadDocumentBytes(*bytes, Options{});
       kind = load.header.kind;
       out.document = std::move(load.document);
+      if (load.referencesCut > 0) ReportError(path, str::kCyclicReferencesCut);
     }
   }
   switch (kind) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "geometry/common_points.h"
 #include "geometry/conic.h"
 #include "geometry/intersect_circle.h"
 #include "geometry/intersect_conic.h"
@@ -30,54 +31,10 @@ bool Finite(const Element& e) {
   return true;
 }
 
-// The points that lie on an element because it was built through them, by kind: a bit per
-// generic parent slot.
-uint8_t DefiningSlots(int32_t kind) {
-  static const std::array<uint8_t, kKindCount> kSlots = [] {
-    std::array<uint8_t, kKindCount> t{};
-    for (int k : {kLineThroughPoint, kRayThroughPoint, kAxisX, kAxisY}) t[k] = 0b001;
-    for (int k : {kLineTwoPoints, kRayTwoPoints, kSegment, kPolygonSide, kVector}) t[k] = 0b011;
-    for (int k : {kParallel, kPerpendicular, kAngleBisector, kCircleCentrePoint}) t[k] = 0b010;
-    t[kArc] = 0b111;
-    return t;
-  }();
-  return IsValidKind(kind) ? kSlots[kind] : 0;
-}
-
-bool IsDefiningPoint(const Element* p, const Element& of) {
-  const uint8_t slots = DefiningSlots(of.kind);
-  for (int i = 0; i < 3; ++i)
-    if ((slots >> i & 1) && of.parent[i] == p) return true;
-  return false;
-}
-
-// Whether point p lies on element y by the way one of them was built.
-bool LiesOnByConstruction(const Element* p, const Element& y) {
-  if (p->kind == kPointOnElement && p->parent[0] == &y) return true;
-  if (p->kind == kIntersection && (p->parent[0] == &y || p->parent[1] == &y)) return true;
-  if (const auto* c = y.as<ConicExt>())
-    for (const Element* q : c->points)
-      if (q == p) return true;
-  return IsDefiningPoint(p, y);
-}
-
 // The one common point of x and y known from the construction, if exactly one is known.
 std::optional<Pt> KnownCommonPoint(const Element& x, const Element& y) {
-  std::array<const Element*, 6> known{};
-  int count = 0;
-  auto collect = [&](const Element& from, const Element& onto) {
-    const uint8_t slots = DefiningSlots(from.kind);
-    for (int i = 0; i < 3; ++i) {
-      const Element* p = from.parent[i];
-      if (!(slots >> i & 1) || !p || !LiesOnByConstruction(p, onto)) continue;
-      bool seen = false;
-      for (int j = 0; j < count; ++j) seen = seen || known[j] == p;
-      if (!seen) known[count++] = p;
-    }
-  };
-  collect(x, y);
-  collect(y, x);
-  if (count != 1) return std::nullopt;
+  const auto known = KnownCommonPoints(x, y);
+  if (known.size() != 1) return std::nullopt;
   return First(*known[0]);
 }
 

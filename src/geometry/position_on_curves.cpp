@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "geometry/conic.h"
+#include "geometry/conic_chords.h"
 #include "geometry/element_points.h"
 #include "geometry/tolerances.h"
 
@@ -14,9 +15,7 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 // Polygon: the best distance a side or vertex has to beat at first.
 constexpr double kPolygonSearchStart = 100000;
-// Conic: chords this long or longer are never under the cursor (the jump between the
-// branches of a hyperbola); the nearest-sample search starts from this distance.
-constexpr double kLongChord = 2999;
+// Conic: the nearest-sample search starts from this distance.
 constexpr double kSampleSearchStart = 999999;
 // A pair of lines keeps its points on S0S1 and S2S3.
 constexpr double kLinePairLastParameter = 3;
@@ -99,8 +98,8 @@ int ChordUnderCursor(const ConicData& data, Pt k, double tolerance) {
   }
   // S0S1 .. S118S119, then the closing chord S119S0.
   for (int i = 0; i < kConicSamples; ++i) {
+    if (!IsDrawnConicChord(data, i)) continue;
     const Pt a = ConicSample(data, i), b = ConicSample(data, i + 1);
-    if (Distance(a, b) >= kLongChord) continue;
     if (SegmentDistance(k, a, b) < tolerance || Distance(k, a) < tolerance) return i;
   }
   return -1;
@@ -124,8 +123,11 @@ int NearestChord(const ConicData& data, Pt k) {
   }
   // Of the chords ending and starting at the nearest sample, the one whose perpendicular
   // foot is nearer; a foot beyond the end of its chord counts from that end, so that a
-  // cursor just past a sample picks the chord it is over.
+  // cursor just past a sample picks the chord it is over. A chord that is not drawn is
+  // never chosen over one that is.
   const int before = (nearest + kConicSamples - 1) % kConicSamples;
+  const bool drawnBefore = IsDrawnConicChord(data, before);
+  if (drawnBefore != IsDrawnConicChord(data, nearest)) return drawnBefore ? before : nearest;
   const double dBefore = SegmentDistance(k, ConicSample(data, before), ConicSample(data, nearest));
   const double dAfter =
       SegmentDistance(k, ConicSample(data, nearest), ConicSample(data, nearest + 1));

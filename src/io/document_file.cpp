@@ -104,10 +104,11 @@ void WriteDocumentBlock(ByteWriter& w, const Document& d) {
 }
 
 // Rebuilds references, trace and animation entries from the stored numbers, then numbers
-// the list densely. Entries that name no element are dropped.
-void ResolveDocument(Document& d, const StoredLists& lists) {
+// the list densely. Entries that name no element are dropped. Returns the number of
+// references cut because they formed a cycle.
+int ResolveDocument(Document& d, const StoredLists& lists) {
   ElementList& list = d.elements();
-  ResolveReferences(list);
+  const int cut = ResolveReferences(list);
   const NumberIndex index(list);
   for (int32_t n : lists.traces)
     if (Element* e = index.Find(n)) d.figure->traces.push_back(e);
@@ -116,6 +117,7 @@ void ResolveDocument(Document& d, const StoredLists& lists) {
       d.figure->animations.push_back(Animation{e, a[1], a[2], a[3]});
   Renumber(list);
   StoreReferenceNumbers(list);
+  return cut;
 }
 
 }  // namespace
@@ -162,7 +164,7 @@ DocumentLoad ReadDocumentBytes(std::string_view bytes, const Options& options) {
     h.kind = FileKind::Invalid;
     return result;
   }
-  ResolveDocument(*doc, lists);
+  result.referencesCut = ResolveDocument(*doc, lists);
   doc->modified = 0;
   result.document = std::move(doc);
   return result;

@@ -18,6 +18,9 @@ FileHeader CheckFile(const std::filesystem::path& path);
 struct DocumentLoad {
   FileHeader header;                   // header.kind says how the load went
   std::unique_ptr<Document> document;  // set only when the load succeeded
+  // References that formed a cycle and were cut; the caller tells the user when there are
+  // any. The list is otherwise put into an order where parents come first.
+  int referencesCut = 0;
 };
 
 // Reads a document (types 10 and 11). Whatever the file does not store comes from the

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "model/reference_order.h"
+
 namespace velt {
 
 Element* Append(Document& doc, ElementPtr e) {
@@ -109,33 +111,16 @@ Element* NumberIndex::Find(int32_t number) const {
 }
 
 int ResolveReferences(ElementList& list) {
-  NumberIndex index(list);
-  // Ordinal of each element in numbering order, to keep parents before children.
-  std::unordered_map<const Element*, int32_t> ordinal;
-  ordinal.reserve(list.size() * 2);
-  int32_t n = 0;
-  ForEachDeep(list, [&](const Element& e) { ordinal[&e] = n++; });
-
-  int dropped = 0;
+  const NumberIndex index(list);
   ForEachDeep(list, [&](Element& e) {
-    const int32_t self = ordinal[&e];
     e.nameElement = nullptr;
-    Element** colourSlot = &e.colourSource;
-    ForEachReference(e, [&](Element*& ref, int32_t& number) {
-      ref = index.Find(number);
-      if (!ref) return;
-      if (&ref == colourSlot) return;  // the colour source may follow its element
-      if (ref == e.owner && ref != nullptr) return;
-      if (ordinal[ref] >= self) {
-        ref = nullptr;
-        ++dropped;
-      }
-    });
+    ForEachReference(e, [&](Element*& ref, int32_t& number) { ref = index.Find(number); });
   });
+  const int cut = OrderParentsFirst(list);
   ForEachDeep(list, [](Element& e) {
     if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
   });
-  return dropped;
+  return cut;
 }
 
 std::shared_ptr<Figure> CopyFigure(Figure& source) {

@@ -35,10 +35,9 @@ void SetSelected(ElementList& list, int32_t value);
 void Renumber(ElementList& list);
 // Writes each reference's number into its persistent twin (-1 for null).
 void StoreReferenceNumbers(ElementList& list);
-// Rebuilds references from numbers: -1 or an unknown number gives null. A reference that
-// would break construction order (to itself or to a later element; the colour source and an
-// owner excepted) is dropped too. Name elements are re-attached. Returns the number of
-// references that named something and were dropped.
+// Rebuilds references from numbers: -1 or an unknown number gives null. Then puts the list
+// into an order where parents come first (see OrderParentsFirst), cutting only references
+// that form a cycle. Name elements are re-attached. Returns the number of references cut.
 int ResolveReferences(ElementList& list);
 
 // Looks up elements (sub-elements included) by number in one walk; numbers need not be dense.

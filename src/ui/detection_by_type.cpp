@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/conic_chords.h"
 #include "ui/detection.h"
 #include "ui/grid_node.h"
 
@@ -78,26 +79,37 @@ std::optional<TypeHit> TestAngle(Element& e, const DetectionQuery& q) {
   return Near(d, q, &e);
 }
 
-std::optional<TypeHit> TestSamples(Element& e, const DetectionQuery& q) {
-  // Loci and conics: distance to the drawn polyline of their samples.
-  const std::vector<double>* xs = nullptr;
-  const std::vector<double>* ys = nullptr;
-  const std::vector<int32_t>* gaps = nullptr;
-  bool closed = false;
-  if (const auto* s = e.as<SampleExt>()) {
-    xs = &s->x1, ys = &s->y1, gaps = &s->colours;
-  } else if (const auto* c = e.as<ConicExt>()) {
-    xs = &c->data.sx, ys = &c->data.sy;
-    closed = c->data.conicClass != 4 && c->data.conicClass != 5;
+// A conic: distance to the pieces that drawing draws, or to its two full lines.
+std::optional<TypeHit> TestConic(Element& e, const ConicData& k, const DetectionQuery& q) {
+  std::optional<double> best;
+  auto consider = [&](std::optional<double> d) {
+    if (d && (!best || *d < *best)) best = d;
+  };
+  if (k.conicClass == kConicCrossingLines || k.conicClass == kConicParallelLines) {
+    if (k.sx.size() < 4 || k.sy.size() < 4) return std::nullopt;
+    for (size_t i : {0, 2})
+      consider(StraightDistance(kTypeLine, {k.sx[i], k.sy[i]}, {k.sx[i + 1], k.sy[i + 1]},
+                                q.pointer));
+  } else {
+    for (const ConicPiece& p : DrawnConicPieces(k))
+      consider(StraightDistance(kTypeSegment, {k.sx[p.from], k.sy[p.from]},
+                                {k.sx[p.to], k.sy[p.to]}, q.pointer));
   }
-  if (!xs) return std::nullopt;
+  return best ? Near(*best, q, &e) : std::nullopt;
+}
+
+std::optional<TypeHit> TestSamples(Element& e, const DetectionQuery& q) {
+  if (const auto* c = e.as<ConicExt>()) return TestConic(e, c->data, q);
+  // Loci: distance to the drawn polyline of their samples.
+  const auto* s = e.as<SampleExt>();
+  if (!s) return std::nullopt;
+  const std::vector<double>*xs = &s->x1, *ys = &s->y1;
+  const std::vector<int32_t>* gaps = &s->colours;
   const size_t n = std::min(xs->size(), ys->size());
   std::optional<double> best;
-  for (size_t i = 0; i < n; ++i) {
-    const size_t j = i + 1 < n ? i + 1 : 0;
-    if (j == 0 && !closed) break;
-    if (gaps &&
-        ((i < gaps->size() && (*gaps)[i] == -1111) || (j < gaps->size() && (*gaps)[j] == -1111)))
+  for (size_t i = 0; i + 1 < n; ++i) {
+    const size_t j = i + 1;
+    if ((i < gaps->size() && (*gaps)[i] == -1111) || (j < gaps->size() && (*gaps)[j] == -1111))
       continue;
     auto d = StraightDistance(kTypeSegment, {(*xs)[i], (*ys)[i]}, {(*xs)[j], (*ys)[j]}, q.pointer);
     if (d && (!best || *d < *best)) best = d;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/common_points.h"
 #include "geometry/intersection_codes.h"
 #include "geometry/recompute.h"
 
@@ -17,6 +18,19 @@ std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, in
   auto plan = ClassifyIntersection(a->type(), b->type(), solution);
   if (!plan) return std::nullopt;
   return plan->swapped ? IntersectionSetup{b, a, plan->code} : IntersectionSetup{a, b, plan->code};
+}
+
+std::vector<int> SolutionsToCreate(const Element& a, const Element& b) {
+  const int count = IntersectionSolutionCount(a.type(), b.type());
+  if (count <= 0) return {};
+  if (count == 1) return {0};
+  if (count == 4) return {0, 1, 2, 3};
+  // Two solutions: the rule of the point already avoids a single known common point.
+  switch (KnownCommonPoints(a, b).size()) {
+    case 0: return {0, 1};
+    case 1: return {0};
+    default: return {};
+  }
 }
 
 ElementPtr MakeIntersectionCandidate(Element* a, Element* b, int solution, const Document& doc) {

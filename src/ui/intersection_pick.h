@@ -2,6 +2,7 @@
 // Turning a pair of picked curves into intersection points: the code of the pair with its
 // parent order, the number of solutions, and the temporary candidate that detection shows.
 #include <optional>
+#include <vector>
 
 #include "model/document.h"
 
@@ -19,6 +20,11 @@ std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, in
 // How many solutions the pair can have: 4 with a conic, 2 with a circle or arc, else 1
 // (0 when it cannot be intersected; loci are found numerically).
 int SolutionCount(const Element& a, const Element& b);
+// The solution indexes the intersection tool creates for the picked pair (a, b): a curve
+// pair that already shares one known point (by construction, not by distance) gets only the
+// other point, one that shares two gets none; the conic pairs get their four solutions.
+// Empty when the pair cannot be intersected here (loci are found numerically).
+std::vector<int> SolutionsToCreate(const Element& a, const Element& b);
 // A computed candidate (kind 57) for solution s; null when it does not exist or the pair
 // cannot be intersected here.
 ElementPtr MakeIntersectionCandidate(Element* a, Element* b, int solution, const Document& doc);

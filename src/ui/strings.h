@@ -7,7 +7,8 @@
 //   1000..1049 file and document messages
 //   1050..1079 expression and calculator messages
 //   1080..1099 view and drawing texts
-//   1100..1179 other messages
+//   1100..1179 other messages (1150 is the question asked before printing the screen
+//              picture)
 //   1180..1199 construction-script messages
 //   2000..2099 dialogs
 #include <span>

@@ -8,8 +8,12 @@ std::span<const StringEntry> FileStrings() {
       {kWriteError, "error de escritura"},
       {kNewerVersion, "el archivo fue creado por una versión más reciente del programa"},
       {kNoSuchElement, "no existe el elemento"},
-      {kCannotDrag, "el elemento no se puede arrastrar"},
+      {kSaveOptionsQuestion, "¿ Guardar las opciones actuales ?"},
       {kNotADocument, "el archivo es una macro, no un documento"},
+      {kCannotDrag, "el elemento no se puede arrastrar"},
+      {kNoLanguageFiles, "No se encuentran ficheros de lenguaje"},
+      {kCyclicReferencesCut,
+       "el archivo tenía referencias circulares entre elementos; se han eliminado"},
   };
   return entries;
 }

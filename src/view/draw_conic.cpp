@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "geometry/conic_chords.h"
 #include "view/clip.h"
 #include "view/draw_shapes.h"
 #include "view/draw_types.h"
@@ -105,29 +106,12 @@ bool DrawFlat(const DrawContext& ctx, const ConicData& k, const Look& look) {
   return true;
 }
 
+// The walk along the samples; far tails of open conics (beyond the largest plane) and the
+// long chords that close a hyperbola across its branches are not drawn.
 void WalkSamples(const DrawContext& ctx, const ConicData& k, const Look& look) {
-  const size_t n = std::min(k.sx.size(), k.sy.size());
-  if (n < 2) return;
-  auto sample = [&](size_t i) { return WorldPoint{k.sx[i], k.sy[i]}; };
-  // Far tails of open conics lie beyond the largest plane (half of 11281 units); they and
-  // the long chords that close a hyperbola across its branches are left out.
-  auto drawable = [&](WorldPoint a, WorldPoint b) {
-    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
-      return false;
-    for (double v : {a.x, a.y, b.x, b.y})
-      if (std::fabs(v) >= 7999) return false;
-    return Distance(a, b) < 2999;
-  };
-  size_t i = 0;
-  while (i + 1 < n) {
-    size_t j = i + 1;
-    while (j + 1 < n && Distance(sample(i), sample(j)) <= 1) ++j;
-    if (drawable(sample(i), sample(j)))
-      DrawSegment(ctx, sample(i), sample(j), look.colour, look.style);
-    i = j;
-  }
-  if (k.conicClass != kClassParabola && drawable(sample(n - 1), sample(0)))
-    DrawSegment(ctx, sample(n - 1), sample(0), look.colour, look.style);
+  for (const ConicPiece& piece : DrawnConicPieces(k))
+    DrawSegment(ctx, {k.sx[piece.from], k.sy[piece.from]}, {k.sx[piece.to], k.sy[piece.to]},
+                look.colour, look.style);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST(References, NumbersRoundTripAndBadNumbersGiveNull) {
   EXPECT_EQ(seg->nameElement, name);
 }
 
-TEST(References, ForwardAndSelfReferencesFromAFileAreDropped) {
+TEST(References, ForwardReferencesAreOrderedAndOnlyCyclesCut) {
   Document doc;
   Element* a = AddPoint(doc, 0, 0);
   Element* b = AddPoint(doc, 1, 1);
@@ -108,15 +108,20 @@ TEST(References, ForwardAndSelfReferencesFromAFileAreDropped) {
   Renumber(doc.elements());
   StoreReferenceNumbers(doc.elements());
   a->parentNumber[0] = seg->number;           // a point built on a later element
-  seg->parentNumber[0] = seg->number;         // on itself
+  seg->parentNumber[0] = seg->number;         // on itself: a cycle
   seg->colourSourceNumber = seg->number + 5;  // unknown
   b->colourSourceNumber = seg->number;        // a colour source may come later
-  EXPECT_EQ(ResolveReferences(doc.elements()), 2);
-  EXPECT_EQ(a->parent[0], nullptr);
+  EXPECT_EQ(ResolveReferences(doc.elements()), 1);
+  EXPECT_EQ(a->parent[0], seg);
   EXPECT_EQ(seg->parent[0], nullptr);
   EXPECT_EQ(seg->parent[1], b);
   EXPECT_EQ(seg->colourSource, nullptr);
   EXPECT_EQ(b->colourSource, seg);
+  // The point now follows the segment it was built on; b stays before both.
+  ASSERT_EQ(doc.elements().size(), 3u);
+  EXPECT_EQ(doc.elements()[0].get(), b);
+  EXPECT_EQ(doc.elements()[1].get(), seg);
+  EXPECT_EQ(doc.elements()[2].get(), a);
 }
 
 TEST(Create, DefaultsOfKindAndType) {
