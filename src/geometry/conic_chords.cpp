@@ -48,7 +48,8 @@ bool IsDrawnConicChord(const ConicData& data, int i) {
   if (n < 2 || i < 0 || i >= n) return false;
   if (IsLinePair(data)) return i == 0 || i == 2;
   if (i == n - 1 && data.conicClass == kConicParabola) return false;
-  return IsDrawablePiece(At(data, static_cast<size_t>(i)), At(data, static_cast<size_t>((i + 1) % n)));
+  return IsDrawablePiece(At(data, static_cast<size_t>(i)),
+                         At(data, static_cast<size_t>((i + 1) % n)));
 }
 
 }  // namespace velt

@@ -45,7 +45,8 @@ bool MainWindow::OpenFile(const QString& path) {
   if (ws_.documents.count() > 0) ix_.BeforeDocumentChange();
   ws_.documents.Adopt(std::move(load.document), ws_.options);
   AfterDocumentChange();
-  if (load.referencesCut > 0) ShowMessage(ws_.Text(str::kCyclicReferencesCut), MessageIcon::Warning);
+  if (load.referencesCut > 0)
+    ShowMessage(ws_.Text(str::kCyclicReferencesCut), MessageIcon::Warning);
   return true;
 }
 

@@ -88,8 +88,8 @@ std::optional<TypeHit> TestConic(Element& e, const ConicData& k, const Detection
   if (k.conicClass == kConicCrossingLines || k.conicClass == kConicParallelLines) {
     if (k.sx.size() < 4 || k.sy.size() < 4) return std::nullopt;
     for (size_t i : {0, 2})
-      consider(StraightDistance(kTypeLine, {k.sx[i], k.sy[i]}, {k.sx[i + 1], k.sy[i + 1]},
-                                q.pointer));
+      consider(
+          StraightDistance(kTypeLine, {k.sx[i], k.sy[i]}, {k.sx[i + 1], k.sy[i + 1]}, q.pointer));
   } else {
     for (const ConicPiece& p : DrawnConicPieces(k))
       consider(StraightDistance(kTypeSegment, {k.sx[p.from], k.sy[p.from]},

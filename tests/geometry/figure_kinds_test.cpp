@@ -53,7 +53,8 @@ TEST(FigureKinds, ComeBackWithTheirParents) {
   ASSERT_EQ(f.origin->exists, 1);
   EXPECT_NEAR(f.origin->x(), 200, 1e-9);
   f.MoveD(100);
-  for (const Element* e : {f.origin, f.axes, f.grid, f.gridPoint, f.bitmap}) EXPECT_EQ(e->exists, 0);
+  for (const Element* e : {f.origin, f.axes, f.grid, f.gridPoint, f.bitmap})
+    EXPECT_EQ(e->exists, 0);
   EXPECT_EQ(f.name->exists, 1);  // its line still exists
   f.MoveD(50);
   for (const Element* e : {f.origin, f.axes, f.grid, f.gridPoint, f.bitmap, f.name})
@@ -94,7 +95,8 @@ TEST(FigureKinds, FileSavedAfterTheReturnKeepsThem) {
   DocumentLoad back = ReadDocumentBytes(DocumentFileBytes(f.doc), Options{});
   ASSERT_TRUE(back.document);
   const auto& list = back.document->elements();
-  for (size_t i = 6; i < list.size(); ++i) EXPECT_EQ(list[i]->exists, 1) << "kind " << list[i]->kind;
+  for (size_t i = 6; i < list.size(); ++i)
+    EXPECT_EQ(list[i]->exists, 1) << "kind " << list[i]->kind;
 
   Document& reloaded = *gone.document;
   reloaded.elements()[3]->y() = 50;

@@ -50,8 +50,8 @@ TEST(ReferenceOrder, PointStoredBeforeItsCarrierKeepsIt) {
   const auto& list = got.elements();
   ASSERT_EQ(list.size(), 6u);
   // Parents first, the rest in stored order: A, B, AB, P, name, C.
-  const std::array<int32_t, 6> kinds = {kFreePoint, kFreePoint, kLineTwoPoints,
-                                        kPointOnElement, kName, kFreePoint};
+  const std::array<int32_t, 6> kinds = {kFreePoint,      kFreePoint, kLineTwoPoints,
+                                        kPointOnElement, kName,      kFreePoint};
   for (size_t i = 0; i < kinds.size(); ++i) EXPECT_EQ(list[i]->kind, kinds[i]) << i;
   Element* gotP = list[3].get();
   ASSERT_EQ(gotP->parent[0], list[2].get());

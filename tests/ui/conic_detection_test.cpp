@@ -18,10 +18,10 @@ using test::Bench;
 
 // The hyperbola x y = 5000 through five of its points.
 Element* AddHyperbola(Document& doc) {
-  Element* conic = AddWithPicks(doc, kConic,
-                                {AddPoint(doc, 50, 100), AddPoint(doc, 100, 50),
-                                 AddPoint(doc, 25, 200), AddPoint(doc, -50, -100),
-                                 AddPoint(doc, -100, -50)});
+  Element* conic =
+      AddWithPicks(doc, kConic,
+                   {AddPoint(doc, 50, 100), AddPoint(doc, 100, 50), AddPoint(doc, 25, 200),
+                    AddPoint(doc, -50, -100), AddPoint(doc, -100, -50)});
   RecomputeAll(doc);
   return conic;
 }
@@ -32,7 +32,7 @@ TEST(ConicDetection, HyperbolaIsNotFoundAtItsCentre) {
   ASSERT_EQ(conic->exists, 1);
   ASSERT_EQ(conic->as<ConicExt>()->data.conicClass, kConicHyperbola);
   const size_t before = b.Count();
-  b.ix.SelectTool(1);
+  b.ix.SelectTool(Tool::B_Punto);
   b.Click(0, 0);  // 100 units from either vertex (70.7, 70.7), (-70.7, -70.7)
   ASSERT_EQ(b.Count(), before + 1);
   EXPECT_EQ(b.Last()->kind, kFreePoint);
@@ -43,7 +43,7 @@ TEST(ConicDetection, HyperbolaIsNotFoundAtItsCentre) {
 TEST(ConicDetection, PointOnHyperbolaLandsWhereClicked) {
   Bench b;
   Element* conic = AddHyperbola(b.doc());
-  b.ix.SelectTool(1);
+  b.ix.SelectTool(Tool::B_Punto);
   b.Click(100, 52);  // 2 units above (100, 50); the curve there runs at slope -1/2
   ASSERT_EQ(b.Last()->kind, kPointOnElement);
   EXPECT_EQ(b.Last()->parent[0], conic);

@@ -33,7 +33,7 @@ struct CircleFixture {
 
   // Picks the circle at (60, 80), then the straight element at `on`.
   void Intersect(double x, double y) {
-    b.ix.SelectTool(18);
+    b.ix.SelectTool(Tool::B_Punto_Inter);
     b.Click(60, 80);
     b.Click(x, y);
   }

@@ -158,9 +158,8 @@ TEST(ScriptToolIntersection, ALineThroughAPointOfTheCircleGivesOnlyTheOtherCross
   EXPECT_NEAR(s.At(5).y, 800.0 / 17, 1e-9);
 }
 
-// Fault being mended on another branch: tool 18 counts the circle's centre as a defining
-// point shared with the line.
-TEST(ScriptToolIntersection, DISABLED_ALineThroughTheCentreGivesBothEndsOfTheDiameter) {
+// The circle's centre is not a point the circle shares with a line through it.
+TEST(ScriptToolIntersection, ALineThroughTheCentreGivesBothEndsOfTheDiameter) {
   // Circle 3 about C(0, 0) through Q(100, 0) and line 5 through C and (50, 50): two
   // crossings at +-(50 sqrt 2, 50 sqrt 2).
   Scenario s(
