@@ -1,25 +1,14 @@
-// Reading and playing construction scripts.
+// Reading construction scripts.
 #include "ui/construction_script.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
-#include "geometry/recompute.h"
 #include "ui/strings_scripts.h"
 #include "ui/tool_table.h"
-#include "view/viewport.h"
 
 namespace velt {
 namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-           return lower(x) == lower(y);
-         });
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -104,7 +93,7 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
   const std::vector<std::string_view> words = Words(line);
   const CommandWord* c = nullptr;
   for (const CommandWord& k : kCommands)
-    if (SameIgnoringCase(k.word, words[0])) c = &k;
+    if (SameWordIgnoringCase(k.word, words[0])) c = &k;
   if (!c) return fail(str::kScriptUnknownCommand, words[0]);
   ScriptStep s;
   s.line = number;
@@ -124,13 +113,13 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
     }
     case ScriptCommand::Key: {
       if (args != 1) return fail(str::kScriptArguments, c->usage);
-      if (SameIgnoringCase(words[1], "Delete")) {
+      if (SameWordIgnoringCase(words[1], "Delete")) {
         s.command = ScriptCommand::Delete;  // the Delete key is the menu's "Borrar"
         break;
       }
       const KeyWord* k = nullptr;
       for (const KeyWord& kw : kKeys)
-        if (SameIgnoringCase(kw.word, words[1])) k = &kw;
+        if (SameWordIgnoringCase(kw.word, words[1])) k = &kw;
       if (!k) return fail(str::kScriptUnknownKey, words[1]);
       s.key = k->key;
       break;
@@ -166,7 +155,7 @@ std::optional<Tool> ToolByWord(std::string_view word) {
   if (ec == std::errc{} && end == word.data() + word.size()) return ToolFromNumber(n);
   if (auto t = ToolFromButton(word)) return t;
   for (int i = 0; i < kToolCount; ++i)
-    if (SameIgnoringCase(RowOf(*ToolFromNumber(i)).button, word)) return ToolFromNumber(i);
+    if (SameWordIgnoringCase(RowOf(*ToolFromNumber(i)).button, word)) return ToolFromNumber(i);
   return std::nullopt;
 }
 
@@ -192,193 +181,6 @@ ParsedScript ParseScript(std::string_view text, const LanguageTable& language) {
     at = end + 1;
   }
   return out;
-}
-
-// ---- the scripted host -------------------------------------------------------
-
-std::optional<std::string> ScriptedHost::NextAnswer() {
-  if (answers_.empty()) return std::nullopt;
-  std::string a = std::move(answers_.front());
-  answers_.pop_front();
-  return a;
-}
-
-namespace {
-
-bool IsYes(std::string_view a) {
-  for (std::string_view y : {"yes", "y", "ok", "si", "sí", "s"})
-    if (SameIgnoringCase(a, y)) return true;
-  return false;
-}
-
-bool IsNo(std::string_view a) { return SameIgnoringCase(a, "no") || SameIgnoringCase(a, "n"); }
-
-}  // namespace
-
-SaveAnswer ScriptedHost::AskSaveChanges(Document&) {
-  const auto a = NextAnswer();
-  if (!a) return SaveAnswer::Cancel;
-  if (IsYes(*a)) return SaveAnswer::Yes;
-  if (IsNo(*a)) return SaveAnswer::No;
-  return SaveAnswer::Cancel;
-}
-
-void ScriptedHost::ShowMessage(const std::string& text, MessageIcon) {
-  if (sink_) sink_(text);
-}
-
-bool ScriptedHost::EditElement(Element&) {
-  // There is no editor without a window: "Yes" confirms the element as it is.
-  const auto a = NextAnswer();
-  return a && IsYes(*a);
-}
-
-bool ScriptedHost::ChooseFont(Font& font) {
-  // "Yes" takes the font offered; "FACE SIZE" or "FACE" chooses another; "No" cancels.
-  const auto a = NextAnswer();
-  if (!a || IsNo(*a) || SameIgnoringCase(*a, "cancel")) return false;
-  if (IsYes(*a)) return true;
-  std::string_view face = *a;
-  const size_t blank = face.find_last_of(' ');
-  if (blank != std::string_view::npos) {
-    const std::string_view last = face.substr(blank + 1);
-    int size = 0;
-    const auto [end, ec] = std::from_chars(last.data(), last.data() + last.size(), size);
-    if (ec == std::errc{} && end == last.data() + last.size() && size >= 1 && size <= 500) {
-      font.size = size;
-      face = Trim(face.substr(0, blank));
-    }
-  }
-  if (!face.empty()) font.face = std::string(face);
-  return true;
-}
-
-// ---- playing ---------------------------------------------------------------
-
-namespace {
-
-class Player {
- public:
-  Player(Workspace& ws, ScriptWindow window, ScriptResult& result)
-      : ws_(ws),
-        window_(window),
-        result_(result),
-        host_([this](const std::string& m) { result_.messages.push_back(m); }),
-        ix_(ws, host_) {}
-
-  void Start() {
-    Document& d = ws_.doc();
-    ws_.clientWidth = window_.width;
-    ws_.clientHeight = window_.height;
-    ViewState view;
-    view.screenWidth = view.clientWidth = window_.width;
-    view.screenHeight = view.clientHeight = window_.height;
-    ApplyViewInvariant(d, view);
-    RecomputeAll(d);
-    ix_.DocumentChanged();
-  }
-
-  std::size_t pendingAnswers() const { return host_.pendingAnswers(); }
-
-  // False when the step's position lies outside the window.
-  bool Play(const ScriptStep& s) {
-    const KeyMods none{};
-    switch (s.command) {
-      case ScriptCommand::Tool: ix_.SelectTool(s.tool); return true;
-      case ScriptCommand::Click:
-      case ScriptCommand::ShiftClick: {
-        const KeyMods mods{s.command == ScriptCommand::ShiftClick, false};
-        const auto p = Pixel(s, s.x1, s.y1);
-        if (!p) return false;
-        ix_.MouseMove(p->x, p->y, mods, false);
-        ix_.MouseDown(MouseButton::Left, p->x, p->y, mods);
-        ix_.MouseUp(MouseButton::Left, p->x, p->y, mods);
-        return true;
-      }
-      case ScriptCommand::DoubleClick: {
-        // As the window receives it: press, release, the double click, release.
-        const auto p = Pixel(s, s.x1, s.y1);
-        if (!p) return false;
-        ix_.MouseMove(p->x, p->y, none, false);
-        ix_.MouseDown(MouseButton::Left, p->x, p->y, none);
-        ix_.MouseUp(MouseButton::Left, p->x, p->y, none);
-        ix_.DoubleClick(p->x, p->y);
-        ix_.MouseUp(MouseButton::Left, p->x, p->y, none);
-        return true;
-      }
-      case ScriptCommand::RightClick: {
-        const auto p = Pixel(s, s.x1, s.y1);
-        if (!p) return false;
-        ix_.MouseMove(p->x, p->y, none, false);
-        ix_.MouseDown(MouseButton::Right, p->x, p->y, none);
-        ix_.MouseUp(MouseButton::Right, p->x, p->y, none);
-        return true;
-      }
-      case ScriptCommand::Drag: {
-        const auto a = Pixel(s, s.x1, s.y1);
-        const auto b = a ? Pixel(s, s.x2, s.y2) : std::nullopt;
-        if (!a || !b) return false;
-        ix_.MouseMove(a->x, a->y, none, false);
-        ix_.MouseDown(MouseButton::Left, a->x, a->y, none);
-        constexpr int kMoves = 4;
-        for (int i = 1; i <= kMoves; ++i) {
-          const double t = static_cast<double>(i) / kMoves;
-          ix_.MouseMove(a->x + (b->x - a->x) * t, a->y + (b->y - a->y) * t, none, true);
-        }
-        ix_.MouseUp(MouseButton::Left, b->x, b->y, none);
-        return true;
-      }
-      case ScriptCommand::Key:
-        ix_.KeyDown(s.key, none);
-        ix_.KeyUp(s.key);
-        return true;
-      case ScriptCommand::Undo: ix_.UndoCommand(); return true;
-      case ScriptCommand::Redo: ix_.RedoCommand(); return true;
-      case ScriptCommand::SelectAll: ix_.SelectAll(); return true;
-      case ScriptCommand::Delete: ix_.DeleteSelection(); return true;
-      case ScriptCommand::Answer: host_.QueueAnswer(s.text); return true;
-    }
-    return true;
-  }
-
- private:
-  // The pixel of a plane position in the window, or the failure of its line.
-  std::optional<PixelPointF> Pixel(const ScriptStep& s, double x, double y) {
-    const PixelPointF p = WorldToPixelExact(MappingOf(ws_.doc()), x, y);
-    if (p.x >= 0 && p.x <= window_.width && p.y >= 0 && p.y <= window_.height) return p;
-    const WorldRect v = ViewRectOf(ws_.doc());
-    char detail[160];
-    std::snprintf(detail, sizeof detail, "%g %g (x %g .. %g, y %g .. %g)", x, y, v.left, v.right,
-                  v.bottom, v.top);
-    result_.failure =
-        ScriptFailure{s.line, ws_.Text(str::kScriptOutsideWindow) + ": " + std::string(detail)};
-    return std::nullopt;
-  }
-
-  Workspace& ws_;
-  ScriptWindow window_;
-  ScriptResult& result_;
-  ScriptedHost host_;
-  Interaction ix_;
-};
-
-}  // namespace
-
-ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptWindow window) {
-  ScriptResult result;
-  ParsedScript parsed = ParseScript(text, ws.language);
-  if (parsed.failure) {
-    result.failure = std::move(parsed.failure);
-    return result;
-  }
-  window.width = std::clamp(window.width, 1, 16384);
-  window.height = std::clamp(window.height, 1, 16384);
-  Player player(ws, window, result);
-  player.Start();
-  for (const ScriptStep& s : parsed.steps)
-    if (!player.Play(s)) break;
-  result.unusedAnswers = player.pendingAnswers();
-  return result;
 }
 
 }  // namespace velt

@@ -12,15 +12,13 @@
 //
 // `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
 #include <cstddef>
-#include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/host.h"
 #include "ui/interaction.h"
+#include "ui/scripted_host.h"
 #include "ui/workspace.h"
 
 namespace velt {
@@ -70,34 +68,6 @@ ParsedScript ParseScript(std::string_view text, const LanguageTable& language);
 
 // The tool a word names: a number of a tool, or a button name (exact, then ignoring case).
 std::optional<Tool> ToolByWord(std::string_view word);
-
-// A host without a window: messages go to the sink, dialogs and questions take the queued
-// answers in order and are cancelled when none is left.
-class ScriptedHost : public Host {
- public:
-  using MessageSink = std::function<void(const std::string&)>;
-  explicit ScriptedHost(MessageSink sink) : sink_(std::move(sink)) {}
-
-  void QueueAnswer(std::string text) { answers_.push_back(std::move(text)); }
-  std::size_t pendingAnswers() const { return answers_.size(); }
-
-  SaveAnswer AskSaveChanges(Document& doc) override;
-  bool SaveDocument(Document&) override { return false; }
-  void ShowMessage(const std::string& text, MessageIcon icon) override;
-  void Repaint() override {}
-  void SetStatus(int, const std::string&) override {}
-  void SetBlinking(bool) override {}
-  void ToolChanged(Tool) override {}
-  void CommandsChanged() override {}
-  bool EditElement(Element& e) override;
-  bool ChooseFont(Font& font) override;
-
- private:
-  std::optional<std::string> NextAnswer();
-
-  MessageSink sink_;
-  std::deque<std::string> answers_;
-};
 
 struct ScriptWindow {
   int width = 800, height = 600;  // the plane area in pixels

@@ -1,0 +1,137 @@
+// Playing construction scripts on the interaction, as the window's events would.
+#include <algorithm>
+#include <cstdio>
+
+#include "geometry/recompute.h"
+#include "ui/construction_script.h"
+#include "ui/strings_scripts.h"
+#include "view/viewport.h"
+
+namespace velt {
+namespace {
+
+class Player {
+ public:
+  Player(Workspace& ws, ScriptWindow window, ScriptResult& result)
+      : ws_(ws),
+        window_(window),
+        result_(result),
+        host_([this](const std::string& m) { result_.messages.push_back(m); }),
+        ix_(ws, host_) {}
+
+  void Start() {
+    Document& d = ws_.doc();
+    ws_.clientWidth = window_.width;
+    ws_.clientHeight = window_.height;
+    ViewState view;
+    view.screenWidth = view.clientWidth = window_.width;
+    view.screenHeight = view.clientHeight = window_.height;
+    ApplyViewInvariant(d, view);
+    RecomputeAll(d);
+    ix_.DocumentChanged();
+  }
+
+  std::size_t pendingAnswers() const { return host_.pendingAnswers(); }
+
+  // False when the step's position lies outside the window.
+  bool Play(const ScriptStep& s) {
+    const KeyMods none{};
+    switch (s.command) {
+      case ScriptCommand::Tool: ix_.SelectTool(s.tool); return true;
+      case ScriptCommand::Click:
+      case ScriptCommand::ShiftClick: {
+        const KeyMods mods{s.command == ScriptCommand::ShiftClick, false};
+        const auto p = Pixel(s, s.x1, s.y1);
+        if (!p) return false;
+        ix_.MouseMove(p->x, p->y, mods, false);
+        ix_.MouseDown(MouseButton::Left, p->x, p->y, mods);
+        ix_.MouseUp(MouseButton::Left, p->x, p->y, mods);
+        return true;
+      }
+      case ScriptCommand::DoubleClick: {
+        // As the window receives it: press, release, the double click, release.
+        const auto p = Pixel(s, s.x1, s.y1);
+        if (!p) return false;
+        ix_.MouseMove(p->x, p->y, none, false);
+        ix_.MouseDown(MouseButton::Left, p->x, p->y, none);
+        ix_.MouseUp(MouseButton::Left, p->x, p->y, none);
+        ix_.DoubleClick(p->x, p->y);
+        ix_.MouseUp(MouseButton::Left, p->x, p->y, none);
+        return true;
+      }
+      case ScriptCommand::RightClick: {
+        const auto p = Pixel(s, s.x1, s.y1);
+        if (!p) return false;
+        ix_.MouseMove(p->x, p->y, none, false);
+        ix_.MouseDown(MouseButton::Right, p->x, p->y, none);
+        ix_.MouseUp(MouseButton::Right, p->x, p->y, none);
+        return true;
+      }
+      case ScriptCommand::Drag: {
+        const auto a = Pixel(s, s.x1, s.y1);
+        const auto b = a ? Pixel(s, s.x2, s.y2) : std::nullopt;
+        if (!a || !b) return false;
+        ix_.MouseMove(a->x, a->y, none, false);
+        ix_.MouseDown(MouseButton::Left, a->x, a->y, none);
+        constexpr int kMoves = 4;
+        for (int i = 1; i <= kMoves; ++i) {
+          const double t = static_cast<double>(i) / kMoves;
+          ix_.MouseMove(a->x + (b->x - a->x) * t, a->y + (b->y - a->y) * t, none, true);
+        }
+        ix_.MouseUp(MouseButton::Left, b->x, b->y, none);
+        return true;
+      }
+      case ScriptCommand::Key:
+        ix_.KeyDown(s.key, none);
+        ix_.KeyUp(s.key);
+        return true;
+      case ScriptCommand::Undo: ix_.UndoCommand(); return true;
+      case ScriptCommand::Redo: ix_.RedoCommand(); return true;
+      case ScriptCommand::SelectAll: ix_.SelectAll(); return true;
+      case ScriptCommand::Delete: ix_.DeleteSelection(); return true;
+      case ScriptCommand::Answer: host_.QueueAnswer(s.text); return true;
+    }
+    return true;
+  }
+
+ private:
+  // The pixel of a plane position in the window, or the failure of its line.
+  std::optional<PixelPointF> Pixel(const ScriptStep& s, double x, double y) {
+    const PixelPointF p = WorldToPixelExact(MappingOf(ws_.doc()), x, y);
+    if (p.x >= 0 && p.x <= window_.width && p.y >= 0 && p.y <= window_.height) return p;
+    const WorldRect v = ViewRectOf(ws_.doc());
+    char detail[160];
+    std::snprintf(detail, sizeof detail, "%g %g (x %g .. %g, y %g .. %g)", x, y, v.left, v.right,
+                  v.bottom, v.top);
+    result_.failure =
+        ScriptFailure{s.line, ws_.Text(str::kScriptOutsideWindow) + ": " + std::string(detail)};
+    return std::nullopt;
+  }
+
+  Workspace& ws_;
+  ScriptWindow window_;
+  ScriptResult& result_;
+  ScriptedHost host_;
+  Interaction ix_;
+};
+
+}  // namespace
+
+ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptWindow window) {
+  ScriptResult result;
+  ParsedScript parsed = ParseScript(text, ws.language);
+  if (parsed.failure) {
+    result.failure = std::move(parsed.failure);
+    return result;
+  }
+  window.width = std::clamp(window.width, 1, 16384);
+  window.height = std::clamp(window.height, 1, 16384);
+  Player player(ws, window, result);
+  player.Start();
+  for (const ScriptStep& s : parsed.steps)
+    if (!player.Play(s)) break;
+  result.unusedAnswers = player.pendingAnswers();
+  return result;
+}
+
+}  // namespace velt

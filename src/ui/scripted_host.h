@@ -1,0 +1,46 @@
+#pragma once
+// The host of construction scripts: what the interaction asks of the window, answered without
+// one.
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/host.h"
+
+namespace velt {
+
+// Equal words, ignoring the letter case of A..Z.
+bool SameWordIgnoringCase(std::string_view a, std::string_view b);
+
+// A host without a window: messages go to the sink, dialogs and questions take the queued
+// answers in order and are cancelled when none is left.
+class ScriptedHost : public Host {
+ public:
+  using MessageSink = std::function<void(const std::string&)>;
+  explicit ScriptedHost(MessageSink sink) : sink_(std::move(sink)) {}
+
+  void QueueAnswer(std::string text) { answers_.push_back(std::move(text)); }
+  std::size_t pendingAnswers() const { return answers_.size(); }
+
+  SaveAnswer AskSaveChanges(Document& doc) override;
+  bool SaveDocument(Document&) override { return false; }
+  void ShowMessage(const std::string& text, MessageIcon icon) override;
+  void Repaint() override {}
+  void SetStatus(int, const std::string&) override {}
+  void SetBlinking(bool) override {}
+  void ToolChanged(Tool) override {}
+  void CommandsChanged() override {}
+  bool EditElement(Element& e) override;
+  bool ChooseFont(Font& font) override;
+
+ private:
+  std::optional<std::string> NextAnswer();
+
+  MessageSink sink_;
+  std::deque<std::string> answers_;
+};
+
+}  // namespace velt
