@@ -69,6 +69,20 @@ TEST(ScriptToolPoint, ClickAtACrossingMakesTheIntersectionPoint) {
   EXPECT_AT(s.At(7), 0, 0);
 }
 
+// Fault being mended on another branch: a hyperbola is detected along chords that are never
+// drawn, so a click at its centre lands on it.
+TEST(ScriptToolPoint, DISABLED_AClickAtTheCentreOfAHyperbolaMakesAFreePoint) {
+  // Five points of x y = 5000; its centre (0, 0) is 100 units from the nearest vertex.
+  Scenario s(
+      "tool 4\nclick 50 100\nclick 100 50\nclick -50 -100\nclick -100 -50\nclick 200 25\n"
+      "tool 1\nclick 0 0\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 7);
+  EXPECT_EQ(s.Kind(6), kConic);
+  EXPECT_EQ(s.Kind(7), kFreePoint);
+  EXPECT_AT(s.At(7), 0, 0);
+}
+
 TEST(ScriptToolMidpoint, TwoPointsGiveTheirMidpoint) {
   Scenario s("tool B_2_div_seg\nclick -40 10\nclick 60 30\n");
   ASSERT_TRUE(s.ok()) << s.failure();
