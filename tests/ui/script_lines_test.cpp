@@ -209,8 +209,7 @@ TEST(ScriptToolAxesAndGrid, AxesVanishWithTheirOriginAndComeBackWithIt) {
   EXPECT_AT(s.Second(8), 10, 0);
 }
 
-// Fault being mended on another branch: a grid never exists again once its axes vanished.
-TEST(ScriptToolAxesAndGrid, DISABLED_AGridComesBackWithItsAxes) {
+TEST(ScriptToolAxesAndGrid, AGridComesBackWithItsAxes) {
   Scenario s(std::string(kAxesOnACrossing) +
              "tool 0\ndrag 100 -100 100 300\ndrag 100 300 100 -100\n");
   ASSERT_TRUE(s.ok()) << s.failure();

@@ -69,9 +69,7 @@ TEST(ScriptToolPoint, ClickAtACrossingMakesTheIntersectionPoint) {
   EXPECT_AT(s.At(7), 0, 0);
 }
 
-// Fault being mended on another branch: a hyperbola is detected along chords that are never
-// drawn, so a click at its centre lands on it.
-TEST(ScriptToolPoint, DISABLED_AClickAtTheCentreOfAHyperbolaMakesAFreePoint) {
+TEST(ScriptToolPoint, AClickAtTheCentreOfAHyperbolaMakesAFreePoint) {
   // Five points of x y = 5000; its centre (0, 0) is 100 units from the nearest vertex.
   Scenario s(
       "tool 4\nclick 50 100\nclick 100 50\nclick -50 -100\nclick -100 -50\nclick 200 25\n"
