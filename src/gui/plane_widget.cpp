@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "qt_canvas.h"
+#include "ui/view_boxes.h"
 #include "view/draw_element.h"
 #include "view/redraw.h"
 
@@ -30,6 +31,8 @@ PlaneWidget::PlaneWidget(Workspace& ws, Interaction& ix, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
+  // Text-like elements are found by the boxes they are drawn in, measured as drawn.
+  ix_.SetBoxOf(ViewBoxes(ws_, std::make_shared<QtTextMeasure>()));
 }
 
 PlaneWidget::~PlaneWidget() = default;

@@ -200,6 +200,10 @@ void QtCanvas::Text(PixelPoint p, std::string_view text, const TextFont& font, i
 }
 
 TextExtent QtCanvas::MeasureText(std::string_view text, const TextFont& font) {
+  return QtTextMeasure().Measure(text, font);
+}
+
+TextExtent QtTextMeasure::Measure(std::string_view text, const TextFont& font) const {
   const QFontMetrics m(ToQFont(font));
   return {m.horizontalAdvance(ToQString(text)), m.height(), m.ascent()};
 }

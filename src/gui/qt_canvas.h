@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "view/canvas.h"
+#include "view/text_measure.h"
 
 namespace velt {
 
@@ -50,6 +51,12 @@ class QtCanvas final : public Canvas {
   mutable std::unique_ptr<QPainter> painter_;
   Pen pen_;
   Brush brush_;
+};
+
+// Text extents by the window's font metrics, the same that drawing on a QtCanvas uses.
+class QtTextMeasure final : public TextMeasure {
+ public:
+  TextExtent Measure(std::string_view text, const TextFont& font) const override;
 };
 
 // 0x00BBGGRR to a Qt colour.

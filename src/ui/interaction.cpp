@@ -8,11 +8,13 @@
 #include "ui/strings.h"
 #include "ui/strings_window.h"
 #include "ui/tool_context.h"
+#include "ui/view_boxes.h"
 
 namespace velt {
 
 Interaction::Interaction(Workspace& ws, Host& host) : ws_(ws), host_(host) {
   mask_ = ToolMask(Tool::Sel);
+  boxOf_ = ViewBoxes(ws_, std::make_shared<FixedPitchMeasure>());  // the window measures its own
 }
 
 Vec2 Interaction::ToPlane(double px, double py) const {

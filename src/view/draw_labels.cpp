@@ -6,7 +6,9 @@
 #include "view/clip.h"
 #include "view/draw_shapes.h"
 #include "view/draw_types.h"
+#include "view/element_box.h"
 #include "view/label_text.h"
+#include "view/name_anchor.h"
 #include "view/rich_text.h"
 
 namespace velt {
@@ -14,7 +16,6 @@ namespace {
 
 constexpr int32_t kWhite = 0xFFFFFF, kBlack = 0, kLightGrey = 0xC0C0C0, kGrey = 0x808080;
 constexpr int32_t kThumbBlue = 0xFF0000, kThumbYellow = 0x00FFFF;
-constexpr int kButtonPadX = 6, kButtonPadY = 3;
 
 const Font& LabelFontOf(const Element& e, const Font& fallback) {
   return e.labelFont ? *e.labelFont : fallback;
@@ -43,25 +44,6 @@ void DrawLabelAt(const DrawContext& ctx, WorldPoint at, const std::string& text,
   ctx.canvas.Text(p, text, tf, look.colour, Background(ctx, look));
 }
 
-// Where the picture goes: its corner (by the anchor code 1..9) at the anchor point.
-PixelBox BitmapBox(const DrawContext& ctx, const Element& e, int w, int h, bool& stretched) {
-  stretched = false;
-  const Element* anchor = e.parent[0];
-  if (anchor && (anchor->type() == kTypeSegment || anchor->type() == kTypeVector)) {
-    stretched = true;
-    const PixelPoint a = ctx.Pixel(PositionOf(*anchor)), b = ctx.Pixel(SecondPointOf(*anchor));
-    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1};
-  }
-  const WorldPoint at = anchor ? PositionOf(*anchor) : PositionOf(e);
-  const PixelPoint p = ctx.Pixel(at);
-  const int code = e.attr1 >= 1 && e.attr1 <= 9 ? e.attr1 - 1 : 0;
-  const int col = code % 3, row = code / 3;  // 0 left/top, 1 centre, 2 right/bottom
-  const int sw = static_cast<int>(std::lround(w * (ctx.opt.realSize ? 1.0 : ctx.map.scale)));
-  const int sh = static_cast<int>(std::lround(h * (ctx.opt.realSize ? 1.0 : ctx.map.scale)));
-  const int left = p.x - col * sw / 2, top = p.y - row * sh / 2;
-  return {left, top, left + sw, top + sh};
-}
-
 }  // namespace
 
 void DrawLabelElement(const DrawContext& ctx, const Element& e, const Look& look) {
@@ -71,18 +53,18 @@ void DrawLabelElement(const DrawContext& ctx, const Element& e, const Look& look
 }
 
 void DrawNameElement(const DrawContext& ctx, const Element& e, const Look& look) {
-  if (look.fillOnly || e.attr1 == 0 || !e.parent[0]) return;
-  // The label stands at its element's position, moved by its own offset.
-  const WorldPoint anchor = PositionOf(*e.parent[0]);
-  const WorldPoint at{anchor.x + e.value[0], anchor.y + e.value[1]};
-  DrawLabelAt(ctx, at, LabelTextOf(ctx.doc, e), LabelFontOf(e, ctx.doc.nameFont), look);
+  if (look.fillOnly) return;
+  // The label stands at its anchor on its element, moved by its own offset.
+  const auto at = NameLabelPosition(e);
+  if (!at) return;
+  DrawLabelAt(ctx, *at, LabelTextOf(ctx.doc, e), LabelFontOf(e, ctx.doc.nameFont), look);
 }
 
 void DrawTextElement(const DrawContext& ctx, const Element& e, const Look& look) {
   const TextExt* t = e.as<TextExt>();
   if (!t || look.fillOnly) return;
   const bool ownColour = t->third != 0 || look.colour != e.colour;
-  const RichTextLayout layout = LayOutRichText(ctx.canvas, *t, ctx.opt.screenDpi);
+  const RichTextLayout layout = LayOutRichText(CanvasMeasure(ctx.canvas), *t, ctx.opt.screenDpi);
   const PixelPoint origin = ctx.Pixel(t->x, t->y);
   if (!ctx.opt.realSize) {
     double y = origin.y;
@@ -154,7 +136,8 @@ void DrawBitmapElement(const DrawContext& ctx, const Element& e, const Look& loo
   int w = 0, h = 0;
   if (!PictureSize(bmp->picture, w, h)) return;
   bool stretched = false;
-  const PixelBox box = BitmapBox(ctx, e, w, h, stretched);
+  const PixelBox box =
+      BitmapPixelBox(ctx.map, e, w, h, ctx.opt.realSize ? 1.0 : ctx.map.scale, stretched);
   Canvas& c = ctx.canvas;
   c.SetBrush({ctx.doc.backgroundColour, true});
   if (look.style < 0) {  // selection halo: a frame 2 to 3 pixels outside the picture

@@ -1,5 +1,7 @@
 #include "view/recording_canvas.h"
 
+#include "view/text_measure.h"
+
 namespace velt {
 
 DrawCall& RecordingCanvas::Add(DrawOp op) {
@@ -62,8 +64,7 @@ void RecordingCanvas::Text(PixelPoint p, std::string_view text, const TextFont& 
 
 TextExtent RecordingCanvas::MeasureText(std::string_view text, const TextFont& font) {
   // A fixed-pitch stand-in: wide enough to lay out lines and boxes predictably.
-  const int h = font.size * 4 / 3 + 2;
-  return {static_cast<int>(text.size()) * (font.size * 2 / 3 + 1), h, h * 4 / 5};
+  return FixedPitchMeasure().Measure(text, font);
 }
 
 void RecordingCanvas::DrawPicture(PixelPoint topLeft, const Picture&) {

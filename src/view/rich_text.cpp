@@ -43,7 +43,7 @@ class RunCursor {
 
 }  // namespace
 
-RichTextLayout LayOutRichText(Canvas& canvas, const TextExt& t, int screenDpi) {
+RichTextLayout LayOutRichText(const TextMeasure& measure, const TextExt& t, int screenDpi) {
   RichTextLayout out;
   RunCursor cursor(t);
   int top = 0;
@@ -52,15 +52,15 @@ RichTextLayout LayOutRichText(Canvas& canvas, const TextExt& t, int screenDpi) {
     line.top = top;
     auto addPiece = [&](std::string s, const Font& f) {
       RichTextPiece piece{std::move(s), ToTextFont(f, screenDpi), f.colour, line.width, 0};
-      const TextExtent wg = canvas.MeasureText("Wg", piece.font);
+      const TextExtent wg = measure.Measure("Wg", piece.font);
       piece.ascent = wg.ascent;
       line.height = std::max(line.height, wg.height);
       line.ascent = std::max(line.ascent, wg.ascent);
-      line.width += canvas.MeasureText(piece.text, piece.font).width;
+      line.width += measure.Measure(piece.text, piece.font).width;
       line.pieces.push_back(std::move(piece));
     };
     if (text.empty()) {
-      const TextExtent wg = canvas.MeasureText("Wg", ToTextFont(cursor.CurrentFont(), screenDpi));
+      const TextExtent wg = measure.Measure("Wg", ToTextFont(cursor.CurrentFont(), screenDpi));
       line.height = wg.height;
       line.ascent = wg.ascent;
     }

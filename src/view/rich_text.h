@@ -5,6 +5,7 @@
 
 #include "model/element.h"
 #include "view/canvas.h"
+#include "view/text_measure.h"
 
 namespace velt {
 
@@ -26,6 +27,6 @@ struct RichTextLayout {
   int width = 0, height = 0;  // the element's box
 };
 
-RichTextLayout LayOutRichText(Canvas& canvas, const TextExt& text, int screenDpi);
+RichTextLayout LayOutRichText(const TextMeasure& measure, const TextExt& text, int screenDpi);
 
 }  // namespace velt

@@ -90,7 +90,7 @@ TEST(RichText, LinesAndRunsShareTheCharacters) {
   t.lines = {"abcd", "ef"};
   // The first run covers "abc"; the second "d", the line break (two characters) and "ef".
   t.runs = {{Font{"A", 1, 12}, 3}, {Font{"B", 2, 6}, 5}};
-  const RichTextLayout l = LayOutRichText(canvas, t, 96);
+  const RichTextLayout l = LayOutRichText(CanvasMeasure(canvas), t, 96);
   ASSERT_EQ(l.lines.size(), 2u);
   ASSERT_EQ(l.lines[0].pieces.size(), 2u);
   EXPECT_EQ(l.lines[0].pieces[0].text, "abc");

@@ -1,0 +1,126 @@
+#include "view/element_box.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "view/draw_context.h"
+#include "view/label_text.h"
+#include "view/name_anchor.h"
+#include "view/rich_text.h"
+
+namespace velt {
+namespace {
+
+constexpr int32_t kTransposed = -100;
+
+WorldRect FromPixels(const ViewMapping& map, const PixelBox& b) {
+  const WorldPoint tl = PixelToWorld(map, b.left, b.top);
+  const WorldPoint br = PixelToWorld(map, b.right, b.bottom);
+  return {tl.x, tl.y, br.x, br.y};
+}
+
+// A box of the given pixel size with its top-left corner at a plane point.
+std::optional<WorldRect> BoxAt(const ViewMapping& map, WorldPoint at, int width, int height) {
+  if (!std::isfinite(at.x) || !std::isfinite(at.y) || width <= 0 || height <= 0)
+    return std::nullopt;
+  const PixelPoint p = WorldToPixel(map, at.x, at.y);
+  return FromPixels(map, {p.x, p.y, p.x + width, p.y + height});
+}
+
+TextFont FontOf(const Element& e, const Font& fallback, int dpi) {
+  return ToTextFont(e.labelFont ? *e.labelFont : fallback, dpi);
+}
+
+std::optional<WorldRect> TextBox(const ViewMapping& map, WorldPoint at, const std::string& text,
+                                 const TextFont& font, const TextMeasure& measure) {
+  if (text.empty()) return std::nullopt;
+  const TextExtent ext = measure.Measure(text, font);
+  return BoxAt(map, at, ext.width, ext.height);
+}
+
+// A table: a grid of cells as wide as the widest cell text and one line (less 3 pixels)
+// high, rows downwards; transposed tables exchange rows and columns.
+std::optional<WorldRect> TableBox(const Element& e, const ViewMapping& map, const TextFont& font,
+                                  const TextMeasure& measure) {
+  const TableExt* t = e.as<TableExt>();
+  if (!t || t->columns.empty() || t->rows < 1) return std::nullopt;
+  const int rows = std::min(t->rows, kTableRows);
+  const int columns = static_cast<int>(t->columns.size());
+  int cellWidth = 0;
+  for (int c = 0; c < columns; ++c) {
+    for (int r = 0; r < rows; ++r) {
+      const size_t i = static_cast<size_t>(c) * kTableRows + r;
+      const double v = i < t->grid.size() ? t->grid[i] : NAN;
+      const std::string text = std::isfinite(v) ? PlainNumber(v, e.decimals) : " -";
+      cellWidth = std::max(cellWidth, measure.Measure(text, font).width);
+    }
+  }
+  const int cellHeight = measure.Measure("Wg", font).height - 3;
+  const bool transposed = e.attr1 == kTransposed;
+  const int across = transposed ? rows : columns, down = transposed ? columns : rows;
+  return BoxAt(map, {e.value[2], e.value[3]}, across * cellWidth, down * cellHeight);
+}
+
+}  // namespace
+
+PixelBox BitmapPixelBox(const ViewMapping& map, const Element& e, int width, int height,
+                        double scale, bool& stretched) {
+  stretched = false;
+  const Element* anchor = e.parent[0];
+  if (anchor && (anchor->type() == kTypeSegment || anchor->type() == kTypeVector)) {
+    stretched = true;
+    const PixelPoint a = WorldToPixel(map, anchor->value[0], anchor->value[1]);
+    const PixelPoint b = WorldToPixel(map, anchor->value[2], anchor->value[3]);
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1};
+  }
+  const Element& at = anchor ? *anchor : e;
+  const PixelPoint p = WorldToPixel(map, at.value[0], at.value[1]);
+  const int code = e.attr1 >= 1 && e.attr1 <= 9 ? e.attr1 - 1 : 0;
+  const int col = code % 3, row = code / 3;  // 0 left/top, 1 centre, 2 right/bottom
+  const int sw = static_cast<int>(std::lround(width * scale));
+  const int sh = static_cast<int>(std::lround(height * scale));
+  const int left = p.x - col * sw / 2, top = p.y - row * sh / 2;
+  return {left, top, left + sw, top + sh};
+}
+
+std::optional<WorldRect> ElementBox(const Document& doc, const Element& e, const ViewMapping& map,
+                                    const TextMeasure& measure, int screenDpi) {
+  const WorldPoint labelAt{e.value[2], e.value[3]};
+  switch (e.type()) {
+    case kTypeName: {
+      const auto at = NameLabelPosition(e);
+      if (!at) return std::nullopt;
+      return TextBox(map, *at, LabelTextOf(doc, e), FontOf(e, doc.nameFont, screenDpi), measure);
+    }
+    case kTypeNumber:
+    case kTypeFunction:
+    case kTypeEquation:
+    case kTypeCoordinates:
+    case kTypeProperty:
+      return TextBox(map, labelAt, LabelTextOf(doc, e), FontOf(e, doc.numberFont, screenDpi),
+                     measure);
+    case kTypeText: {
+      const TextExt* t = e.as<TextExt>();
+      if (!t) return std::nullopt;
+      const RichTextLayout layout = LayOutRichText(measure, *t, screenDpi);
+      return BoxAt(map, {double(t->x), double(t->y)}, layout.width, layout.height);
+    }
+    case kTypeTable: return TableBox(e, map, FontOf(e, doc.numberFont, screenDpi), measure);
+    case kTypeButton: {
+      const ButtonExt* b = e.as<ButtonExt>();
+      if (!b) return std::nullopt;
+      const TextExtent ext = measure.Measure(b->caption, FontOf(e, doc.numberFont, screenDpi));
+      return BoxAt(map, labelAt, ext.width + 2 * kButtonPadX, ext.height + 2 * kButtonPadY);
+    }
+    case kTypeBitmap: {
+      const BitmapExt* bmp = e.as<BitmapExt>();
+      int w = 0, h = 0;
+      if (!bmp || !PictureSize(bmp->picture, w, h)) return std::nullopt;
+      bool stretched = false;
+      return FromPixels(map, BitmapPixelBox(map, e, w, h, 1.0, stretched));
+    }
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace velt
