@@ -34,15 +34,21 @@ std::optional<Pt> Translated(Pt p, Pt a, Pt b) {
 std::optional<Pt> Rotated(Pt p, Pt c, double alpha) {
   // A point on the centre does not move, but only for an angle that is a number.
   if (!std::isfinite(alpha)) return std::nullopt;
-  return IfFinite(RotateAbout(p, c, alpha));
+  // The turn of P - C, with the cosine and sine of the angle: no polar angle of P is needed.
+  const double dx = p.x - c.x, dy = p.y - c.y;
+  if (dx * dx + dy * dy < kPointCoincidence * kPointCoincidence) return IfFinite(p);
+  const double cs = std::cos(alpha), sn = std::sin(alpha);
+  return IfFinite({c.x + (dx * cs - dy * sn), c.y + (dx * sn + dy * cs)});
 }
 
 std::optional<Pt> Homothetic(Pt p, Pt c, double k) { return IfFinite(c + (p - c) * k); }
 
 std::optional<Pt> Inverse(Pt p, Pt o, double r) {
   const Pt u = p - o;
-  // hypot keeps a tiny |OP| from underflowing to 0 on the way.
-  const double len = std::hypot(u.x, u.y);
+  // hypot keeps a tiny |OP| from underflowing to 0 (and a huge one from overflowing) on the
+  // way; it is only needed there.
+  double len = std::sqrt(u.x * u.x + u.y * u.y);
+  if (!(len > 1e-150 && len < 1e150)) len = std::hypot(u.x, u.y);
   if (len == 0) return std::nullopt;  // the centre has no image
   // Unit direction times the image's distance; never r^2 / |OP|^2, which overflows first.
   const double d = r * (r / len);

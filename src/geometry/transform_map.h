@@ -15,7 +15,8 @@ std::optional<Pt> CentralSymmetric(Pt p, Pt c);
 std::optional<Pt> AxialSymmetric(Pt p, Pt a, Pt b);
 // P + (B - A); P itself when A and B are closer than kPointCoincidence.
 std::optional<Pt> Translated(Pt p, Pt a, Pt b);
-// P turned about C by alpha radians, counter-clockwise.
+// P turned about C by alpha radians, counter-clockwise; a point within kPointCoincidence of C
+// does not move. Nothing for an angle that is not finite.
 std::optional<Pt> Rotated(Pt p, Pt c, double alpha);
 // C + k (P - C).
 std::optional<Pt> Homothetic(Pt p, Pt c, double k);
