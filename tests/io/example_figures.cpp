@@ -1,5 +1,6 @@
 #include "io/example_figures.h"
 
+#include "geometry/figure_transform.h"
 #include "geometry/recompute.h"
 #include "support/builders.h"
 
@@ -75,12 +76,49 @@ std::unique_ptr<Document> Quadrilateral() {
   return doc;
 }
 
+// A filled triangle ABC and its images: the central symmetric about O, the mirror image in
+// a line, the translate by a vector, the quarter turn about O (angles in degrees), the
+// homothetic with ratio -1/2 from O, and the inverses of its vertices in a circle about O.
+std::unique_ptr<Document> Transformations() {
+  auto doc = MakeDocument(Options{});
+  Document& d = *doc;
+  d.angleUnit = 1;
+  Element* a = AddPoint(d, -60, 20);
+  Element* b = AddPoint(d, 20, 10);
+  Element* c = AddPoint(d, -30, 90);
+  Element* o = AddPoint(d, 40, -40);
+  Element* triangle = AddWithPicks(d, kPolygon, {a, b, c});
+  triangle->attr1 = 0x80C0FF;
+  Element* axis = Add(d, kLineTwoPoints, {AddPoint(d, -380, -110), AddPoint(d, 380, -60)});
+  Element* u = AddPoint(d, -350, 200);
+  Element* v = AddPoint(d, -250, 240);
+  Add(d, kVector, {u, v});
+  Element* angle = Add(d, kParameter, {});
+  angle->value = {90, 0, -380, 150};  // shown at its second point
+  Element* ratio = Add(d, kParameter, {});
+  ratio->value = {-0.5, 0, -380, 125};
+  Element* circle = Add(d, kCircleCentrePoint, {o, AddPoint(d, 140, -40)});
+  for (auto [e, text] : {std::pair{a, "A"}, {b, "B"}, {c, "C"}, {o, "O"}}) Name(d, e, text);
+  RecomputeAll(d);
+  Element* const whole[] = {triangle};
+  const Transformation uses[] = {{kPointCentralSymmetry, o, nullptr},
+                                 {kPointAxialSymmetry, axis, nullptr},
+                                 {kPointTranslation, u, v},
+                                 {kPointRotation, o, angle},
+                                 {kPointHomothety, o, ratio}};
+  for (const Transformation& t : uses) TransformFigure(d, whole, t, {});
+  Element* const vertices[] = {a, b, c};
+  TransformFigure(d, vertices, {kPointInversion, circle, nullptr}, {});
+  return doc;
+}
+
 }  // namespace
 
 std::vector<ExampleFigure> ExampleFigures() {
   std::vector<ExampleFigure> out;
   out.push_back({"triangle.vlt", Triangle()});
   out.push_back({"quadrilateral.vlt", Quadrilateral()});
+  out.push_back({"transformations.vlt", Transformations()});
   for (auto& f : out) {
     RecomputeAll(*f.doc);
     f.doc->modified = 0;
