@@ -61,7 +61,7 @@ TEST(CentralSymmetry, ImageAndCentreItself) {
   ExpectAt(image2, 7.5, -9.25);
 }
 
-TEST(AxialSymmetry, AxisLineOfTheAxesSegmentsBeyondTheirEndsAndObliqueLines) {
+TEST(AxialSymmetry, AxisLineSegmentsBeyondTheirEndsObliqueLinesAndSides) {
   Document doc;
   Element* origin = AddPoint(doc, 0, 0);
   Element* axes = Add(doc, kAxes, {origin});
@@ -88,7 +88,14 @@ TEST(AxialSymmetry, AxisLineOfTheAxesSegmentsBeyondTheirEndsAndObliqueLines) {
   Element* vec = Add(doc, kVector, {v1, v2});
   Element* r = AddPoint(doc, 5, 1);
   Element* inVec = Add(doc, kPointAxialSymmetry, {r, vec});
+  // The side from (6, 0) to (8, 2) of a triangle: the line y = x - 6.
+  Element* t1 = AddPoint(doc, 6, 0);
+  Element* t2 = AddPoint(doc, 8, 2);
+  Element* triangle = test::AddWithPicks(doc, kPolygon, {t1, t2, AddPoint(doc, 9, -4)});
+  Element* side = triangle->as<PolygonExt>()->sides[0].get();
+  Element* inSide = Add(doc, kPointAxialSymmetry, {o, side});
   RecomputeAll(doc);
+  ExpectAt(inSide, 6, -6);
   ExpectAt(inX, 0, -5);
   ExpectAt(inSeg, 40, -2);
   ExpectAt(swapped, -5, 2);
