@@ -111,7 +111,7 @@ int RunBuild(const Args& args) {
     ws.NewDocument();
   }
 
-  const ScriptResult result = RunScript(ws, *script, ScriptWindow{b.width, b.height});
+  const ScriptResult result = RunScript(ws, *script, ScriptSettings{b.width, b.height});
   for (const std::string& m : result.messages) std::printf("message: %s\n", m.c_str());
   std::fflush(stdout);
   if (result.failure) {

@@ -28,6 +28,9 @@ inline constexpr std::size_t kScriptMaxBytes = 1 << 20;
 inline constexpr int kScriptMaxLines = 20000;
 inline constexpr std::size_t kScriptMaxLineLength = 4096;
 inline constexpr double kScriptMaxCoordinate = 1e7;
+// Every gesture keeps a copy of the whole figure for undo, so a long script grows the history
+// with the square of its length: it stops once the history holds this much.
+inline constexpr std::size_t kScriptMaxUndoBytes = std::size_t{128} << 20;
 
 enum class ScriptCommand {
   Tool,
@@ -69,8 +72,9 @@ ParsedScript ParseScript(std::string_view text, const LanguageTable& language);
 // The tool a word names: a number of a tool, or a button name (exact, then ignoring case).
 std::optional<Tool> ToolByWord(std::string_view word);
 
-struct ScriptWindow {
-  int width = 800, height = 600;  // the plane area in pixels
+struct ScriptSettings {
+  int width = 800, height = 600;  // the plane area of the window in pixels
+  std::size_t undoBytes = kScriptMaxUndoBytes;
 };
 
 struct ScriptResult {
@@ -81,7 +85,8 @@ struct ScriptResult {
 
 // Plays the script on the workspace's current document. The document keeps the top-left
 // corner of its view; the view takes the window's size. Nothing is played when a line cannot
-// be read; a position outside the window stops the script at its line.
-ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptWindow window = {});
+// be read; a position outside the window, or an undo history grown beyond the settings, stops
+// the script at its line.
+ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptSettings settings = {});
 
 }  // namespace velt

@@ -12,9 +12,9 @@ namespace {
 
 class Player {
  public:
-  Player(Workspace& ws, ScriptWindow window, ScriptResult& result)
+  Player(Workspace& ws, ScriptSettings settings, ScriptResult& result)
       : ws_(ws),
-        window_(window),
+        window_(settings),
         result_(result),
         host_([this](const std::string& m) { result_.messages.push_back(m); }),
         ix_(ws, host_) {}
@@ -32,6 +32,20 @@ class Player {
   }
 
   std::size_t pendingAnswers() const { return host_.pendingAnswers(); }
+
+  // False, with the failure of the step's line, once the undo history holds too much.
+  bool WithinBudget(const ScriptStep& s) {
+    const UndoHistory& h = ws_.doc().undo;
+    if (h.count() != historyCount_ || h.position != historyPosition_) {
+      historyCount_ = h.count();
+      historyPosition_ = h.position;
+      historyBytes_ = 0;
+      for (const std::string& snapshot : h.snapshots) historyBytes_ += snapshot.size();
+    }
+    if (historyBytes_ <= window_.undoBytes) return true;
+    result_.failure = ScriptFailure{s.line, ws_.Text(str::kScriptTooMuchUndo)};
+    return false;
+  }
 
   // False when the step's position lies outside the window.
   bool Play(const ScriptStep& s) {
@@ -109,7 +123,9 @@ class Player {
   }
 
   Workspace& ws_;
-  ScriptWindow window_;
+  ScriptSettings window_;
+  int historyCount_ = -1, historyPosition_ = -1;
+  std::size_t historyBytes_ = 0;
   ScriptResult& result_;
   ScriptedHost host_;
   Interaction ix_;
@@ -117,19 +133,19 @@ class Player {
 
 }  // namespace
 
-ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptWindow window) {
+ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptSettings settings) {
   ScriptResult result;
   ParsedScript parsed = ParseScript(text, ws.language);
   if (parsed.failure) {
     result.failure = std::move(parsed.failure);
     return result;
   }
-  window.width = std::clamp(window.width, 1, 16384);
-  window.height = std::clamp(window.height, 1, 16384);
-  Player player(ws, window, result);
+  settings.width = std::clamp(settings.width, 1, 16384);
+  settings.height = std::clamp(settings.height, 1, 16384);
+  Player player(ws, settings, result);
   player.Start();
   for (const ScriptStep& s : parsed.steps)
-    if (!player.Play(s)) break;
+    if (!player.Play(s) || !player.WithinBudget(s)) break;
   result.unusedAnswers = player.pendingAnswers();
   return result;
 }

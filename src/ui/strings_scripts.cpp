@@ -15,6 +15,7 @@ std::span<const StringEntry> ScriptStrings() {
       {kScriptLineTooLong, "la línea es demasiado larga"},
       {kScriptCannotRead, "no se puede leer el guion"},
       {kScriptTooFar, "la coordenada es demasiado grande"},
+      {kScriptTooMuchUndo, "el historial de deshacer del guion es demasiado grande"},
   };
   return entries;
 }

@@ -130,9 +130,30 @@ TEST(ScriptPositions, APositionOutsideTheWindowStopsTheScriptAtItsLine) {
   ASSERT_TRUE(d.result.failure);
   EXPECT_EQ(d.result.failure->line, 2);
   // A wider window reaches further.
-  Scenario w("tool 1\nclick 450 -350\n", ScriptWindow{1000, 800});
+  Scenario w("tool 1\nclick 450 -350\n", ScriptSettings{1000, 800});
   ASSERT_TRUE(w.ok()) << w.failure();
   EXPECT_AT(w.At(1), 450, -350);
+}
+
+TEST(ScriptPositions, AnUndoHistoryBeyondTheBudgetStopsTheScript) {
+  const std::string segment = "click -100 0\nclick 100 0\n";
+  Scenario one("tool 9\n" + segment);
+  ASSERT_TRUE(one.ok()) << one.failure();
+  std::size_t bytes = 0;
+  for (const std::string& snapshot : one.doc().undo.snapshots) bytes += snapshot.size();
+  ASSERT_GT(bytes, 0u);
+  // Room for the first gesture's step only: the second gesture's first click (line 4) stores
+  // the figure of three elements and goes beyond.
+  ScriptSettings tight;
+  tight.undoBytes = bytes;
+  Scenario three("tool 9\n" + segment + "click -100 50\nclick 100 50\n" + segment, tight);
+  ASSERT_TRUE(three.result.failure);
+  EXPECT_EQ(three.result.failure->line, 4);
+  EXPECT_EQ(three.result.failure->reason, three.ws.Text(str::kScriptTooMuchUndo));
+  // The same script within the default budget.
+  Scenario fine("tool 9\n" + segment + "click -100 50\nclick 100 50\n" + segment);
+  EXPECT_TRUE(fine.ok()) << fine.failure();
+  EXPECT_EQ(fine.Count(), 7);
 }
 
 TEST(ScriptMessages, TheWindowsMessagesAreCollectedInOrder) {

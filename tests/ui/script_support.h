@@ -23,9 +23,9 @@ struct Scenario {
 
   Scenario() = default;
   // Plays the script on a new 800 x 600 document centred on the origin.
-  explicit Scenario(std::string_view script, ScriptWindow window = {}) { Play(script, window); }
+  explicit Scenario(std::string_view script, ScriptSettings window = {}) { Play(script, window); }
 
-  void Play(std::string_view script, ScriptWindow window = {}) {
+  void Play(std::string_view script, ScriptSettings window = {}) {
     result = RunScript(ws, script, window);
     Renumber(ws.doc().elements());
   }
