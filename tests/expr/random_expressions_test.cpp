@@ -176,7 +176,10 @@ class Generator {
 
   std::string Expression(int depth) {
     std::string s = Term(depth);
-    while (Chance(0.3)) s += std::string(1, Chance(0.5) ? '+' : '-') + Term(depth);
+    while (Chance(0.3)) {
+      s += Chance(0.5) ? '+' : '-';
+      s += Term(depth);
+    }
     return s;
   }
 
@@ -189,17 +192,28 @@ class Generator {
 
   std::string Term(int depth) {
     std::string s = Factor(depth);
-    while (Chance(0.35)) s += std::string(1, Chance(0.5) ? '*' : '/') + Factor(depth);
+    while (Chance(0.35)) {
+      s += Chance(0.5) ? '*' : '/';
+      s += Factor(depth);
+    }
     return s;
   }
 
   std::string Factor(int depth) {
     std::string s = Signed(depth);
-    while (Chance(0.25)) s += "^" + Signed(depth);
+    while (Chance(0.25)) {
+      s += '^';
+      s += Signed(depth);
+    }
     return s;
   }
 
-  std::string Signed(int depth) { return Chance(0.2) ? "-" + Signed(depth) : Primary(depth); }
+  std::string Signed(int depth) {
+    if (!Chance(0.2)) return Primary(depth);
+    std::string s = "-";
+    s += Signed(depth);
+    return s;
+  }
 
   std::string Primary(int depth) {
     static const std::vector<std::string> atoms = {"0",  "1",   "2",     "3", "0,5", "10", "2.5",
@@ -207,8 +221,11 @@ class Generator {
     static const std::vector<std::string> functions = {"SIN", "COS", "ATAN", "ABS",
                                                        "INT", "SQR", "LN",   "EXP"};
     if (depth <= 0 || Chance(0.5)) return Pick(atoms);
-    if (Chance(0.5)) return "(" + Expression(depth - 1) + ")";
-    return Pick(functions) + "(" + Expression(depth - 1) + ")";
+    std::string s = Chance(0.5) ? std::string() : Pick(functions);
+    s += '(';
+    s += Expression(depth - 1);
+    s += ')';
+    return s;
   }
 
   std::mt19937 rng_;
@@ -235,7 +252,8 @@ TEST(RandomExpressions, EngineAgreesWithTheReferenceEvaluator) {
     if (text.size() > 60) continue;  // stay clear of the length and token limits
     const std::string typed = Sloppy(text, rng);
     ++compared;
-    const auto want = Reference(text).Value();
+    Reference reference(text);
+    const auto want = reference.Value();
     auto compiled = BuildExpression(typed, 2, 0, kYofX);
     ASSERT_TRUE(compiled) << typed;
     compiled->table[1] = kA;
