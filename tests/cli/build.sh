@@ -15,27 +15,22 @@ sys.exit(0 if eval(sys.argv[2]) else 1)
 PY
 }
 
-# The triangle A(-120,-60), B(120,-60), C(60,120): its perpendicular bisectors meet at the
-# origin, which is as far from A as from C (120² + 60² = 60² + 120²).
-cat >"$work/circumcircle.txt" <<'EOF'
-# A triangle and its circumcircle
-tool B_Poligono
-click -120 -60      # A
-click 120 -60       # B
-click 60 120        # C
-click -120 -60      # A again closes it
-tool 17             # perpendicular bisectors of AB and BC
-click -120 -60
-click 120 -60
-click 120 -60
-click 60 120
-tool B_Punto_Inter  # where they meet
-click 0 150
-click -150 -50
-tool B_Circunf      # the circle about it through A
-click 0 0
-click -120 -60
-EOF
+# The README's example: the triangle A(-120,-60), B(120,-60), C(60,120), whose perpendicular
+# bisectors meet at the origin, as far from A as from C (120² + 60² = 60² + 120²).
+cp "$src/examples/circumcircle.txt" "$work/circumcircle.txt"
+# The README shows the same commands.
+command -v python3 >/dev/null && python3 - "$src/README.md" "$src/examples/circumcircle.txt" <<'PY' || fail "README: the example differs from examples/circumcircle.txt"
+import sys
+readme = open(sys.argv[1], encoding="utf-8").read().split("\n")
+start = next(i for i, l in enumerate(readme) if l.startswith("    # examples/circumcircle.txt"))
+shown = []
+for l in readme[start + 1:]:
+    if not l.startswith("    "):
+        break
+    shown.append(l[4:])
+script = open(sys.argv[2], encoding="utf-8").read().split("\n")[1:]
+sys.exit(0 if shown == [l for l in script if l] else 1)
+PY
 
 # From a file, without --out: the dump of the result on stdout.
 code 0 build "$work/circumcircle.txt"
