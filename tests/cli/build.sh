@@ -19,7 +19,8 @@ PY
 # bisectors meet at the origin, as far from A as from C (120² + 60² = 60² + 120²).
 cp "$src/examples/circumcircle.txt" "$work/circumcircle.txt"
 # The README shows the same commands.
-command -v python3 >/dev/null && python3 - "$src/README.md" "$src/examples/circumcircle.txt" <<'PY' || fail "README: the example differs from examples/circumcircle.txt"
+if command -v python3 >/dev/null; then
+  python3 - "$src/README.md" "$src/examples/circumcircle.txt" <<'PY' || fail "README: the example differs from examples/circumcircle.txt"
 import sys
 readme = open(sys.argv[1], encoding="utf-8").read().split("\n")
 start = next(i for i, l in enumerate(readme) if l.startswith("    # examples/circumcircle.txt"))
@@ -31,6 +32,8 @@ for l in readme[start + 1:]:
 script = open(sys.argv[2], encoding="utf-8").read().split("\n")[1:]
 sys.exit(0 if shown == [l for l in script if l] else 1)
 PY
+
+fi
 
 # From a file, without --out: the dump of the result on stdout.
 code 0 build "$work/circumcircle.txt"
