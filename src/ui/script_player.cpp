@@ -14,18 +14,18 @@ class Player {
  public:
   Player(Workspace& ws, ScriptSettings settings, ScriptResult& result)
       : ws_(ws),
-        window_(settings),
+        settings_(settings),
         result_(result),
         host_([this](const std::string& m) { result_.messages.push_back(m); }),
         ix_(ws, host_) {}
 
   void Start() {
     Document& d = ws_.doc();
-    ws_.clientWidth = window_.width;
-    ws_.clientHeight = window_.height;
+    ws_.clientWidth = settings_.width;
+    ws_.clientHeight = settings_.height;
     ViewState view;
-    view.screenWidth = view.clientWidth = window_.width;
-    view.screenHeight = view.clientHeight = window_.height;
+    view.screenWidth = view.clientWidth = settings_.width;
+    view.screenHeight = view.clientHeight = settings_.height;
     ApplyViewInvariant(d, view);
     RecomputeAll(d);
     ix_.DocumentChanged();
@@ -42,7 +42,7 @@ class Player {
       historyBytes_ = 0;
       for (const std::string& snapshot : h.snapshots) historyBytes_ += snapshot.size();
     }
-    if (historyBytes_ <= window_.undoBytes) return true;
+    if (historyBytes_ <= settings_.undoBytes) return true;
     result_.failure = ScriptFailure{s.line, ws_.Text(str::kScriptTooMuchUndo)};
     return false;
   }
@@ -112,7 +112,7 @@ class Player {
   // The pixel of a plane position in the window, or the failure of its line.
   std::optional<PixelPointF> Pixel(const ScriptStep& s, double x, double y) {
     const PixelPointF p = WorldToPixelExact(MappingOf(ws_.doc()), x, y);
-    if (p.x >= 0 && p.x <= window_.width && p.y >= 0 && p.y <= window_.height) return p;
+    if (p.x >= 0 && p.x <= settings_.width && p.y >= 0 && p.y <= settings_.height) return p;
     const WorldRect v = ViewRectOf(ws_.doc());
     char detail[160];
     std::snprintf(detail, sizeof detail, "%g %g (x %g .. %g, y %g .. %g)", x, y, v.left, v.right,
@@ -123,7 +123,7 @@ class Player {
   }
 
   Workspace& ws_;
-  ScriptSettings window_;
+  ScriptSettings settings_;
   int historyCount_ = -1, historyPosition_ = -1;
   std::size_t historyBytes_ = 0;
   ScriptResult& result_;
