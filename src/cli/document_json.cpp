@@ -1,12 +1,14 @@
 #include "cli/document_json.h"
 
 #include "cli/json_out.h"
+#include "cli/json_string.h"
 #include "model/element_list.h"
+#include "view/label_text.h"
 
 namespace velt::cli {
 namespace {
 
-void ElementJson(JsonOut& o, const Element& e) {
+void ElementJson(JsonOut& o, const Document& d, const Element& e) {
   o.Raw('{').Key("number").Int(e.number).Raw(',');
   o.Key("kind").Int(e.kind).Raw(',');
   o.Key("type").Int(e.type()).Raw(',');
@@ -27,7 +29,14 @@ void ElementJson(JsonOut& o, const Element& e) {
   o.Key("attr2").Int(e.attr2).Raw(',');
   o.Key("attr3").Int(e.attr3).Raw(',');
   o.Key("colour").Int(e.colour).Raw(',');
-  o.Key("style").Int(e.style).Raw('}');
+  o.Key("style").Int(e.style);
+  // What the drawing writes for the element, when it exists and shows a text.
+  if (const std::string text = e.exists ? LabelTextOf(d, e) : std::string(); !text.empty()) {
+    std::string quoted;
+    AppendJsonString(quoted, text);
+    o.Raw(',').Key("text").Raw(quoted);
+  }
+  o.Raw('}');
 }
 
 }  // namespace
@@ -51,7 +60,7 @@ std::string DocumentJson(const Document& d, const FileHeader& h) {
   ForEachDeep(d.elements(), [&](const Element& e) {
     if (!first) o.Raw(',');
     first = false;
-    ElementJson(o, e);
+    ElementJson(o, d, e);
   });
   o.Raw("]}\n");
   return text;

@@ -16,6 +16,13 @@ ElementPtr MakeSub(int32_t kind, Element* owner, const Element& like) {
   return s;
 }
 
+// The dimension a measurement shows its unit by: 1 length, 2 area, 3 angle, 0 none.
+int32_t MeasureDimension(int32_t kind) {
+  if (kind >= kDistancePointPoint && kind <= kPerimeter) return 1;
+  if (kind == kAreaCircle || kind == kAreaPolygon) return 2;
+  return kind == kAngleValue ? 3 : 0;
+}
+
 }  // namespace
 
 ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tmpl,
@@ -92,6 +99,7 @@ ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tm
     case kEquationConic:
       e.colour = doc.numberFont.colour;
       e.attr1 = e.attr2 = 100;
+      e.attr3 = MeasureDimension(tmpl.kind);
       break;
     case kAngleMark: e.value[1] = opt.angleMarkFactor; break;
     case kGrid:

@@ -2,6 +2,7 @@
 
 #include "ui/strings.h"
 #include "ui/strings_files.h"
+#include "ui/strings_measures.h"
 #include "ui/strings_scripts.h"
 #include "ui/strings_window.h"
 
@@ -14,12 +15,18 @@ LanguageTable::LanguageTable() {
   }
   for (const StringEntry& e : str::FileStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::ScriptStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::MeasureStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {
   static const std::string kEmpty;
   auto it = slots_.find(number);
   return it == slots_.end() ? kEmpty : it->second;
+}
+
+const LanguageTable& BuiltInLanguage() {
+  static const LanguageTable table;
+  return table;
 }
 
 void LanguageTable::Set(int number, std::string text) { slots_[number] = std::move(text); }

@@ -23,4 +23,7 @@ class LanguageTable {
   std::map<int, std::string> slots_;
 };
 
+// The built-in texts, for code that draws or describes elements without a window's table.
+const LanguageTable& BuiltInLanguage();
+
 }  // namespace velt

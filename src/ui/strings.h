@@ -6,7 +6,8 @@
 //   200..647   interface labels, tool hints and prompts (window)
 //   1000..1049 file and document messages
 //   1050..1079 expression and calculator messages
-//   1080..1099 view and drawing texts
+//   1080..1099 view and drawing texts (labels, strings_measures.h, with their unit texts
+//              at 1160..1170)
 //   1100..1179 other messages (1150 is the question asked before printing the screen
 //              picture)
 //   1180..1199 construction-script messages

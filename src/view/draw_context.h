@@ -8,6 +8,8 @@
 
 namespace velt {
 
+class LanguageTable;
+
 // What the window tells the drawing about the moment.
 struct DrawOptions {
   bool showHidden = false;  // "Ver lo oculto"
@@ -25,6 +27,9 @@ struct DrawOptions {
   bool viewDragging = false;
   // A pending selection rectangle in world coordinates.
   std::optional<WorldRect> selectionRectangle;
+  // The texts labels are written in (units, "no existente", checker answers); null for the
+  // built-in ones.
+  const LanguageTable* language = nullptr;
 };
 
 struct DrawContext {

@@ -17,6 +17,10 @@ namespace {
 constexpr int32_t kWhite = 0xFFFFFF, kBlack = 0, kLightGrey = 0xC0C0C0, kGrey = 0x808080;
 constexpr int32_t kThumbBlue = 0xFF0000, kThumbYellow = 0x00FFFF;
 
+const LanguageTable& LanguageOf(const DrawContext& ctx) {
+  return ctx.opt.language ? *ctx.opt.language : BuiltInLanguage();
+}
+
 const Font& LabelFontOf(const Element& e, const Font& fallback) {
   return e.labelFont ? *e.labelFont : fallback;
 }
@@ -48,8 +52,8 @@ void DrawLabelAt(const DrawContext& ctx, WorldPoint at, const std::string& text,
 
 void DrawLabelElement(const DrawContext& ctx, const Element& e, const Look& look) {
   if (look.fillOnly) return;
-  DrawLabelAt(ctx, SecondPointOf(e), LabelTextOf(ctx.doc, e), LabelFontOf(e, ctx.doc.numberFont),
-              look);
+  DrawLabelAt(ctx, SecondPointOf(e), LabelTextOf(ctx.doc, e, LanguageOf(ctx)),
+              LabelFontOf(e, ctx.doc.numberFont), look);
 }
 
 void DrawNameElement(const DrawContext& ctx, const Element& e, const Look& look) {
@@ -57,7 +61,8 @@ void DrawNameElement(const DrawContext& ctx, const Element& e, const Look& look)
   // The label stands at its anchor on its element, moved by its own offset.
   const auto at = NameLabelPosition(e);
   if (!at) return;
-  DrawLabelAt(ctx, *at, LabelTextOf(ctx.doc, e), LabelFontOf(e, ctx.doc.nameFont), look);
+  DrawLabelAt(ctx, *at, LabelTextOf(ctx.doc, e, LanguageOf(ctx)), LabelFontOf(e, ctx.doc.nameFont),
+              look);
 }
 
 void DrawTextElement(const DrawContext& ctx, const Element& e, const Look& look) {

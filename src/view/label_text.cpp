@@ -1,49 +1,31 @@
 #include "view/label_text.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "ui/strings_measures.h"
+#include "view/element_text.h"
 
 namespace velt {
 namespace {
 
-// Language-table texts the labels use, until they move there.
-constexpr const char* kNotExisting = "no existente";
-
-const char* UnitText(const Document& doc, int dimension) {
-  static const char* const kLength[] = {"mm", "cm", "m", "km"};
-  static const char* const kArea[] = {"mm²", "cm²", "m²", "km²"};
-  static const char* const kAngle[] = {"rd", "°", "gr"};
-  const int lu = doc.lengthUnit, au = doc.angleUnit;
-  switch (dimension) {
-    case 1: return lu >= 0 && lu < 4 ? kLength[lu] : "";
-    case 2: return lu >= 0 && lu < 4 ? kArea[lu] : "";
-    case 3: return au >= 0 && au < 3 ? kAngle[au] : "";
-    default: return "";
-  }
-}
+// attr1 of a number that exists without a value.
+constexpr int32_t kNoValue = -100;
+// Dimensions (attr3 of a number).
+constexpr int32_t kLength = 1, kArea = 2, kAngle = 3;
 
 }  // namespace
 
-std::string PlainNumber(double value, int decimals) {
-  char buf[64];
-  if (!std::isfinite(value)) return kNotExisting;
-  if (std::fabs(value) > 1e7) {
-    std::snprintf(buf, sizeof buf, "%.2E", value);
-    return buf;
+std::string UnitText(const LanguageTable& lang, int32_t dimension, int32_t lengthUnit,
+                     int32_t angleUnit) {
+  const bool length = lengthUnit >= 0 && lengthUnit < 4;
+  switch (dimension) {
+    case kLength: return length ? lang.Get(str::LengthUnitText(lengthUnit)) : std::string{};
+    case kArea: return length ? lang.Get(str::AreaUnitText(lengthUnit)) : std::string{};
+    case kAngle:
+      return angleUnit >= 0 && angleUnit < 3 ? lang.Get(str::AngleUnitText(angleUnit))
+                                             : std::string{};
+    default: return {};
   }
-  std::snprintf(buf, sizeof buf, "%.*f", decimals < 0 || decimals > 8 ? 2 : decimals, value);
-  std::string s = buf;
-  if (value < 0 && s[0] != '-') s.insert(s.begin(), '-');
-  return s;
-}
-
-std::string AxisStepText(double count) {
-  char buf[64];
-  if (std::fabs(count) >= 1e7)
-    std::snprintf(buf, sizeof buf, "%.0E", count);
-  else
-    std::snprintf(buf, sizeof buf, "%.15g", count);
-  return buf;
 }
 
 std::string NameTextOf(const Element& e) {
@@ -52,42 +34,57 @@ std::string NameTextOf(const Element& e) {
   return n ? n->text : std::string{};
 }
 
-std::string LabelTextOf(const Document& doc, const Element& e) {
+std::string NumberText(const Document& doc, const Element& e, const LanguageTable& lang) {
+  std::string s = NameTextOf(e);
+  if (e.attr1 == kNoValue || !std::isfinite(e.value[0])) return s + lang.Get(str::kNotExisting);
+  s += FormatNumber(e.value[0], e.decimals);
+  const std::string unit = UnitText(lang, e.attr3, doc.lengthUnit, doc.angleUnit);
+  if (!unit.empty()) s += ' ' + unit;
+  return s;
+}
+
+std::optional<CoordinatesText> CoordinatesTextOf(const Element& coordinates) {
+  const CoordinatesExt* c = coordinates.as<CoordinatesExt>();
+  if (!c || !c->x || !c->y) return std::nullopt;
+  return CoordinatesText{NameTextOf(coordinates) + "(",
+                         FormatNumber(c->x->value[0], c->x->decimals), ";",
+                         FormatNumber(c->y->value[0], c->y->decimals), ")"};
+}
+
+std::string CheckerText(const Element& e, const LanguageTable& lang) {
+  const CheckerExt* k = e.as<CheckerExt>();
+  const bool holds = e.attr1 == 1;
+  const std::string* own = k ? (holds ? &k->whenTrue : &k->whenFalse) : nullptr;
+  return own && !own->empty() ? *own : lang.Get(str::CheckerAnswer(e.kind, holds));
+}
+
+std::string LabelTextOf(const Document& doc, const Element& e, const LanguageTable& lang) {
   switch (e.type()) {
-    case kTypeNumber: {
-      if (e.attr1 == -100) return NameTextOf(e) + kNotExisting;
-      std::string s = NameTextOf(e) + PlainNumber(e.value[0], e.decimals);
-      const char* unit = UnitText(doc, e.attr3);
-      if (*unit) s += std::string(" ") + unit;
-      return s;
-    }
+    case kTypeNumber: return NumberText(doc, e, lang);
     case kTypeFunction: {
-      std::string name = NameTextOf(e);
-      if (!name.empty()) return name;
-      const ExpressionExt* x = e.as<ExpressionExt>();
-      return x ? x->text : std::string{};
+      const std::string name = NameTextOf(e);
+      return name.empty() ? DisplayedExpression(e) : name;
     }
     case kTypeEquation: {
       const EquationExt* q = e.as<EquationExt>();
-      return q ? q->text : std::string{};
+      return NameTextOf(e) + (q ? q->text : std::string{});
     }
     case kTypeCoordinates: {
-      const CoordinatesExt* c = e.as<CoordinatesExt>();
-      if (!c || !c->x || !c->y) return {};
-      return NameTextOf(e) + "(" + PlainNumber(c->x->value[0], e.decimals) + ";" +
-             PlainNumber(c->y->value[0], e.decimals) + ")";
+      const auto c = CoordinatesTextOf(e);
+      return c ? c->Whole() : std::string{};
     }
-    case kTypeProperty: {
-      const CheckerExt* k = e.as<CheckerExt>();
-      if (!k) return {};
-      return e.attr1 == 1 ? k->whenTrue : k->whenFalse;
-    }
+    case kTypeProperty: return NameTextOf(e) + CheckerText(e, lang);
     case kTypeName: {
+      // The name of a number-like element is written in front of its value instead.
       const NameExt* n = e.as<NameExt>();
-      return n ? n->text : std::string{};
+      return n && e.attr1 != 0 && e.parent[0] ? n->text : std::string{};
     }
     default: return {};
   }
+}
+
+std::string LabelTextOf(const Document& doc, const Element& e) {
+  return LabelTextOf(doc, e, BuiltInLanguage());
 }
 
 }  // namespace velt

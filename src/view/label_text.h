@@ -1,22 +1,43 @@
 #pragma once
-// The texts the drawing shows for elements: numbers with units, names, equations,
-// coordinates, checker answers, axis step counts. All of them are built here, in plain form
-// for now, so that the full number formatting replaces this one file.
+// The texts the drawing shows for elements: numbers with their units, names, equations,
+// coordinates, checker answers, functions. Every text the drawing writes for an element is
+// built here; `velt-cli dump` prints the same strings.
+#include <optional>
 #include <string>
 
 #include "model/document.h"
+#include "ui/language.h"
+#include "view/format_number.h"
 
 namespace velt {
 
-// A number with the element's decimals.
-std::string PlainNumber(double value, int decimals);
-// An axis step count: exponent form from 1e7 on, otherwise up to 15 significant digits
-// without trailing zeros.
-std::string AxisStepText(double count);
+// The unit text of a dimension (1 length, 2 area, 3 angle) in the document's units; empty
+// for a plain number or a unit code outside the table.
+std::string UnitText(const LanguageTable& lang, int32_t dimension, int32_t lengthUnit,
+                     int32_t angleUnit);
+
 // The name element's text, or empty.
 std::string NameTextOf(const Element& e);
-// What a label-like element (number, function, equation, coordinates, property check)
-// shows.
+
+// A number (types 11 and 12): [name] value [blank unit], or [name] "no existente" for a
+// number without a value (or a value that is not finite).
+std::string NumberText(const Document& doc, const Element& e, const LanguageTable& lang);
+
+// The coordinates of a point in its pieces, so that each coordinate number can be found on
+// the drawing: lead = name + "(", then x, ";", y and ")".
+struct CoordinatesText {
+  std::string lead, x, separator, y, tail;
+  std::string Whole() const { return lead + x + separator + y + tail; }
+};
+std::optional<CoordinatesText> CoordinatesTextOf(const Element& coordinates);
+
+// The answer a checker shows: its own message, or the language table's when it has none.
+std::string CheckerText(const Element& e, const LanguageTable& lang);
+
+// What a label-like element (name, number, function, equation, coordinates, checker) shows;
+// empty for other elements.
+std::string LabelTextOf(const Document& doc, const Element& e, const LanguageTable& lang);
+// The same with the built-in texts.
 std::string LabelTextOf(const Document& doc, const Element& e);
 
 }  // namespace velt

@@ -1,6 +1,7 @@
 #include "view/svg_canvas.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,10 +16,11 @@ std::string Colour(int32_t c) {
   return buf;
 }
 
+// Written with a point whatever the locale says (printf would follow LC_NUMERIC).
 std::string Num(double v) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.6g", v);
-  return buf;
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+  return std::string(buf, r.ptr);
 }
 
 // Pixel centres: a one-pixel stroke along them covers whole pixels.

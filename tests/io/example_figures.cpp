@@ -1,5 +1,6 @@
 #include "io/example_figures.h"
 
+#include "expr/calculation.h"
 #include "geometry/figure_transform.h"
 #include "geometry/recompute.h"
 #include "support/builders.h"
@@ -112,6 +113,45 @@ std::unique_ptr<Document> Transformations() {
   return doc;
 }
 
+void DefineTwice(Element& calculation) { expr::DefineExpression(calculation, "A*2", 0); }
+
+// A triangle measured: a named distance and a calculation on it, an angle, the area, the
+// coordinates of a vertex, the equations of a side's line and of a circle, a slope and an
+// alignment check, each with its label placed beside the figure.
+std::unique_ptr<Document> Measures() {
+  auto doc = MakeDocument(Options{});
+  Document& d = *doc;
+  d.angleUnit = 1;  // degrees
+  Element* origin = AddPoint(d, 0, 0);
+  origin->visibility = 0;
+  Element* axes = Add(d, kAxes, {origin});
+  Element* a = AddPoint(d, -120, -80);
+  Element* b = AddPoint(d, 160, -80);
+  Element* c = AddPoint(d, 40, 120);
+  Name(d, a, "A");
+  Name(d, b, "B");
+  Name(d, c, "C");
+  Element* triangle = AddWithPicks(d, kPolygon, {a, b, c, nullptr});
+  Element* bc = triangle->as<PolygonExt>()->sides[1].get();
+  Element* distance = Add(d, kDistancePointPoint, {a, b}, {0, 0, -380, 280});
+  Name(d, distance, "d = ");
+  Element* twice = AddWithPicks(d, kCalculation, {distance});
+  DefineTwice(*twice);
+  twice->value[2] = -380;
+  twice->value[3] = 255;
+  Name(d, twice, "2d = ");
+  Add(d, kAngleValue, {b, a, c}, {0, 0, -380, 230});
+  Add(d, kAreaPolygon, {triangle}, {0, 0, -380, 205});
+  Add(d, kCoordinates, {c, axes}, {0, 0, 50, 140});
+  Add(d, kEquationLine, {bc, axes}, {0, 0, 180, 40});
+  Element* circle = Add(d, kCircleCentrePoint, {a, b});
+  circle->visibility = 0;
+  Add(d, kEquationCircle, {circle, axes}, {0, 0, -380, 180});
+  Add(d, kSlope, {Add(d, kSegment, {c, a})}, {0, 0, -380, 155});
+  Add(d, kCheckAligned, {a, Add(d, kMidpoint, {a, b}), b}, {0, 0, -380, 130});
+  return doc;
+}
+
 }  // namespace
 
 std::vector<ExampleFigure> ExampleFigures() {
@@ -119,6 +159,7 @@ std::vector<ExampleFigure> ExampleFigures() {
   out.push_back({"triangle.vlt", Triangle()});
   out.push_back({"quadrilateral.vlt", Quadrilateral()});
   out.push_back({"transformations.vlt", Transformations()});
+  out.push_back({"measures.vlt", Measures()});
   for (auto& f : out) {
     RecomputeAll(*f.doc);
     f.doc->modified = 0;
