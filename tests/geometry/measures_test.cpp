@@ -80,8 +80,9 @@ TEST(Measures, LengthsInEveryUnitOnRandomFigures) {
       const double s = (ab + bc + ca) / 2;
       const double heron = std::sqrt(std::max(0.0, s * (s - ab) * (s - bc) * (s - ca)));
       const double triangleArea = heron * k * k;
-      if (std::fabs(triangleArea) > 2e-8)  // near the clamp the two formulas may disagree
+      if (std::fabs(triangleArea) > 2e-8) {  // near the clamp the two formulas may disagree
         ASSERT_NEAR(aTriangle->value[0], triangleArea, 1e-6 * std::max(1.0, triangleArea));
+      }
       for (const Element* m : {dAB, dAline, lSeg, lCircle, perimeter, aCircle, aTriangle})
         ASSERT_EQ(m->exists, 1);
     }

@@ -100,7 +100,9 @@ std::optional<std::string> Reference(double v, int decimals) {
     return std::nullopt;
   char out[128];
   std::snprintf(out, sizeof out, "%.*f", decimals, std::strtod(sig, nullptr));
-  return (v < 0 ? "-" : "") + std::string(out);
+  std::string s = v < 0 ? "-" : "";
+  s += out;
+  return s;
 }
 
 TEST(FormatNumber, AgreesWithPrintfOnRandomValues) {
