@@ -51,7 +51,7 @@ std::optional<WorldRect> TableBox(const Element& e, const ViewMapping& map, cons
     for (int r = 0; r < rows; ++r) {
       const size_t i = static_cast<size_t>(c) * kTableRows + r;
       const double v = i < t->grid.size() ? t->grid[i] : NAN;
-      const std::string text = std::isfinite(v) ? PlainNumber(v, e.decimals) : " -";
+      const std::string text = std::isfinite(v) ? FormatNumber(v, e.decimals) : " -";
       cellWidth = std::max(cellWidth, measure.Measure(text, font).width);
     }
   }
