@@ -82,17 +82,22 @@ int OrderParentsFirst(ElementList& list) {
     ForEachSubElement(*list[i], [&](Element& s) { position[&s] = i; });
   }
   std::vector<Reference> refs;
+  bool ordered = true;  // no reference points to the same or a later place
   for (int i = 0; i < n; ++i) {
     auto collect = [&](Element& e) {
       ForEachReference(e, [&](Element*& ref, int32_t&) {
         if (!ref || &ref == &e.colourSource || ref == e.owner) return;
         const auto it = position.find(ref);
-        if (it != position.end()) refs.push_back({&ref, i, it->second});
+        if (it == position.end()) return;
+        refs.push_back({&ref, i, it->second});
+        ordered = ordered && it->second < i;
       });
     };
     collect(*list[i]);
     ForEachSubElement(*list[i], collect);
   }
+
+  if (ordered) return 0;  // the usual case: a list written in construction order
 
   // Parent -> child edges; a reference inside a cycle that points forward is cut.
   std::vector<std::vector<int>> children(n);
