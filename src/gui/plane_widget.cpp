@@ -45,6 +45,7 @@ void PlaneWidget::Redraw() {
   Document& d = ws_.doc();
   DrawOptions opt;
   opt.showHidden = ws_.showHidden;
+  opt.language = &ws_.language;  // label texts as the boxes that find them measure them
   opt.dragging = ix_.dragging();
   opt.rubberBand = ix_.selectionRect().active;
   opt.clientWidth = size.width();

@@ -84,20 +84,23 @@ PixelBox BitmapPixelBox(const ViewMapping& map, const Element& e, int width, int
 }
 
 std::optional<WorldRect> ElementBox(const Document& doc, const Element& e, const ViewMapping& map,
-                                    const TextMeasure& measure, int screenDpi) {
+                                    const TextMeasure& measure, int screenDpi,
+                                    const LanguageTable* language) {
   const WorldPoint labelAt{e.value[2], e.value[3]};
+  const LanguageTable& lang = language ? *language : BuiltInLanguage();
   switch (e.type()) {
     case kTypeName: {
       const auto at = NameLabelPosition(e);
       if (!at) return std::nullopt;
-      return TextBox(map, *at, LabelTextOf(doc, e), FontOf(e, doc.nameFont, screenDpi), measure);
+      return TextBox(map, *at, LabelTextOf(doc, e, lang), FontOf(e, doc.nameFont, screenDpi),
+                     measure);
     }
     case kTypeNumber:
     case kTypeFunction:
     case kTypeEquation:
     case kTypeCoordinates:
     case kTypeProperty:
-      return TextBox(map, labelAt, LabelTextOf(doc, e), FontOf(e, doc.numberFont, screenDpi),
+      return TextBox(map, labelAt, LabelTextOf(doc, e, lang), FontOf(e, doc.numberFont, screenDpi),
                      measure);
     case kTypeText: {
       const TextExt* t = e.as<TextExt>();

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/document.h"
+#include "ui/language.h"
 #include "view/canvas.h"
 #include "view/text_measure.h"
 #include "view/viewport.h"
@@ -17,9 +18,11 @@ inline constexpr int kButtonPadX = 6, kButtonPadY = 3;
 
 // The box of the element as drawn on a real-size picture with the mapping `map`; nullopt
 // for elements that are not text-like or show nothing (an empty text, an unreadable picture,
-// a name shown inside its element's own text).
+// a name shown inside its element's own text). Label texts come from `language` (the
+// built-in table when null), as the drawing takes them.
 std::optional<WorldRect> ElementBox(const Document& doc, const Element& e, const ViewMapping& map,
-                                    const TextMeasure& measure, int screenDpi = 96);
+                                    const TextMeasure& measure, int screenDpi = 96,
+                                    const LanguageTable* language = nullptr);
 
 // Where a bitmap goes, in pixels: its corner (by the anchor code 1..9 in attr1) at its anchor
 // point or its own position, or stretched between the two ends of the segment or vector it

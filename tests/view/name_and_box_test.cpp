@@ -7,6 +7,7 @@
 
 #include "geometry/recompute.h"
 #include "support/builders.h"
+#include "ui/strings_measures.h"
 #include "view/element_box.h"
 #include "view/name_anchor.h"
 #include "view/recording_canvas.h"
@@ -158,6 +159,23 @@ TEST(ElementBox, LabelsAndNamesAreBoxedWhereTheyAreDrawn) {
   }
   // The angle's name stands at its vertex (0, 0) moved by (12, -6): pixel (412, 306).
   EXPECT_EQ(f.Drawn("alpha")->points[0], (PixelPoint{412, 306}));
+}
+
+TEST(ElementBox, LabelTextsComeFromTheLanguageInUse) {
+  Picture f;
+  Element* number = Add(f.doc, kParameter, {});
+  number->value = {NAN, 0, 0, 0};  // shows the language's "no existente"
+  LanguageTable english;
+  english.Set(str::kNotExisting, "undefined");
+  const auto spanish = f.Box(*number);
+  const auto translated =
+      ElementBox(f.doc, *number, MappingOf(f.doc), FixedPitchMeasure(), 96, &english);
+  ASSERT_TRUE(spanish && translated);
+  const TextFont font = ToTextFont(*number->labelFont, 96);
+  EXPECT_NEAR(spanish->right - spanish->left,
+              FixedPitchMeasure().Measure("no existente", font).width, 1e-9);
+  EXPECT_NEAR(translated->right - translated->left,
+              FixedPitchMeasure().Measure("undefined", font).width, 1e-9);
 }
 
 TEST(ElementBox, TextsButtonsAndBitmaps) {
