@@ -45,7 +45,9 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
       tool_ = Tool::Sel;
     }
   }
-  if (tool_ != Tool::B_vernoverbot) SetSelected(doc().elements(), 0);
+  // A tool that takes the selection as its object keeps it selected.
+  const bool selectionAsObject = hasSelection && RowOf(tool_).selectionAsObject;
+  if (tool_ != Tool::B_vernoverbot && !selectionAsObject) SetSelected(doc().elements(), 0);
   host_.ToolChanged(tool_);
   ShowPrompt();
   ResetGesture();
@@ -56,6 +58,10 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
     Recompute();
   }
   snapshotTaken_ = false;
+  if (selectionAsObject) {
+    ToolContext c(*this);
+    RowOf(tool_).selectionAsObject(c);
+  }
   host_.CommandsChanged();
   host_.Repaint();
 }

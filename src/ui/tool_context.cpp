@@ -24,6 +24,10 @@ const std::vector<Element*>& ToolContext::picks() const { return ix_.picks_; }
 ElementTemplate& ToolContext::tmpl() const { return ix_.tmpl_; }
 DetectionMask& ToolContext::mask() const { return ix_.mask_; }
 void ToolContext::AddPick(Element* e) { ix_.AddPick(e); }
+void ToolContext::TakeAsFirstPick(std::vector<Element*> elements) {
+  ix_.tmpl_.picks = std::move(elements);
+  ix_.pickCounter_ = 1;
+}
 Element* ToolContext::PickPoint(Pt at) { return ix_.PickPoint(at); }
 Element* ToolContext::CreatePointAtClick(Pt at, bool storeUndo) {
   return ix_.CreatePointAtClick(at, storeUndo);
@@ -37,6 +41,12 @@ void ToolContext::EnsureStep() {
 void ToolContext::StoreStep() { ix_.StoreStep(); }
 bool ToolContext::stepTaken() const { return ix_.snapshotTaken_; }
 Element* ToolContext::Make(ElementTemplate& t) { return ix_.MakeElement(t); }
+CreationSettings ToolContext::Settings() const {
+  CreationSettings settings;
+  settings.options = &ix_.ws_.options;
+  settings.currentColour = ix_.ColourForNewElements();
+  return settings;
+}
 Element* ToolContext::Commit() { return ix_.Commit(); }
 void ToolContext::EndGesture() { ix_.EndGesture(); }
 void ToolContext::Recompute() { ix_.Recompute(); }

@@ -40,6 +40,10 @@ class ToolContext {
   ElementTemplate& tmpl() const;
   DetectionMask& mask() const;
   void AddPick(Element* e);
+  // Elements that stand together for the gesture's first pick (a selection taken as the
+  // object): the template's list holds them and the pick counter stands at 1. They are not
+  // in the picks list, so they can still be picked for the rest of the gesture.
+  void TakeAsFirstPick(std::vector<Element*> elements);
   // The point under the pointer, or a new one made by the click (free, on an element, or at
   // a crossing), storing the gesture's undo step first.
   Element* PickPoint(Pt at);
@@ -52,6 +56,8 @@ class ToolContext {
   bool stepTaken() const;
   // Makes an element of the template now (the gesture goes on).
   Element* Make(ElementTemplate& t);
+  // What new elements are made with: the options and the colour they take.
+  CreationSettings Settings() const;
   // Commits the template and ends the gesture.
   Element* Commit();
   void EndGesture();

@@ -40,6 +40,18 @@ PolygonChoice RegularPolygonFor(double theta);
 // ---- intersections (tools_intersection.cpp)
 void PressIntersection(ToolContext& c, Pt at);
 
+// ---- transformations (tools_transform.cpp)
+// Tools 20-24: the object (one element, or the selection the tool was chosen with), then the
+// centre, axis, vector or two points, centre and number.
+void PressTransform(ToolContext& c, Pt at);
+// Tool 25: a circle and a point in either order (the selection stands for the point).
+void PressInversion(ToolContext& c, Pt at);
+// The selection becomes the object of a transformation tool.
+bool TakeSelectionToTransform(ToolContext& c);
+void PreviewCentralSymmetry(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewTranslation(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+void PreviewInversion(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
+
 // ---- editing and style (tools_edit.cpp)
 void PressEdit(ToolContext& c, Pt at);         // applies the tool to the element clicked
 void PressEditElement(ToolContext& c, Pt at);  // opens the element's editor

@@ -281,6 +281,15 @@ std::array<ToolRow, kToolCount> BuildRows() {
 
   gesture(Tool::B_Punto_Inter, PressIntersection);
 
+  // ---- transformations: the object, then the data; a selection is the object at once
+  range(Tool::B_Punto_Sim, Tool::B_homotec, [&](ToolRow& x) { gesture(x.tool, PressTransform); });
+  gesture(Tool::B_inversion, PressInversion);
+  range(Tool::B_Punto_Sim, Tool::B_inversion,
+        [](ToolRow& x) { x.selectionAsObject = TakeSelectionToTransform; });
+  at(Tool::B_Punto_Sim).preview = PreviewCentralSymmetry;
+  at(Tool::B_traslac).preview = PreviewTranslation;
+  at(Tool::B_inversion).preview = PreviewInversion;
+
   build(Tool::B_N_ejes, Points(Tool::B_N_ejes, {S::Parent1}), kAxes);
   {
     DetectionMask axes{};

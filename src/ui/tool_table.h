@@ -168,6 +168,9 @@ struct ToolRow {
   DoubleClickFn doubleClick = nullptr;
   PreviewFn preview = nullptr;
   SelectionFn onSelection = nullptr;
+  // Takes the selection as the object of the gesture when the tool is chosen with elements
+  // selected: runs once the gesture is reset, and the elements stay selected.
+  SelectionFn selectionAsObject = nullptr;
   bool messageLower = false;  // the pointer shape reaches below the hot spot
 };
 
