@@ -47,18 +47,42 @@ std::vector<double> TickPositions(double o, double lo, double hi, double spacing
   return out;
 }
 
+namespace {
+
+// The first grid line at or below lo (o + k·s for a whole k) and how many lines lie below
+// hi. The first line is derived from lo itself: with an origin far away (1e22) o + k·s loses
+// its precision and may land millions of units before lo, so the whole steps between it and
+// lo are added back. Zero lines when the count is not finite or beyond kMaxMarks.
+struct GridLines {
+  double first = 0;
+  double count = 0;
+};
+
+GridLines LinesAcross(double o, double lo, double hi, double s) {
+  double first = o + std::floor((lo - o) / s) * s;
+  first += std::floor((lo - first) / s) * s;
+  const double count = std::ceil((hi - first) / s);
+  if (!std::isfinite(first) || !(count >= 0) || count > kMaxMarks) return {};
+  return {first, count};
+}
+
+}  // namespace
+
 std::vector<WorldPoint> RectangularGridPoints(WorldPoint o, double sx, double sy,
                                               const WorldRect& clip) {
   std::vector<WorldPoint> out;
   if (!(sx > 0) || !(sy > 0)) return out;
   if ((clip.Width() / sx) * (clip.Height() / sy) > kMaxMarks) return out;
-  const double x0 = o.x + std::floor((clip.left - o.x) / sx) * sx;
-  const double y0 = o.y + std::floor((clip.bottom - o.y) / sy) * sy;
-  for (int i = 0;; ++i) {
-    const double x = x0 + i * sx;
+  const GridLines cols = LinesAcross(o.x, clip.left, clip.right, sx);
+  const GridLines rows = LinesAcross(o.y, clip.bottom, clip.top, sy);
+  if (cols.count * rows.count > kMaxMarks) return out;
+  const int nx = static_cast<int>(cols.count), ny = static_cast<int>(rows.count);
+  out.reserve(static_cast<size_t>(nx) * static_cast<size_t>(ny));
+  for (int i = 0; i < nx; ++i) {
+    const double x = cols.first + i * sx;
     if (!(x < clip.right)) break;
-    for (int j = 0;; ++j) {
-      const double y = y0 + j * sy;
+    for (int j = 0; j < ny; ++j) {
+      const double y = rows.first + j * sy;
       if (!(y < clip.top)) break;
       out.push_back({x, y});
     }
@@ -78,9 +102,14 @@ std::vector<WorldPoint> PolarGridPoints(WorldPoint o, double sx, double sy, cons
   double r = thumbnail || originInside ? 0 : std::trunc((d - h) / sx) * sx;
   if (r < 0) r = 0;  // a negative radius would repeat the circles on the other side
   const double rEnd = thumbnail ? 9999 : d + h;
-  if ((rEnd - r) / sx > kMaxMarks) return out;
+  const double circles = std::ceil((rEnd - r) / sx);
+  if (!(circles >= 0) || circles > kMaxMarks) return out;
   double delta = thumbnail ? pi / 12 : pi / 6;
-  for (; r < rEnd; r += sx) {
+  // Counted, not stepped: far from the origin r + sx can round back to r.
+  const double r0 = r;
+  for (int k = 0; k < static_cast<int>(circles); ++k) {
+    r = r0 + k * sx;
+    if (!(r < rEnd)) break;
     if (!thumbnail && r * delta > 60) delta /= 2;
     const int steps = static_cast<int>(std::floor(2 * pi / delta + 1e-9));
     if (out.size() + steps > kMaxMarks) break;

@@ -34,6 +34,40 @@ bool ClipToRect(const WorldRect& r, WorldPoint a, WorldPoint b, double tMin, dou
   return true;
 }
 
+std::vector<WorldPoint> ClipPolygon(const WorldRect& r, const std::vector<WorldPoint>& polygon) {
+  // Each edge keeps the side where inside(p) holds; cut() is where the side a–b crosses it.
+  struct Edge {
+    int axis;      // 0: x, 1: y
+    double limit;  // the edge's coordinate
+    bool keepAbove;
+  };
+  const Edge edges[4] = {
+      {0, r.left, true}, {0, r.right, false}, {1, r.bottom, true}, {1, r.top, false}};
+  std::vector<WorldPoint> in = polygon, out;
+  for (const Edge& e : edges) {
+    out.clear();
+    auto coord = [&](WorldPoint p) { return e.axis == 0 ? p.x : p.y; };
+    auto inside = [&](WorldPoint p) {
+      return e.keepAbove ? coord(p) >= e.limit : coord(p) <= e.limit;
+    };
+    auto cut = [&](WorldPoint a, WorldPoint b) {
+      const double t = (e.limit - coord(a)) / (coord(b) - coord(a));
+      WorldPoint p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+      (e.axis == 0 ? p.x : p.y) = e.limit;  // exactly on the edge
+      return p;
+    };
+    for (size_t i = 0; i < in.size(); ++i) {
+      const WorldPoint a = in[i], b = in[(i + 1) % in.size()];
+      const bool ia = inside(a), ib = inside(b);
+      if (ia) out.push_back(a);
+      if (ia != ib) out.push_back(cut(a, b));
+    }
+    in.swap(out);
+    if (in.empty()) break;
+  }
+  return in;
+}
+
 std::vector<WorldPoint> CircleCircle(WorldPoint c1, double r1, WorldPoint c2, double r2) {
   const double d = Distance(c1, c2);
   if (d == 0 || !std::isfinite(d)) return {};

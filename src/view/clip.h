@@ -16,6 +16,11 @@ inline bool ClipSegment(const WorldRect& r, WorldPoint a, WorldPoint b, WorldPoi
   return ClipToRect(r, a, b, 0.0, 1.0, from, to);
 }
 
+// The part of a polygon inside the rectangle, as a polygon (Sutherland–Hodgman, one edge of
+// the rectangle at a time). Empty when nothing of it is inside. Pixels are taken from
+// the clipped corners, so a far corner cannot bend an edge by being clamped on its own.
+std::vector<WorldPoint> ClipPolygon(const WorldRect& r, const std::vector<WorldPoint>& polygon);
+
 // Common points of two circles (none, one when they touch, or two).
 std::vector<WorldPoint> CircleCircle(WorldPoint c1, double r1, WorldPoint c2, double r2);
 

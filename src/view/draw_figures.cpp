@@ -83,8 +83,15 @@ void DrawPolygonElement(const DrawContext& ctx, const Element& e, const Look& lo
     double size = 0;
     for (WorldPoint p : corners) size = std::max({size, std::fabs(p.x), std::fabs(p.y)});
     if (!(size < 1e10)) return;
+    // Cut to a little more than the clip rectangle in plane coordinates first: a corner far
+    // outside would otherwise reach the picture clamped, with its edge bent.
+    const double margin = 4 / ctx.map.scale;
+    const WorldRect around{ctx.clip.left - margin, ctx.clip.top + margin, ctx.clip.right + margin,
+                           ctx.clip.bottom - margin};
+    const std::vector<WorldPoint> inside = ClipPolygon(around, corners);
+    if (inside.size() < 3) return;
     std::vector<PixelPoint> pts;
-    for (WorldPoint p : corners) pts.push_back(ctx.Pixel(p));
+    for (WorldPoint p : inside) pts.push_back(ctx.Pixel(p));
     ctx.canvas.SetPen({look.fill, 1, LineStyle::kNone});
     ctx.canvas.SetBrush({look.fill, false});
     ctx.canvas.Polygon(pts);
