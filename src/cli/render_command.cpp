@@ -1,10 +1,9 @@
-// velt-cli render FILE -o OUT.png|OUT.svg [--size WxH] [--centre]: draws a document into a
-// picture, with no display.
+// velt-cli render FILE -o OUT.png|OUT.svg|OUT.pdf|OUT.tex [--size WxH] [--centre]: draws a
+// document into a picture, with no display.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -14,36 +13,34 @@
 
 #include "cli/commands.h"
 #include "cli/file_loading.h"
+#include "view/export_picture.h"
 #include "view/render.h"
 #include "view/svg_canvas.h"
+#include "view/tikz_canvas.h"
 
 extern char** environ;
 
 namespace velt::cli {
 namespace {
 
-constexpr const char* kUsage = "render FILE -o OUT.png|OUT.svg [--size WxH] [--centre]";
-
-bool EndsWith(const std::string& s, const char* tail) {
-  const std::string t = tail;
-  if (s.size() < t.size()) return false;
-  for (size_t i = 0; i < t.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(s[s.size() - t.size() + i])) != t[i]) return false;
-  return true;
-}
+constexpr const char* kUsage =
+    "render FILE -o OUT.png|OUT.svg|OUT.pdf|OUT.tex [--size WxH] [--centre]";
 
 // The command's own messages.
 constexpr const char* kCannotWrite = "cannot write the picture";
 constexpr const char* kMacroHasNoPicture = "a macro file has no picture";
-constexpr const char* kPngNeedsQt = "PNG pictures need the Qt build; write an .svg instead";
+constexpr const char* kPngNeedsQt =
+    "PNG and PDF pictures need the Qt build; write an .svg or a .tex instead";
 
 int WriteFailed(const std::string& path) {
   std::fprintf(stderr, "velt-cli: %s: %s\n", path.c_str(), kCannotWrite);
   return kExitWriteFailed;
 }
 
-int WriteSvg(Document& doc, const RenderSettings& settings, const std::string& out) {
-  SvgCanvas canvas(settings.width, settings.height);
+// SVG and TikZ are written here, by the core's own canvases.
+template <class VectorCanvas>
+int WriteVector(Document& doc, const RenderSettings& settings, const std::string& out) {
+  VectorCanvas canvas(settings.width, settings.height);
   RenderDocument(doc, canvas, settings);
   std::ofstream file(out, std::ios::binary | std::ios::trunc);
   file << canvas.Document();
@@ -51,7 +48,8 @@ int WriteSvg(Document& doc, const RenderSettings& settings, const std::string& o
   return file ? kExitOk : WriteFailed(out);
 }
 
-// The program that draws PNG pictures (it links Qt; velt-cli does not), next to velt-cli.
+// The program that draws PNG and PDF pictures (it links Qt; velt-cli does not), next to
+// velt-cli. It picks the format by the output's extension.
 std::string PngHelperPath() {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -103,15 +101,19 @@ int RunRender(const Args& args) {
       return UsageError(kUsage);
     }
   }
-  const bool png = EndsWith(out, ".png"), svg = EndsWith(out, ".svg");
-  if (in.empty() || (!png && !svg)) return UsageError(kUsage);
+  const PictureFormat format = PictureFormatOf(out);
+  const bool byHelper = format == PictureFormat::kPng || format == PictureFormat::kPdf;
+  if (in.empty() || !(byHelper || format == PictureFormat::kSvg || format == PictureFormat::kTikz))
+    return UsageError(kUsage);
   LoadedFile loaded = LoadAnyFile(in);
   if (loaded.exitCode != kExitOk) return loaded.exitCode;
   if (!loaded.document) {
     std::fprintf(stderr, "velt-cli: %s: %s\n", in.c_str(), kMacroHasNoPicture);
     return kExitInvalid;
   }
-  return png ? WritePng(in, settings, out) : WriteSvg(*loaded.document, settings, out);
+  if (byHelper) return WritePng(in, settings, out);
+  return format == PictureFormat::kSvg ? WriteVector<SvgCanvas>(*loaded.document, settings, out)
+                                       : WriteVector<TikzCanvas>(*loaded.document, settings, out);
 }
 
 }  // namespace velt::cli

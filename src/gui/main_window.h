@@ -34,6 +34,10 @@ class MainWindow : public QMainWindow, public Host {
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
   Workspace& workspace() { return ws_; }
+  // A message box with the given buttons, through the hook when one is set.
+  QMessageBox::StandardButton Ask(const QString& caption, const QString& text,
+                                  QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
+
   Interaction& interaction() { return ix_; }
   PlaneWidget* plane() const { return plane_; }
   // Opens a document file into a new tab; false (after telling the user) when it fails.
@@ -65,8 +69,6 @@ class MainWindow : public QMainWindow, public Host {
   void BuildStatusBar();
   void AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<Tool> tools);
   void AddPalette(QToolBar* bar, bool fill);
-  QMessageBox::StandardButton Ask(const QString& caption, const QString& text,
-                                  QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
 
   // documents
   void NewDocumentCommand();

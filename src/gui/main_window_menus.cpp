@@ -13,10 +13,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "export_commands.h"
 #include "main_window.h"
 #include "plane_widget.h"
 #include "tool_icons.h"
 #include "ui/strings.h"
+#include "ui/strings_export.h"
 #include "ui/strings_window.h"
 
 namespace velt {
@@ -86,6 +88,16 @@ void MainWindow::BuildMenus() {
   file->addAction(MakeAction(
       "M_cerrardoc", str::kClose, [this] { CloseCommand(); }, QKeySequence("Ctrl+F4")));
   file->addAction(MakeAction("M_cerrartodo", str::kCloseAll, [this] { CloseAllCommand(); }));
+  // Printing and pictures of the figure (export_commands.cpp).
+  file->addSeparator();
+  file->addAction(
+      MakeAction("M_export_dib", str::kExportDrawing, [this] { ExportDrawingCommand(*this); }));
+  file->addAction(
+      MakeAction("B_copia_port", str::kCopyPictureMenu, [this] { CopyPictureCommand(*this); }));
+  file->addAction(MakeAction(
+      "Imprimir1", str::kPrintMenu, [this] { PrintCommand(*this); }, Ctrl('P')));
+  file->addAction(
+      MakeAction("M_print_btm", str::kPrintBitmapMenu, [this] { PrintBitmapCommand(*this); }));
   file->addSeparator();
   file->addAction(MakeAction("Salir1", str::kExit, [this] { close(); }));
 

@@ -43,6 +43,7 @@ void PlaneWidget::Redraw() {
   if (!canvas_ || canvas_->Width() != size.width() || canvas_->Height() != size.height())
     canvas_ = std::make_unique<QtCanvas>(size.width(), size.height());
   Document& d = ws_.doc();
+  canvas_->SetAntialiased(d.antiAliased != 0);
   DrawOptions opt;
   opt.showHidden = ws_.showHidden;
   opt.language = &ws_.language;  // label texts as the boxes that find them measure them
@@ -105,6 +106,7 @@ void PlaneWidget::resizeEvent(QResizeEvent*) {
 }
 
 void PlaneWidget::mousePressEvent(QMouseEvent* e) {
+  lastSelection_.reset();
   ix_.MouseDown(ButtonOf(e->button()), e->position().x(), e->position().y(),
                 ModsOf(e->modifiers()));
   Redraw();
@@ -116,6 +118,9 @@ void PlaneWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void PlaneWidget::mouseReleaseEvent(QMouseEvent* e) {
+  if (const SelectionRect& r = ix_.selectionRect(); r.active)
+    lastSelection_ = WorldRect{std::min(r.start.x, r.corner.x), std::max(r.start.y, r.corner.y),
+                               std::max(r.start.x, r.corner.x), std::min(r.start.y, r.corner.y)};
   ix_.MouseUp(ButtonOf(e->button()), e->position().x(), e->position().y(), ModsOf(e->modifiers()));
 }
 

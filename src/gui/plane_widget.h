@@ -4,8 +4,10 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "ui/interaction.h"
+#include "view/viewport.h"
 
 namespace velt {
 
@@ -17,6 +19,8 @@ class PlaneWidget : public QWidget {
   // Draws the document and what the gesture shows over it into the picture, then updates.
   void Redraw();
   const QImage& picture() const { return picture_; }
+  // The selection rectangle last pulled with the move tool, until the next press.
+  const std::optional<WorldRect>& lastSelection() const { return lastSelection_; }
 
  signals:
   void resized();
@@ -34,6 +38,7 @@ class PlaneWidget : public QWidget {
   Interaction& ix_;
   std::unique_ptr<class QtCanvas> canvas_;  // MainPicture, drawn off-screen
   QImage picture_;  // what the widget shows: the picture with the pointer's message
+  std::optional<WorldRect> lastSelection_;
 };
 
 KeyMods ModsOf(Qt::KeyboardModifiers m);

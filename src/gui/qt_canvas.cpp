@@ -10,6 +10,17 @@
 namespace velt {
 namespace {
 
+QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+std::vector<QPoint> ToQPoints(std::span<const PixelPoint> points) {
+  std::vector<QPoint> out;
+  out.reserve(points.size());
+  for (PixelPoint p : points) out.emplace_back(p.x, p.y);
+  return out;
+}
+
+}  // namespace
+
 QFont ToQFont(const TextFont& f) {
   QFont q(QString::fromStdString(f.face));
   // Sizes are points on a 96-dpi screen, whatever the picture's own resolution.
@@ -22,17 +33,6 @@ QFont ToQFont(const TextFont& f) {
   q.setStrikeOut(f.strikeOut);
   return q;
 }
-
-QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-std::vector<QPoint> ToQPoints(std::span<const PixelPoint> points) {
-  std::vector<QPoint> out;
-  out.reserve(points.size());
-  for (PixelPoint p : points) out.emplace_back(p.x, p.y);
-  return out;
-}
-
-}  // namespace
 
 QColor ToQColor(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -51,7 +51,7 @@ const QImage& QtCanvas::Image() const {
 QPainter& QtCanvas::Painter() {
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::Antialiasing, antialiased_);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     ApplyPen();
     ApplyBrush();
@@ -70,9 +70,30 @@ void QtCanvas::ApplyPen() {
   q.setWidth(pen_.width <= 1 ? 0 : pen_.width);
   q.setCapStyle(pen_.width <= 1 ? Qt::SquareCap : Qt::RoundCap);
   q.setJoinStyle(Qt::RoundJoin);
+  if (antialiased_) {
+    // The smoothed path's stipples: 0x0F0F (four on, four off) and 0x0FC3 doubled (four on,
+    // eight off, twelve on, eight off), in pixels of the one-pixel pen; round ends and joins.
+    q.setWidthF(pen_.width);
+    q.setCapStyle(Qt::RoundCap);
+    if (pen_.style == LineStyle::kDot) q.setDashPattern({4, 4});
+    if (pen_.style == LineStyle::kDashDot) q.setDashPattern({4, 8, 12, 8});
+    if (pen_.style != LineStyle::kSolid) q.setCapStyle(Qt::FlatCap);
+    painter_->setPen(q);
+    return;
+  }
   if (pen_.style == LineStyle::kDot) q.setStyle(Qt::DotLine);
   if (pen_.style == LineStyle::kDashDot) q.setStyle(Qt::DashDotLine);
   painter_->setPen(q);
+}
+
+void QtCanvas::SetAntialiased(bool on) {
+  if (on == antialiased_) return;
+  antialiased_ = on;
+  painter_.reset();  // the next call starts a painter with the new hints
+}
+
+void QtCanvas::PlainWhileFilling(bool fillOnly) {
+  if (antialiased_) Painter().setRenderHint(QPainter::Antialiasing, !fillOnly);
 }
 
 void QtCanvas::SetPen(const Pen& pen) {
@@ -107,6 +128,12 @@ void QtCanvas::FillRect(const PixelBox& b, int32_t colour) {
 void QtCanvas::Line(PixelPoint a, PixelPoint b) {
   if (a == b) return;
   QPainter& p = Painter();
+  if (antialiased_) {
+    // Between pixel centres, as the smoothed path draws at the exact positions.
+    PlainWhileFilling(false);
+    p.drawLine(QPointF(a.x + 0.5, a.y + 0.5), QPointF(b.x + 0.5, b.y + 0.5));
+    return;
+  }
   if (pen_.width > 1) {
     p.drawLine(a.x, a.y, b.x, b.y);
     return;
@@ -132,12 +159,21 @@ void QtCanvas::SetPixel(PixelPoint p, int32_t colour) {
 }
 
 void QtCanvas::Polyline(std::span<const PixelPoint> points) {
+  if (antialiased_) {
+    std::vector<QPointF> q;
+    q.reserve(points.size());
+    for (PixelPoint p : points) q.emplace_back(p.x + 0.5, p.y + 0.5);
+    PlainWhileFilling(false);
+    Painter().drawPolyline(q.data(), int(q.size()));
+    return;
+  }
   const std::vector<QPoint> q = ToQPoints(points);
   Painter().drawPolyline(q.data(), int(q.size()));
 }
 
 void QtCanvas::Polygon(std::span<const PixelPoint> points) {
   const std::vector<QPoint> q = ToQPoints(points);
+  PlainWhileFilling(pen_.style == LineStyle::kNone);
   Painter().drawPolygon(q.data(), int(q.size()));
 }
 
@@ -156,10 +192,14 @@ void QtCanvas::Rectangle(const PixelBox& b) {
                        ToQColor(brush_.colour));
     return;
   }
+  PlainWhileFilling(pen_.style == LineStyle::kNone);
   Painter().drawRect(OutlineRect(b));
 }
 
-void QtCanvas::Ellipse(const PixelBox& b) { Painter().drawEllipse(OutlineRect(b)); }
+void QtCanvas::Ellipse(const PixelBox& b) {
+  PlainWhileFilling(pen_.style == LineStyle::kNone);
+  Painter().drawEllipse(OutlineRect(b));
+}
 
 void QtCanvas::ArcOrPie(const PixelBox& b, PixelPoint start, PixelPoint end, bool pie) {
   const QRect r = OutlineRect(b);
@@ -171,6 +211,7 @@ void QtCanvas::ArcOrPie(const PixelBox& b, PixelPoint start, PixelPoint end, boo
   const double toSixteenths = 180.0 / std::numbers::pi * 16;
   const int s = static_cast<int>(std::lround(a0 * toSixteenths));
   const int w = static_cast<int>(std::lround(sweep * toSixteenths));
+  PlainWhileFilling(pie);  // the pie is the angle mark's fill; its arc comes on its own
   if (pie)
     Painter().drawPie(r, s, w);
   else

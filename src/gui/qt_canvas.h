@@ -1,6 +1,7 @@
 #pragma once
-// The drawing canvas on a QImage, painted with QPainter without antialiasing so that
-// pixels land where the drawing routines put them.
+// The drawing canvas on a QImage, painted with QPainter. Plain, without antialiasing, pixels
+// land where the drawing routines put them; anti-aliased (documents with the "AA" flag),
+// outlines and points are smoothed and blended while fills and texts stay plain.
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -14,6 +15,10 @@ class QtCanvas final : public Canvas {
  public:
   QtCanvas(int width, int height);
   ~QtCanvas() override;
+
+  // Smoothed outlines from the next drawing call on.
+  void SetAntialiased(bool on);
+  bool Antialiased() const { return antialiased_; }
 
   // The picture; ends painting until the next drawing call.
   const QImage& Image() const;
@@ -49,8 +54,11 @@ class QtCanvas final : public Canvas {
 
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
+  // Fills without an outline stay plain even when the canvas is anti-aliased.
+  void PlainWhileFilling(bool fillOnly);
   Pen pen_;
   Brush brush_;
+  bool antialiased_ = false;
 };
 
 // Text extents by the window's font metrics, the same that drawing on a QtCanvas uses.
@@ -58,6 +66,9 @@ class QtTextMeasure final : public TextMeasure {
  public:
   TextExtent Measure(std::string_view text, const TextFont& font) const override;
 };
+
+// A text font to a Qt font of the same pixel size on a 96-dpi picture.
+QFont ToQFont(const TextFont& font);
 
 // 0x00BBGGRR to a Qt colour.
 QColor ToQColor(int32_t colour);

@@ -1,6 +1,7 @@
 #include "ui/language.h"
 
 #include "ui/strings.h"
+#include "ui/strings_export.h"
 #include "ui/strings_files.h"
 #include "ui/strings_measures.h"
 #include "ui/strings_scripts.h"
@@ -16,6 +17,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::FileStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::ScriptStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::MeasureStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::ExportStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {
