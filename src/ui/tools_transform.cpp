@@ -138,9 +138,10 @@ void PreviewImages(const Element& s, const PointMap& map, PreviewSet& out) {
 }  // namespace
 
 bool TakeSelectionToTransform(ToolContext& c) {
+  // A side or an axis line of a selected polygon or axes is part of its owner's image.
   std::vector<Element*> selected;
   ForEachDeep(c.doc().elements(), [&](const Element& e) {
-    if (e.selected) selected.push_back(const_cast<Element*>(&e));
+    if (e.selected && !(e.owner && e.owner->selected)) selected.push_back(const_cast<Element*>(&e));
   });
   if (selected.empty()) return false;
   c.TakeAsFirstPick(std::move(selected));

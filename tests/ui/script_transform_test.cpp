@@ -340,6 +340,60 @@ TEST(ScriptToolTransformSelection, TheCentreMayBeASelectedPointAndInversionMapsP
   }
 }
 
+TEST(ScriptToolTransformSelection, EverythingSelectedIsTransformedOnce) {
+  // A triangle (1-3, polygon 4, sides 5-7), a circle 10 about 9 through 8 and a free point
+  // 11, all selected, then their central symmetric about (0, -200): (x, y) goes to
+  // (-x, -400 - y). The sides come with their polygon, not as segments of their own.
+  Scenario s(
+      "tool 10\nclick -100 -100\nclick 100 -100\nclick 0 100\nclick -100 -100\n"
+      "tool 1\nclick 250 0\ntool 5\nclick 200 0\nclick 250 0\ntool 1\nclick -200 200\n"
+      "select-all\ntool 20\nclick 0 -200\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 23);
+  EXPECT_EQ(s.Kind(12), kFreePoint);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(s.Parents(13 + i), (P3{1 + i, 12, -1}));
+  EXPECT_AT(s.At(13), 100, -300);
+  EXPECT_AT(s.At(15), 0, -500);
+  EXPECT_EQ(s.Kind(16), kPolygon);
+  EXPECT_EQ(s.Parents(20), (P3{9, 12, -1}));
+  EXPECT_AT(s.At(20), -200, -400);
+  EXPECT_EQ(s.Parents(21), (P3{8, 12, -1}));
+  EXPECT_EQ(s.Kind(22), kCircleCentrePoint);
+  EXPECT_EQ(s.Parents(22), (P3{20, 21, -1}));
+  EXPECT_EQ(s.Kind(23), kPointCentralSymmetry);
+  EXPECT_EQ(s.Parents(23), (P3{11, 12, -1}));
+  EXPECT_AT(s.At(23), 200, -600);
+}
+
+TEST(TransformSelection, ChoosingTheToolLeavesOnlyTheDataToPick) {
+  test::Bench b;
+  Element* a = test::AddPoint(b.doc(), 0, 0);
+  Element* c = test::AddPoint(b.doc(), 100, 0);
+  Element* seg = test::Add(b.doc(), kSegment, {a, c});
+  RecomputeAll(b.doc());
+  seg->selected = 1;
+  b.ix.SelectTool(Tool::B_sim_ax);
+  EXPECT_EQ(b.ix.pickCounter(), 1);
+  EXPECT_TRUE(seg->selected) << "the selection stays";
+  EXPECT_TRUE(b.ix.mask()[kTypeLine] && b.ix.mask()[kTypePolygon] && b.ix.mask()[kTypeAxes]);
+  EXPECT_FALSE(b.ix.mask()[kTypePoint] || b.ix.mask()[kTypeCircle]);
+  b.ix.SelectTool(Tool::B_inversion);
+  EXPECT_EQ(b.ix.pickCounter(), 1);
+  EXPECT_TRUE(b.ix.mask()[kTypeCircle]);
+  EXPECT_FALSE(b.ix.mask()[kTypePoint]);
+  b.ix.SelectTool(Tool::B_traslac);
+  EXPECT_EQ(b.ix.mask()[kTypePoint], 2) << "a vector or two points";
+  EXPECT_TRUE(b.ix.mask()[kTypeVector]);
+  // Any other tool ends it.
+  b.ix.SelectTool(Tool::B_Segmento);
+  EXPECT_FALSE(seg->selected);
+  EXPECT_EQ(b.ix.pickCounter(), 0);
+  // Without a selection the object is picked first.
+  b.ix.SelectTool(Tool::B_sim_ax);
+  EXPECT_EQ(b.ix.pickCounter(), 0);
+  EXPECT_TRUE(b.ix.mask()[kTypePoint]);
+}
+
 TEST(TransformPreview, TheImageFollowsThePointer) {
   test::Bench b;
   Element* a = test::AddPoint(b.doc(), 0, 0);
