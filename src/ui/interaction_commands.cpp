@@ -83,9 +83,14 @@ void Interaction::ToggleShowHidden() {
 Interaction::PreviewElements Interaction::Preview() const {
   PreviewElements out;
   const PreviewFn f = RowOf(tool_).preview;
-  if (!f || pickCounter_ == 0 || picks_.empty()) return out;
+  if (!f || pickCounter_ == 0) return out;
+  // A selection taken as the first pick is not in the picks list; the preview sees it first.
+  std::vector<Element*> picks;
+  if (pickCounter_ > static_cast<int>(picks_.size())) picks = tmpl_.picks;
+  picks.insert(picks.end(), picks_.begin(), picks_.end());
+  if (picks.empty()) return out;
   PreviewSet set;
-  f(picks_, pointer_, set);
+  f(picks, pointer_, set);
   // Built like new elements (the colour and style they would take), then computed by their
   // own rules from the picks and the pointer.
   CreationSettings settings;

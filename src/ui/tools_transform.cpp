@@ -67,6 +67,9 @@ void Apply(ToolContext& c) {
   TakeSelectionToTransform(c);
 }
 
+// A preview is built again at every pointer move: larger selections go without one.
+constexpr size_t kMaxPreviewObjects = 2000;
+
 // A point map of the preview; nothing where the image does not exist.
 using PointMap = std::function<std::optional<Pt>(Pt)>;
 
@@ -235,21 +238,26 @@ void PressInversion(ToolContext& c, Pt) {
   if (t.parent[0] && !t.picks.empty()) Apply(c);
 }
 
+// The picks are the objects (one element, or the selection); the pointer is the centre.
 void PreviewCentralSymmetry(const std::vector<Element*>& picks, Pt k, PreviewSet& out) {
-  if (picks.size() != 1) return;
-  PreviewImages(
-      *picks[0], [k](Pt p) { return CentralSymmetric(p, k); }, out);
+  if (picks.size() > kMaxPreviewObjects) return;
+  const PointMap map = [k](Pt p) { return CentralSymmetric(p, k); };
+  for (const Element* object : picks) PreviewImages(*object, map, out);
 }
 
+// One object and the start of the translation. After a selection the picks do not tell
+// where the start is (it may be a selected point itself): no preview.
 void PreviewTranslation(const std::vector<Element*>& picks, Pt k, PreviewSet& out) {
-  if (picks.size() != 2 || !IsType(picks[1], kTypePoint)) return;
+  if (picks.size() != 2 || picks[0]->selected || !IsType(picks[1], kTypePoint)) return;
   const Pt a = PointA(*picks[1]);
   PreviewImages(
       *picks[0], [a, k](Pt p) { return Translated(p, a, k); }, out);
 }
 
 void PreviewInversion(const std::vector<Element*>& picks, Pt k, PreviewSet& out) {
-  if (picks.size() != 1 || !IsType(picks[0], kTypeCircle) || !picks[0]->exists) return;
+  // The circle picked first; a selected circle is an object, not the circle of inversion.
+  if (picks.size() != 1 || !IsType(picks[0], kTypeCircle) || picks[0]->selected) return;
+  if (!picks[0]->exists) return;
   const Pt o = PointA(*picks[0]);
   const double r = Distance(o, PointB(*picks[0]));
   const auto image = Inverse(k, o, r);

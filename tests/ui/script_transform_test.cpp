@@ -410,6 +410,22 @@ TEST(TransformPreview, TheImageFollowsThePointer) {
     EXPECT_AT((test::XY{p.drawn[0]->value[0], p.drawn[0]->value[1]}), 0, -200);
     EXPECT_AT((test::XY{p.drawn[0]->value[2], p.drawn[0]->value[3]}), -100, -200);
   }
+  // With the segment and its first end selected, the pointer is the centre of both.
+  b.ix.SelectTool(Tool::Sel);
+  b.At(0)->selected = 1;
+  b.At(2)->selected = 1;
+  b.ix.SelectTool(Tool::B_Punto_Sim);
+  b.Move(0, -100);
+  {
+    auto p = b.ix.Preview();
+    ASSERT_EQ(p.drawn.size(), 2u);
+    EXPECT_EQ(p.drawn[0]->type(), kTypePoint);
+    EXPECT_AT((test::XY{p.drawn[0]->x(), p.drawn[0]->y()}), 0, -200);
+    EXPECT_EQ(p.drawn[1]->kind, kSegment);
+    EXPECT_AT((test::XY{p.drawn[1]->value[2], p.drawn[1]->value[3]}), -100, -200);
+  }
+  b.ix.SelectTool(Tool::Sel);
+  SetSelected(b.doc().elements(), 0);
   // Translation: the object, the start, then the pointer stands for the end.
   b.ix.SelectTool(Tool::B_traslac);
   b.Click(50, 0);
