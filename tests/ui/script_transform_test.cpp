@@ -97,6 +97,16 @@ TEST(ScriptToolAxialSymmetry, AxisLinesSegmentsAndPolygonSides) {
     EXPECT_EQ(s.Parents(9), (P3{8, 5, -1}));
     EXPECT_AT(s.At(9), 0, 0);
   }
+  {
+    // The same with the point selected before the tool is chosen: the side is the only pick.
+    Scenario s(
+        "tool 10\nclick -100 -100\nclick 100 -100\nclick 0 100\nclick -100 -100\n"
+        "tool 1\nclick 0 -200\ntool 0\nclick 0 -200\ntool 21\nclick 0 -100\n");
+    ASSERT_TRUE(s.ok()) << s.failure();
+    ASSERT_EQ(s.Count(), 9);
+    EXPECT_EQ(s.Parents(9), (P3{8, 5, -1}));
+    EXPECT_AT(s.At(9), 0, 0);
+  }
 }
 
 TEST(ScriptToolTranslation, ByAVectorOrByTwoPoints) {
