@@ -55,6 +55,7 @@ QPainter& QtCanvas::Painter() {
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     ApplyPen();
     ApplyBrush();
+    font_.applied = false;  // a new painter starts with its default font
   }
   return *painter_;
 }
@@ -226,17 +227,33 @@ void QtCanvas::Pie(const PixelBox& box, PixelPoint start, PixelPoint end) {
   ArcOrPie(box, start, end, true);
 }
 
+const QtCanvas::FontCache& QtCanvas::UseFont(const TextFont& font) {
+  QPainter& painter = Painter();
+  if (!font_.valid || !(font_.key == font)) {
+    font_.key = font;
+    font_.font = ToQFont(font);
+    font_.ascent = QFontMetrics(font_.font).ascent();
+    font_.valid = true;
+    font_.applied = false;
+  }
+  if (!font_.applied) {
+    painter.setFont(font_.font);
+    font_.applied = true;
+  }
+  return font_;
+}
+
 void QtCanvas::Text(PixelPoint p, std::string_view text, const TextFont& font, int32_t colour,
                     int32_t background) {
   QPainter& painter = Painter();
-  const QFont q = ToQFont(font);
-  painter.setFont(q);
-  const QFontMetrics m(q);
+  const FontCache& f = UseFont(font);
   const QString s = ToQString(text);
-  if (background >= 0)
+  if (background >= 0) {
+    const QFontMetrics m(f.font);
     painter.fillRect(QRect(p.x, p.y, m.horizontalAdvance(s), m.height()), ToQColor(background));
+  }
   painter.setPen(ToQColor(colour));
-  painter.drawText(QPoint(p.x, p.y + m.ascent()), s);
+  painter.drawText(QPoint(p.x, p.y + f.ascent), s);
   ApplyPen();
 }
 

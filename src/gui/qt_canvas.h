@@ -52,10 +52,22 @@ class QtCanvas final : public Canvas {
   QRect OutlineRect(const PixelBox& box) const;
   void ArcOrPie(const PixelBox& box, PixelPoint start, PixelPoint end, bool pie);
 
+  // The Qt font of the last text with its metrics, kept while the next texts use the same
+  // font (labels of one figure mostly do); `applied` while the painter has it.
+  struct FontCache {
+    TextFont key;
+    QFont font;
+    int ascent = 0;
+    bool valid = false;
+    bool applied = false;
+  };
+  const FontCache& UseFont(const TextFont& font);
+
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
   // Fills without an outline stay plain even when the canvas is anti-aliased.
   void PlainWhileFilling(bool fillOnly);
+  mutable FontCache font_;
   Pen pen_;
   Brush brush_;
   bool antialiased_ = false;

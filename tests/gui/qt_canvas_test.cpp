@@ -165,5 +165,50 @@ TEST(QtPixels, TraceCombinesWithoutErasing) {
   EXPECT_EQ(At(img, 30, 30), kWhite);
 }
 
+// The font of the last text is kept for the next ones: a second drawing, one on a new
+// painter, and one after another font was used give the pixels QPainter writes for the text
+// at its baseline.
+TEST(QtCanvasText, KeptFontsDrawTheSamePixels) {
+  const TextFont small{"Arial", 10}, bold{"Arial", 14, true};
+  auto reference = [](const TextFont& f, const QString& s) {
+    QImage img(160, 40, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    QFont q(QString::fromStdString(f.face));
+    q.setPixelSize(static_cast<int>(std::lround(f.size * 96.0 / 72.0)));
+    q.setBold(f.bold);
+    p.setFont(q);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(5, 5 + QFontMetrics(q).ascent()), s);
+    p.end();
+    return img;
+  };
+  for (const auto& [font, text] : {std::pair{small, "d = 3.00 cm"},
+                                   {bold, "d = 3.00 cm"},
+                                   {small, "x²+y²=5.00²"},
+                                   {small, "d = 3.00 cm"}}) {
+    QtCanvas canvas(160, 40);
+    canvas.Clear(kWhite);
+    canvas.Text({5, 5}, text, font, 0, -1);
+    canvas.Clear(kWhite);
+    canvas.Text({5, 5}, text, font, 0, -1);  // again, with the kept font
+    const QImage expected = reference(font, QString::fromUtf8(text));
+    EXPECT_EQ(canvas.Image(), expected) << text;
+    EXPECT_FALSE(PixelsOf(expected, 0).empty());
+  }
+  // One canvas, fonts alternating: each text in its own font.
+  QtCanvas canvas(160, 40);
+  canvas.Clear(kWhite);
+  canvas.Text({5, 5}, "A", small, 0, -1);
+  canvas.Text({5, 5}, "A", bold, 0, -1);
+  canvas.Clear(kWhite);
+  canvas.Text({5, 5}, "A", bold, 0, -1);
+  EXPECT_EQ(canvas.Image(), reference(bold, "A"));
+  canvas.Clear(kWhite);
+  canvas.Text({5, 5}, "A", small, 0, -1);
+  EXPECT_EQ(canvas.Image(), reference(small, "A"));
+}
+
 }  // namespace
 }  // namespace velt
