@@ -61,6 +61,27 @@ std::optional<WorldRect> TableBox(const Element& e, const ViewMapping& map, cons
   return BoxAt(map, {e.value[2], e.value[3]}, across * cellWidth, down * cellHeight);
 }
 
+// A coordinate number (kind 43 or 44) inside its owner's text "name(x;y)": the x text right
+// after the name and "(", the y text after the x text and ";".
+std::optional<WorldRect> CoordinatePieceBox(const Document& doc, const Element& e,
+                                            const ViewMapping& map, const TextMeasure& measure,
+                                            int screenDpi) {
+  const Element& owner = *e.owner;
+  const auto pieces = CoordinatesTextOf(owner);
+  if (!pieces) return std::nullopt;
+  const TextFont font = FontOf(owner, doc.numberFont, screenDpi);
+  const bool first = e.kind == kCoordinateX;
+  const std::string before = first ? pieces->lead : pieces->lead + pieces->x + pieces->separator;
+  const std::string& text = first ? pieces->x : pieces->y;
+  const WorldPoint at{owner.value[2], owner.value[3]};
+  if (!std::isfinite(at.x) || !std::isfinite(at.y)) return std::nullopt;
+  const PixelPoint p = WorldToPixel(map, at.x, at.y);
+  const int left = p.x + (before.empty() ? 0 : measure.Measure(before, font).width);
+  const TextExtent size = measure.Measure(text, font);
+  if (size.width <= 0 || size.height <= 0) return std::nullopt;
+  return FromPixels(map, {left, p.y, left + size.width, p.y + size.height});
+}
+
 }  // namespace
 
 PixelBox BitmapPixelBox(const ViewMapping& map, const Element& e, int width, int height,
@@ -88,6 +109,8 @@ std::optional<WorldRect> ElementBox(const Document& doc, const Element& e, const
                                     const LanguageTable* language) {
   const WorldPoint labelAt{e.value[2], e.value[3]};
   const LanguageTable& lang = language ? *language : BuiltInLanguage();
+  if (e.owner && (e.kind == kCoordinateX || e.kind == kCoordinateY))
+    return CoordinatePieceBox(doc, e, map, measure, screenDpi);
   switch (e.type()) {
     case kTypeName: {
       const auto at = NameLabelPosition(e);

@@ -12,6 +12,7 @@
 #include "geometry/recompute.h"
 #include "support/builders.h"
 #include "ui/strings_measures.h"
+#include "view/element_box.h"
 #include "view/element_text.h"
 #include "view/recording_canvas.h"
 #include "view/redraw.h"
@@ -204,6 +205,51 @@ TEST(LabelDrawing, WritesTheTextsOfMeasuresEquationsAndCoordinates) {
   canvas.Reset();
   RedrawAll(doc, canvas, opt);
   EXPECT_TRUE(TextCall(canvas.Calls(), "53.13 deg"));
+}
+
+// Each coordinate number of "P(1.00;3.00)" is found where the drawing writes its piece of the
+// text: the x number after "P(", the y number after "P(1.00;".
+TEST(CoordinatesText, EachNumberIsBoxedInsideItsOwnersText) {
+  Document doc;
+  doc.viewLeft = -400;
+  doc.viewTop = 300;
+  doc.viewRight = 624;
+  doc.viewBottom = -468;
+  Element* origin = AddPoint(doc, 0, 0);
+  Element* axes = Add(doc, kAxes, {origin});
+  Element* p = AddPoint(doc, 40, 120);
+  Element* coords = Add(doc, kCoordinates, {p, axes}, {0, 0, -100, 50});
+  Name(doc, coords, "P");
+  RecomputeAll(doc);
+  const auto pieces = CoordinatesTextOf(*coords);
+  ASSERT_TRUE(pieces);
+  EXPECT_EQ(pieces->lead, "P(");
+  EXPECT_EQ(pieces->x, "1.00");
+  EXPECT_EQ(pieces->y, "3.00");
+  EXPECT_EQ(pieces->Whole(), "P(1.00;3.00)");
+  RecordingCanvas canvas(1024, 768);
+  RedrawAll(doc, canvas, DrawOptions{});
+  const DrawCall* drawn = TextCall(canvas.Calls(), "P(1.00;3.00)");
+  ASSERT_TRUE(drawn);
+  const PixelPoint at = drawn->points[0];
+  const ViewMapping map = MappingOf(doc);
+  const FixedPitchMeasure measure;
+  auto inPixels = [&](const WorldRect& r) {
+    const PixelPoint tl = WorldToPixel(map, r.left, r.top),
+                     br = WorldToPixel(map, r.right, r.bottom);
+    return PixelBox{tl.x, tl.y, br.x, br.y};
+  };
+  const CoordinatesExt& c = *coords->as<CoordinatesExt>();
+  const auto whole = ElementBox(doc, *coords, map, measure);
+  const auto x = ElementBox(doc, *c.x, map, measure);
+  const auto y = ElementBox(doc, *c.y, map, measure);
+  ASSERT_TRUE(whole && x && y);
+  const int h = measure.Measure("P(1.00;3.00)", drawn->font).height;
+  auto width = [&](const char* t) { return measure.Measure(t, drawn->font).width; };
+  EXPECT_EQ(inPixels(*whole), (PixelBox{at.x, at.y, at.x + width("P(1.00;3.00)"), at.y + h}));
+  EXPECT_EQ(inPixels(*x), (PixelBox{at.x + width("P("), at.y, at.x + width("P(1.00"), at.y + h}));
+  EXPECT_EQ(inPixels(*y),
+            (PixelBox{at.x + width("P(1.00;"), at.y, at.x + width("P(1.00;3.00"), at.y + h}));
 }
 
 }  // namespace
