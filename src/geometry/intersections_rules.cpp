@@ -10,6 +10,7 @@
 #include "geometry/intersect_conic.h"
 #include "geometry/intersect_straight.h"
 #include "geometry/intersection_codes.h"
+#include "geometry/locus_intersections.h"
 #include "geometry/rules.h"
 
 namespace velt {
@@ -268,18 +269,21 @@ Handler HandlerOfCode(int32_t code) {
     for (int c = 30; c <= 41; ++c) t[c] = ConicCurve;
     return t;
   }();
-  // Code 42 (a locus or a function graph) has no handler here yet.
+  // Code 42 (a locus or a function graph) is cut by the rule with the document.
   return code >= 0 && code < kLocusIntersectionCode ? kHandlers[code] : nullptr;
 }
 
-void IntersectionRule(Element& e, const RuleContext&) {
+void IntersectionRule(Element& e, const RuleContext& ctx) {
   const Handler handler = HandlerOfCode(e.attr1);
+  const bool onLocus = e.attr1 == kLocusIntersectionCode;
   const Element *p1 = e.parent[0], *p2 = e.parent[1];
-  if (!handler || !p1 || !p2 || !p1->exists || !p2->exists || !Finite(*p1) || !Finite(*p2)) {
+  if ((!handler && !onLocus) || !p1 || !p2 || !p1->exists || !p2->exists || !Finite(*p1) ||
+      !Finite(*p2)) {
     e.exists = 0;
     return;
   }
-  const auto p = handler(e, e.attr1);
+  // A locus (code 42) is cut numerically, with the document it is sampled in.
+  const auto p = onLocus ? LocusIntersectionPoint(e, ctx) : handler(e, e.attr1);
   if (!p || !std::isfinite(p->x) || !std::isfinite(p->y)) {
     e.exists = 0;
     return;

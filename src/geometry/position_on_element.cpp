@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "geometry/element_points.h"
+#include "geometry/locus_sampling.h"
 #include "geometry/position_on_curves.h"
 #include "geometry/tolerances.h"
 
@@ -21,7 +22,7 @@ const CarrierOps& CarrierFor(int32_t type) {
     t[kTypeArc] = {PositionOnArc, ParameterOnArc};
     t[kTypePolygon] = {PositionOnPolygon, ParameterOnPolygon};
     t[kTypeConic] = {PositionOnConic, ParameterOnConic};
-    // kTypeLocus (loci and function graphs): with the locus and function families.
+    t[kTypeLocus] = {PositionOnLocus, ParameterOnLocus};
     return t;
   }();
   static const CarrierOps none{};

@@ -121,7 +121,15 @@ ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tm
       p.maximum = std::round(settings.parameterValue + 10);
       break;
     }
-    case kLocus:
+    case kLocus: {
+      // Curves of curves start coarse: each sample is a whole instance to draw.
+      const Element* traced = tmpl.parent[0];
+      const int32_t type = traced ? traced->type() : kTypePoint;
+      e.as<SampleExt>()->sampleCount = type == kTypeLocus || type == kTypeConic ? 30
+                                       : type != kTypePoint                     ? 50
+                                                                                : opt.locusPoints;
+      break;
+    }
     case kFunctionGraph: e.as<SampleExt>()->sampleCount = opt.locusPoints; break;
     case kButtonShowHide:
     case kButtonMove: {

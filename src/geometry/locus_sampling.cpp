@@ -1,0 +1,337 @@
+#include "geometry/locus_sampling.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <unordered_set>
+#include <vector>
+
+#include "geometry/element_points.h"
+#include "geometry/position_on_element.h"
+#include "geometry/recompute.h"
+#include "geometry/tolerances.h"
+
+namespace velt {
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+// Spans of the sweep on unbounded carriers, in world units.
+constexpr double kLineSpan = 3000;
+constexpr double kRaySpan = 1500;
+// The conic's parameter runs over its 120 boundary samples.
+constexpr double kConicSpan = 120;
+// Consecutive samples this far apart are not joined (a jump).
+constexpr double kJump = 200;
+
+Element* Traced(const Element& locus) { return locus.parent[0]; }
+Element* Driver(const Element& locus) { return locus.parent[1]; }
+
+// The elements a sweep recomputes at each sample: the driver and everything built on it,
+// in list order, up to the locus (to the end when the traced element takes its colour
+// from another element). Loci, names, iterations and the intersections on this locus are
+// left out.
+struct Chain {
+  std::vector<Element*> elements;
+};
+
+bool LeftOutOfSweep(const Element& e, const Element& locus) {
+  if (e.kind == kLocus || e.kind == kName || e.kind == kIteration) return true;
+  return e.kind == kIntersection && (e.parent[0] == &locus || e.parent[1] == &locus);
+}
+
+// Marks the driver's dependents in the set (the sweep's own marks) and lists the chain.
+Chain BuildChain(const Document& doc, const Element& locus, Element& driver,
+                 std::unordered_set<const Element*>* markedOut = nullptr) {
+  Chain chain;
+  const ElementList& list = doc.elements();
+  std::unordered_set<const Element*> marked{&driver};
+  ForEachSubElement(driver, [&](const Element& s) { marked.insert(&s); });
+  size_t from = list.size(), end = list.size();
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (list[i].get() == &driver) from = i;
+    if (list[i].get() == &locus) end = i;
+  }
+  const Element* traced = Traced(locus);
+  if (traced && traced->colourSource) end = list.size();
+  if (from >= list.size()) return chain;
+  chain.elements.push_back(&driver);
+  for (size_t i = from + 1; i < end; ++i) {
+    Element& x = *list[i];
+    bool hit = x.colourSource && marked.count(x.colourSource);
+    ForEachStructuralParent(x, [&](const Element* p) {
+      if (p && marked.count(p)) hit = true;
+    });
+    if (!hit) continue;
+    marked.insert(&x);
+    ForEachSubElement(x, [&](const Element& s) { marked.insert(&s); });
+    if (!LeftOutOfSweep(x, locus)) chain.elements.push_back(&x);
+  }
+  if (markedOut) *markedOut = std::move(marked);
+  return chain;
+}
+
+void Recompute(const Chain& chain, const RuleContext& ctx) {
+  for (Element* e : chain.elements) RecomputeElement(*e, ctx);
+}
+
+double& DriverValue(Element& driver) {
+  return driver.kind == kParameter ? driver.value[0] : driver.value[3];
+}
+
+// The parameter a sample records: a parameter driver's value normalised to 0..1.
+double RecordedParameter(const Element& driver, double value) {
+  if (const auto* p = driver.as<ParameterExt>()) {
+    const double span = p->maximum - p->minimum;
+    return span == 0 ? 0 : (value - p->minimum) / span;
+  }
+  return value;
+}
+
+void Reserve(SampleExt& s, int32_t n) {
+  const size_t size = static_cast<size_t>(n);
+  if (s.x1.size() == size && s.params.size() == size && s.colours.size() == size) return;
+  for (auto* v : {&s.x1, &s.y1, &s.x2, &s.y2, &s.params}) v->assign(size, 0.0);
+  s.colours.assign(size, 0);
+}
+
+// Runs the sweep of n samples and records them into out; returns the recorded count.
+int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& out) {
+  Reserve(out, n);
+  Element* driver = Driver(locus);
+  const Element* traced = Traced(locus);
+  if (!driver || !traced || !LocusDriverUsable(locus)) return 0;
+  const RuleContext ctx{&doc};
+  const Chain chain = BuildChain(doc, locus, *driver);
+  const double saved = DriverValue(*driver);
+  int32_t k = 0;
+  for (int32_t i = 0; i < n; ++i) {
+    const auto value = SweepParameter(locus, i, n);
+    if (!value) break;
+    DriverValue(*driver) = *value;
+    Recompute(chain, ctx);
+    if (!traced->exists) {
+      if (traced->type() != kTypePoint) continue;
+      out.params[k] = 0;
+      out.x1[k] = out.y1[k] = out.x2[k] = out.y2[k] = 0;
+      out.colours[k] = kLocusGap;
+      ++k;
+      continue;
+    }
+    out.params[k] = RecordedParameter(*driver, *value);
+    out.x1[k] = traced->value[0];
+    out.y1[k] = traced->value[1];
+    out.x2[k] = traced->value[2];
+    out.y2[k] = traced->value[3];
+    out.colours[k] = traced->colour;
+    ++k;
+  }
+  DriverValue(*driver) = saved;
+  Recompute(chain, ctx);
+  return k;
+}
+
+}  // namespace
+
+int32_t BoundedSampleCount(int64_t n) {
+  return static_cast<int32_t>(std::clamp<int64_t>(n, kMinLocusSamples, kMaxLocusSamples));
+}
+
+int32_t InitialSampleCount(const Element& traced, int32_t optionCount) {
+  if (traced.type() == kTypeLocus || traced.type() == kTypeConic) return 30;
+  if (traced.type() != kTypePoint) return 50;
+  return BoundedSampleCount(optionCount);
+}
+
+bool IsSweptLocus(const Element& locus) {
+  const Element* t = Traced(locus);
+  if (!t) return false;
+  const int32_t type = t->type();
+  return type == kTypeArc || type == kTypePolygon || type == kTypeConic || type == kTypeLocus;
+}
+
+bool LocusDriverUsable(const Element& locus) {
+  const Element* d = Driver(locus);
+  if (!d) return false;
+  if (d->kind == kParameter) return d->as<ParameterExt>() != nullptr;
+  if (d->kind != kPointOnElement) return false;
+  const Element* carrier = d->parent[0];
+  return carrier && carrier->exists && CanCarryPoints(carrier->type());
+}
+
+bool LocusIsClosed(const Element& locus) {
+  const Element* d = Driver(locus);
+  if (!d || d->kind != kPointOnElement || !d->parent[0]) return false;
+  const Element& carrier = *d->parent[0];
+  switch (carrier.type()) {
+    case kTypePolygon:
+    case kTypeCircle:
+    case kTypeConic: return true;
+    case kTypeLocus: return carrier.kind == kLocus && carrier.attr1 == 1;
+    default: return false;
+  }
+}
+
+std::optional<double> SweepParameter(const Element& locus, int32_t i, int32_t n) {
+  const Element* d = Driver(locus);
+  if (!d || n < 1) return std::nullopt;
+  // One sample stands at the start of the range.
+  const double fraction = n == 1 ? 0.0 : static_cast<double>(i) / (n - 1);
+  if (const auto* p = d->as<ParameterExt>(); p && d->kind == kParameter)
+    return p->minimum + (p->maximum - p->minimum) * fraction;
+  if (d->kind != kPointOnElement || !d->parent[0]) return std::nullopt;
+  const Element& carrier = *d->parent[0];
+  const double step = static_cast<double>(i) / n;
+  auto span = [&](double world) {
+    if (!ParameterIsFraction(carrier.kind)) return world;
+    const double len = Distance(PointA(carrier), PointB(carrier));
+    return len > kDivisionGuard ? world / len : world;
+  };
+  switch (carrier.type()) {
+    case kTypeLine: {
+      const double h = span(kLineSpan);
+      return step * h - h / 2;
+    }
+    case kTypeRay: return step * span(kRaySpan);
+    case kTypeSegment:
+    case kTypeArc:
+    case kTypeLocus:
+    case kTypeVector: return fraction;
+    case kTypeCircle: return step * kTwoPi;
+    case kTypeConic: return step * kConicSpan;
+    case kTypePolygon: {
+      const auto* poly = carrier.as<PolygonExt>();
+      return poly ? step * static_cast<double>(poly->sides.size()) : 0.0;
+    }
+    default: return std::nullopt;
+  }
+}
+
+void SampleLocus(const Document& doc, Element& locus) {
+  auto* s = locus.as<SampleExt>();
+  if (!s) return;
+  locus.attr1 = LocusIsClosed(locus) ? 1 : 0;
+  s->sampleCount = BoundedSampleCount(s->sampleCount);
+  s->recorded = Sweep(doc, locus, s->sampleCount, *s);
+}
+
+void ResampleLocus(const Document& doc, Element& locus, int32_t n) {
+  auto* s = locus.as<SampleExt>();
+  if (!s) return;
+  s->sampleCount = BoundedSampleCount(n);
+  SampleLocus(doc, locus);
+}
+
+SampleExt SampleLocusCopy(const Document& doc, const Element& locus, int32_t n) {
+  SampleExt out;
+  out.sampleCount = BoundedSampleCount(n);
+  out.recorded = Sweep(doc, locus, out.sampleCount, out);
+  return out;
+}
+
+bool SweepLocusInstances(const Document& doc, const Element& locus,
+                         const std::function<void(const Element& traced)>& f) {
+  Element* driver = Driver(locus);
+  Element* traced = Traced(locus);
+  const auto* s = locus.as<SampleExt>();
+  if (!driver || !traced || !s || !LocusDriverUsable(locus)) return false;
+  const RuleContext ctx{&doc};
+  const Chain chain = BuildChain(doc, locus, *driver);
+  // A traced locus is resampled at each instance, and once more at the end.
+  const bool tracedLocus = traced->kind == kLocus && LocusDriverUsable(*traced);
+  const int32_t n = BoundedSampleCount(s->sampleCount);
+  const double saved = DriverValue(*driver);
+  for (int32_t i = 0; i < n; ++i) {
+    const auto value = SweepParameter(locus, i, n);
+    if (!value) break;
+    DriverValue(*driver) = *value;
+    Recompute(chain, ctx);
+    if (tracedLocus) SampleLocus(doc, *traced);
+    if (traced->exists) f(*traced);
+  }
+  DriverValue(*driver) = saved;
+  Recompute(chain, ctx);
+  if (tracedLocus) SampleLocus(doc, *traced);
+  return true;
+}
+
+bool DriverMovesTraced(const Document& doc, const Element& traced, const Element& driver) {
+  if (&traced == &driver) return true;
+  std::unordered_set<const Element*> marked;
+  Element locusless;  // no locus in the list: the walk runs to the end
+  locusless.parent = {const_cast<Element*>(&traced), const_cast<Element*>(&driver), nullptr};
+  BuildChain(doc, locusless, const_cast<Element&>(driver), &marked);
+  return marked.count(&traced) > 0;
+}
+
+// ---- the locus as a carrier ----------------------------------------------------
+
+namespace {
+
+struct Polyline {
+  const SampleExt& s;
+  int32_t m;
+  bool closed;
+  bool Gap(int32_t i) const { return s.colours[i] == kLocusGap; }
+  Pt At(int32_t i) const { return {s.x1[i], s.y1[i]}; }
+  // Pieces (i, i+1), and (m-1, 0) when closed.
+  int32_t Pieces() const { return m < 2 ? 0 : (closed ? m : m - 1); }
+  bool Joined(int32_t i) const {
+    const int32_t j = (i + 1) % m;
+    return !Gap(i) && !Gap(j) && Distance(At(i), At(j)) < kJump;
+  }
+};
+
+std::optional<Polyline> PolylineOf(const Element& carrier) {
+  const auto* s = carrier.as<SampleExt>();
+  if (!s) return std::nullopt;
+  const int32_t m = std::min<int32_t>(s->recorded, static_cast<int32_t>(s->colours.size()));
+  if (m <= 0 || s->x1.size() < static_cast<size_t>(m)) return std::nullopt;
+  return Polyline{*s, m, carrier.kind == kLocus && carrier.attr1 == 1};
+}
+
+}  // namespace
+
+std::optional<Pt> PositionOnLocus(const Element& carrier, double& t, const RuleContext&) {
+  const auto line = PolylineOf(carrier);
+  if (!line || !std::isfinite(t)) return std::nullopt;
+  if (line->m == 1) return line->Gap(0) ? std::nullopt : std::optional<Pt>(line->At(0));
+  t = std::clamp(t, 0.0, 1.0);
+  const double f = t * line->Pieces();
+  const int32_t i = std::min<int32_t>(static_cast<int32_t>(std::floor(f)), line->Pieces() - 1);
+  const double frac = f - i;
+  const int32_t j = (i + 1) % line->m;
+  if (frac == 0) return line->Gap(i) ? std::nullopt : std::optional<Pt>(line->At(i));
+  if (frac == 1) return line->Gap(j) ? std::nullopt : std::optional<Pt>(line->At(j));
+  if (line->Gap(i) || line->Gap(j)) return std::nullopt;
+  return line->At(i) + (line->At(j) - line->At(i)) * frac;
+}
+
+std::optional<CarrierHit> ParameterOnLocus(const Element& carrier, const PositionProbe& probe,
+                                           const RuleContext&) {
+  const auto line = PolylineOf(carrier);
+  if (!line) return std::nullopt;
+  const Pt k = probe.cursor;
+  const int32_t pieces = line->Pieces();
+  std::optional<CarrierHit> best;
+  auto consider = [&](double t, double d) {
+    if (!best || d < best->distance) best = CarrierHit{t, d};
+  };
+  for (int32_t i = 0; i < pieces; ++i) {
+    if (!line->Joined(i)) continue;
+    const Pt a = line->At(i), b = line->At((i + 1) % line->m);
+    const Pt ab = b - a;
+    const double len2 = ab.x * ab.x + ab.y * ab.y;
+    double s = len2 > 0 ? ((k.x - a.x) * ab.x + (k.y - a.y) * ab.y) / len2 : 0;
+    s = std::clamp(s, 0.0, 1.0);
+    consider((i + s) / pieces, Distance(k, a + ab * s));
+  }
+  if (!best) {
+    // No joined piece: the nearest lone sample.
+    for (int32_t i = 0; i < line->m; ++i)
+      if (!line->Gap(i))
+        consider(pieces > 0 ? static_cast<double>(i) / pieces : 0.0, Distance(k, line->At(i)));
+  }
+  return best;
+}
+
+}  // namespace velt
