@@ -1,12 +1,39 @@
 #include "cli/document_json.h"
 
+#include <algorithm>
+
 #include "cli/json_out.h"
 #include "cli/json_string.h"
+#include "geometry/locus_sampling.h"
 #include "model/element_list.h"
 #include "view/label_text.h"
 
 namespace velt::cli {
 namespace {
+
+// A locus's recorded samples in order: [x, y] of the traced point, [x1, y1, x2, y2] of a
+// traced line or circle; a gap is null.
+void LocusSamplesJson(JsonOut& o, const Element& e) {
+  const auto* s = e.as<SampleExt>();
+  o.Raw(',').Key("samples").Raw('[');
+  if (s) {
+    const bool point = e.parent[0] && e.parent[0]->type() == kTypePoint;
+    const size_t size =
+        std::min({s->x1.size(), s->y1.size(), s->x2.size(), s->y2.size(), s->colours.size()});
+    const size_t m = std::min(size, static_cast<size_t>(std::max(s->recorded, 0)));
+    for (size_t i = 0; i < m; ++i) {
+      if (i) o.Raw(',');
+      if (s->colours[i] == kLocusGap) {
+        o.Raw("null");
+        continue;
+      }
+      o.Raw('[').Real(s->x1[i]).Raw(',').Real(s->y1[i]);
+      if (!point) o.Raw(',').Real(s->x2[i]).Raw(',').Real(s->y2[i]);
+      o.Raw(']');
+    }
+  }
+  o.Raw(']');
+}
 
 void ElementJson(JsonOut& o, const Document& d, const Element& e) {
   o.Raw('{').Key("number").Int(e.number).Raw(',');
@@ -36,6 +63,7 @@ void ElementJson(JsonOut& o, const Document& d, const Element& e) {
     AppendJsonString(quoted, text);
     o.Raw(',').Key("text").Raw(quoted);
   }
+  if (e.kind == kLocus) LocusSamplesJson(o, e);
   o.Raw('}');
 }
 

@@ -19,6 +19,7 @@
 #include "tool_icons.h"
 #include "ui/strings.h"
 #include "ui/strings_export.h"
+#include "ui/strings_loci.h"
 #include "ui/strings_window.h"
 
 namespace velt {
@@ -142,13 +143,16 @@ void MainWindow::BuildMenus() {
   hidden->setCheckable(true);
   hidden->setIcon(CommandIcon("B_todoelem"));
   view->addAction(hidden);
+  // Traces: Ctrl+R redraws from scratch and clears the marks; all traces can be switched off.
   view->addAction(MakeAction(
-      "M_dibtodo", str::kRedraw,
+      "M_dibtodo", str::kClearTraces,
       [this] {
         ws_.RecomputeAll();
-        Repaint();
+        if (plane_) plane_->ClearTraces();
       },
       Ctrl('R')));
+  view->addAction(MakeAction("M_traza_desactivar", str::kDisableAllTraces,
+                             [this] { ix_.DisableAllTraces(); }));
   view->addAction(MakeAction("MuePan1", str::kMoveScreen, [this] { MoveScreenDialog(); }));
   QAction* full = MakeAction("PantallaCom", str::kFullScreen, [this] { ToggleFullScreen(); });
   full->setCheckable(true);

@@ -6,6 +6,7 @@
 #include "qt_canvas.h"
 #include "ui/view_boxes.h"
 #include "view/draw_element.h"
+#include "view/pictures.h"
 #include "view/redraw.h"
 
 namespace velt {
@@ -44,7 +45,17 @@ void PlaneWidget::Redraw() {
     canvas_ = std::make_unique<QtCanvas>(size.width(), size.height());
   Document& d = ws_.doc();
   canvas_->SetAntialiased(d.antiAliased != 0);
+  // The trace picture keeps its marks from redraw to redraw, at the size of the plane.
+  if (!tracePicture_ || tracePicture_->Width() != size.width() ||
+      tracePicture_->Height() != size.height()) {
+    tracePicture_ = std::make_unique<QtCanvas>(size.width(), size.height());
+    ClearPicture(*tracePicture_, TraceBackground(d.backgroundColour));
+  }
   DrawOptions opt;
+  opt.tracePicture = tracePicture_.get();
+  opt.addTraces = ix_.dragging();
+  opt.viewDragging = clearTraces_ || ix_.panning();
+  clearTraces_ = false;
   opt.showHidden = ws_.showHidden;
   opt.language = &ws_.language;  // label texts as the boxes that find them measure them
   opt.dragging = ix_.dragging();
@@ -90,6 +101,11 @@ void PlaneWidget::Redraw() {
     p.drawText(QPointF(m.px, m.py + QFontMetrics(f).ascent()), QString::fromStdString(m.text));
   }
   update();
+}
+
+void PlaneWidget::ClearTraces() {
+  clearTraces_ = true;
+  Redraw();
 }
 
 void PlaneWidget::paintEvent(QPaintEvent*) {

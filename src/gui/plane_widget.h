@@ -21,6 +21,8 @@ class PlaneWidget : public QWidget {
   const QImage& picture() const { return picture_; }
   // The selection rectangle last pulled with the move tool, until the next press.
   const std::optional<WorldRect>& lastSelection() const { return lastSelection_; }
+  // Redraws once with the trace picture cleared: the marks go, the traces stay on.
+  void ClearTraces();
 
  signals:
   void resized();
@@ -36,7 +38,9 @@ class PlaneWidget : public QWidget {
  private:
   Workspace& ws_;
   Interaction& ix_;
-  std::unique_ptr<class QtCanvas> canvas_;  // MainPicture, drawn off-screen
+  std::unique_ptr<class QtCanvas> canvas_;        // MainPicture, drawn off-screen
+  std::unique_ptr<class QtCanvas> tracePicture_;  // TracePicture: the marks of traces
+  bool clearTraces_ = false;
   QImage picture_;  // what the widget shows: the picture with the pointer's message
   std::optional<WorldRect> lastSelection_;
 };

@@ -36,6 +36,7 @@ struct DetectionQuery {
   const std::vector<Element*>* picks = nullptr;  // the gesture's picks
   BoxOf boxOf;
   Vec2 pointer;
+  const Document* doc = nullptr;  // swept loci recompute their instances in it
 };
 
 struct Detection {

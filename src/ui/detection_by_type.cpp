@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/conic_chords.h"
+#include "geometry/locus_sampling.h"
 #include "ui/detection.h"
 #include "ui/grid_node.h"
 
@@ -117,6 +118,70 @@ std::optional<TypeHit> TestSamples(Element& e, const DetectionQuery& q) {
   return best ? Near(*best, q, &e) : std::nullopt;
 }
 
+// A locus: its path with the jumps and the closing piece that drawing draws, the instances
+// of a traced family, or the curves a swept locus draws.
+std::optional<TypeHit> TestLocus(Element& e, const DetectionQuery& q) {
+  if (e.kind != kLocus) return TestSamples(e, q);
+  if (!e.parent[0]) return std::nullopt;
+  std::optional<double> best;
+  auto consider = [&](std::optional<double> d) {
+    if (d && std::isfinite(*d) && (!best || *d < *best)) best = d;
+  };
+  auto instance = [&](const Element& t) {
+    switch (t.type()) {
+      case kTypeCircle: {
+        const double r = Dist(PointOf(t), SecondOf(t));
+        consider(std::abs(Dist(PointOf(t), q.pointer) - r));
+        break;
+      }
+      case kTypeLine:
+      case kTypeRay:
+      case kTypeSegment:
+      case kTypeVector:
+        consider(StraightDistance(t.type(), PointOf(t), SecondOf(t), q.pointer));
+        break;
+      default: {
+        auto hit = HitByType(const_cast<Element&>(t), q);
+        if (hit) consider(hit->distance);
+      }
+    }
+  };
+  if (IsSweptLocus(e)) {
+    if (q.doc) SweepLocusInstances(*q.doc, e, instance);
+    return best ? Near(*best, q, &e) : std::nullopt;
+  }
+  const auto* s = e.as<SampleExt>();
+  if (!s) return std::nullopt;
+  const size_t size =
+      std::min({s->x1.size(), s->y1.size(), s->x2.size(), s->y2.size(), s->colours.size()});
+  const int32_t m = std::min<int32_t>(s->recorded, static_cast<int32_t>(size));
+  const Element& traced = *e.parent[0];
+  if (traced.type() != kTypePoint) {
+    Element t;
+    t.kind = traced.kind;
+    for (int32_t i = 0; i < m; ++i) {
+      t.value = {s->x1[i], s->y1[i], s->x2[i], s->y2[i]};
+      instance(t);
+    }
+    return best ? Near(*best, q, &e) : std::nullopt;
+  }
+  const bool grid = e.parent[1] && e.parent[1]->kind == kPointOnGrid;
+  auto gap = [&](int32_t i) { return s->colours[i] == kLocusGap; };
+  auto piece = [&](int32_t i, int32_t j) {
+    if (gap(i) || gap(j)) return;
+    const Vec2 a{s->x1[i], s->y1[i]}, b{s->x1[j], s->y1[j]};
+    if (grid || !(Dist(a, b) < 200)) {
+      consider(Dist(a, q.pointer));
+      return;
+    }
+    consider(StraightDistance(kTypeSegment, a, b, q.pointer));
+  };
+  if (m == 1 && !gap(0)) consider(Dist(Vec2{s->x1[0], s->y1[0]}, q.pointer));
+  for (int32_t i = 0; i + 1 < m; ++i) piece(i, i + 1);
+  if (m > 2 && e.attr1 == 1) piece(m - 1, 0);
+  return best ? Near(*best, q, &e) : std::nullopt;
+}
+
 std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
   auto* axes = e.as<AxesExt>();
   if (!axes || !axes->xAxis || !axes->yAxis) return std::nullopt;
@@ -157,7 +222,7 @@ std::optional<TypeHit> HitByType(Element& e, const DetectionQuery& q) {
     case kTypeCircle: return TestCircle(e, q);
     case kTypeArc: return TestArc(e, q);
     case kTypeAngle: return TestAngle(e, q);
-    case kTypeLocus:
+    case kTypeLocus: return TestLocus(e, q);
     case kTypeConic:
     case kTypeIteration: return TestSamples(e, q);
     case kTypeAxes: return TestAxes(e, q);

@@ -160,6 +160,7 @@ DetectionQuery Interaction::Query(Vec2 at) const {
   q.picks = &picks_;
   q.boxOf = boxOf_;
   q.pointer = at;
+  q.doc = &doc();
   return q;
 }
 

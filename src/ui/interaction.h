@@ -62,6 +62,7 @@ class Interaction {
   void SelectGroup(int32_t type);
   void DeleteAllElements();  // "Eliminar Todo"
   void ToggleShowHidden();
+  void DisableAllTraces();  // "Desactivar todas las trazas"
   // Before the current document changes (the open gesture is abandoned in its own document)
   // and after it changed (switch, new, open, close).
   void BeforeDocumentChange() { SelectTool(Tool::Sel); }

@@ -4,6 +4,7 @@
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
 #include "ui/strings_measures.h"
+#include "ui/strings_loci.h"
 #include "ui/strings_scripts.h"
 #include "ui/strings_window.h"
 
@@ -18,6 +19,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::ScriptStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::MeasureStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::ExportStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::LociStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

@@ -37,6 +37,13 @@ struct PolygonChoice {
 };
 PolygonChoice RegularPolygonFor(double theta);
 
+// ---- loci and traces (tools_loci.cpp)
+void PressLocus(ToolContext& c, Pt at);  // the traced element, then its driver
+void PressTrace(ToolContext& c, Pt at);  // each click switches a trace on or off
+// Removes e from the trace list, or adds it while the list holds fewer than 100; false when
+// the list was full.
+bool ToggleTrace(Figure& figure, Element& e);
+
 // ---- intersections (tools_intersection.cpp)
 void PressIntersection(ToolContext& c, Pt at);
 

@@ -289,6 +289,8 @@ std::array<ToolRow, kToolCount> BuildRows() {
   at(Tool::B_Punto_Sim).preview = PreviewCentralSymmetry;
   at(Tool::B_traslac).preview = PreviewTranslation;
   at(Tool::B_inversion).preview = PreviewInversion;
+  gesture(Tool::B_Lugar_G, PressLocus);
+  gesture(Tool::B_traza, PressTrace);
 
   build(Tool::B_N_ejes, Points(Tool::B_N_ejes, {S::Parent1}), kAxes);
   {

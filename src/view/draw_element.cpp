@@ -15,6 +15,7 @@ DrawRoutine DrawRoutineOf(int32_t type) {
     t[kTypeCircle] = DrawCircleElement;
     t[kTypeArc] = DrawArcElement;
     t[kTypeAngle] = DrawAngleElement;
+    t[kTypeLocus] = DrawLocusElement;
     t[kTypeText] = DrawTextElement;
     t[kTypeName] = DrawNameElement;
     t[kTypeNumber] = DrawLabelElement;

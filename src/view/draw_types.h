@@ -24,6 +24,7 @@ void DrawNameElement(const DrawContext& ctx, const Element& e, const Look& look)
 void DrawLabelElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawButtonElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawBitmapElement(const DrawContext& ctx, const Element& e, const Look& look);
+void DrawLocusElement(const DrawContext& ctx, const Element& e, const Look& look);
 
 // The plane position of a point-like element (its value1, value2).
 inline WorldPoint PositionOf(const Element& e) { return {e.value[0], e.value[1]}; }
