@@ -5,6 +5,7 @@
 
 #include "geometry/common_points.h"
 #include "geometry/intersection_codes.h"
+#include "geometry/locus_intersections.h"
 #include "geometry/recompute.h"
 
 namespace velt {
@@ -20,8 +21,15 @@ std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, in
   return plan->swapped ? IntersectionSetup{b, a, plan->code} : IntersectionSetup{a, b, plan->code};
 }
 
-std::vector<int> SolutionsToCreate(const Element& a, const Element& b) {
+std::vector<int> SolutionsToCreate(const Element& a, const Element& b, const Document* doc) {
   const int count = IntersectionSolutionCount(a.type(), b.type());
+  if (count < 0 && doc) {
+    const bool firstIsLocus = a.type() == kTypeLocus;
+    const size_t found = LocusCommonPoints(*doc, firstIsLocus ? a : b, firstIsLocus ? b : a).size();
+    std::vector<int> all(found);
+    for (size_t i = 0; i < found; ++i) all[i] = static_cast<int>(i);
+    return all;
+  }
   if (count <= 0) return {};
   if (count == 1) return {0};
   if (count == 4) return {0, 1, 2, 3};

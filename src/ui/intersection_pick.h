@@ -23,8 +23,10 @@ int SolutionCount(const Element& a, const Element& b);
 // The solution indexes the intersection tool creates for the picked pair (a, b): a curve
 // pair that already shares one known point (by construction, not by distance) gets only the
 // other point, one that shares two gets none; the conic pairs get their four solutions.
-// Empty when the pair cannot be intersected here (loci are found numerically).
-std::vector<int> SolutionsToCreate(const Element& a, const Element& b);
+// Empty when the pair cannot be intersected. A locus gets one solution for every common
+// point found numerically in the document (none without it).
+std::vector<int> SolutionsToCreate(const Element& a, const Element& b,
+                                   const Document* doc = nullptr);
 // A computed candidate (kind 57) for solution s; null when it does not exist or the pair
 // cannot be intersected here.
 ElementPtr MakeIntersectionCandidate(Element* a, Element* b, int solution, const Document& doc);

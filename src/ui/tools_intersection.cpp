@@ -1,5 +1,6 @@
 // The intersection tool: two curves, then every intersection point they can have that is not
 // already known to be common to them.
+#include "geometry/intersection_codes.h"
 #include "ui/intersection_pick.h"
 #include "ui/tool_gestures.h"
 
@@ -13,7 +14,7 @@ void PressIntersection(ToolContext& c, Pt) {
     return;
   }
   if (c.picks()[0] == under) return;
-  const std::vector<int> solutions = SolutionsToCreate(*c.picks()[0], *under);
+  const std::vector<int> solutions = SolutionsToCreate(*c.picks()[0], *under, &c.doc());
   if (!solutions.empty()) {
     c.EnsureStep();
     Element* a = c.picks()[0];
@@ -25,6 +26,7 @@ void PressIntersection(ToolContext& c, Pt) {
       t.kind = kIntersection;
       t.parent = {setup->parent1, setup->parent2, nullptr};
       t.attr1 = setup->code;
+      t.attr2 = setup->code == kLocusIntersectionCode ? s : 0;  // the locus's n-th point
       c.Make(t);
     }
   }

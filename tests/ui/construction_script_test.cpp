@@ -75,9 +75,9 @@ TEST(ScriptReading, LinesThatCannotBeReadAreRefusedWithTheirNumber) {
 
 TEST(ScriptReading, ToolsNotBuiltYetAreRefusedByNumberAndName) {
   const LanguageTable lang;
-  // The locus tool is in the table but does not work yet.
-  ExpectRefused("tool 19\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 19 (B_Lugar_G)");
-  ExpectRefused("\n\ntool B_Lugar_G\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 19");
+  // The animation tool is in the table but does not work yet.
+  ExpectRefused("tool 48\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 48 (B_anim)");
+  ExpectRefused("\n\ntool B_anim\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 48");
 }
 
 TEST(ScriptReading, BoundsOnLinesAndLength) {

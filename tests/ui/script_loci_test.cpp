@@ -1,0 +1,161 @@
+// Scenarios of the locus tool, the trace tool and the intersection tool on loci, played as
+// scripts, and switching every trace off.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "geometry/locus_sampling.h"
+#include "model/kinds.h"
+#include "ui/fake_host.h"
+#include "ui/script_support.h"
+
+namespace velt {
+namespace {
+
+using test::P3;
+using test::Scenario;
+
+// 1 the centre (100, 50), 2 the circle of radius 60, 3 a point on it at (100, 110), 4 a
+// free point (10, 20), 5 their midpoint at (55, 65).
+constexpr const char* kMidpointFigure =
+    "tool 5\nclick 100 50\nclick 160 50\n"
+    "tool 1\nclick 100 110\nclick 10 20\n"
+    "tool 15\nclick 10 20\nclick 100 110\n";
+
+std::vector<int> TraceNumbers(Scenario& s) {
+  std::vector<int> out;
+  for (const Element* e : s.doc().figure->traces) out.push_back(e->number);
+  return out;
+}
+
+TEST(ScriptToolLocus, TheMidpointDrivenRoundACircleTracesHalfTheCircle) {
+  Scenario s(std::string(kMidpointFigure) + "tool 19\nclick 55 65\nclick 100 110\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 6);
+  EXPECT_EQ(s.Kind(6), kLocus);
+  EXPECT_EQ(s.Parents(6), (P3{5, 3, -1}));
+  const Element& locus = s.E(6);
+  EXPECT_EQ(locus.exists, 1);
+  EXPECT_EQ(locus.attr1, 1);
+  const SampleExt& samples = *locus.as<SampleExt>();
+  ASSERT_EQ(samples.recorded, 80);
+  for (int i = 0; i < 80; ++i)
+    EXPECT_NEAR(std::hypot(samples.x1[i] - 55, samples.y1[i] - 35), 30, 1e-9) << i;
+  // One undo removes the locus alone.
+  s.Play("undo\n");
+  EXPECT_EQ(s.Count(), 5);
+}
+
+TEST(ScriptToolLocus, ADriverThatDoesNotMoveTheElementMakesNothing) {
+  // The free point 4 drives nothing; the point on the circle does not move the free point.
+  Scenario s(std::string(kMidpointFigure) + "tool 19\nclick 55 65\nclick 10 20\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  EXPECT_EQ(s.Count(), 5);
+  s.Play("tool 19\nclick 10 20\nclick 100 110\n");
+  EXPECT_EQ(s.Count(), 5);
+}
+
+TEST(ScriptToolLocus, ATracedLineGivesAFamilyOfFiftyInstances) {
+  // 6 the line through the free point and the point on the circle.
+  Scenario s(std::string(kMidpointFigure) + "tool 2\nclick 10 20\nclick 100 110\n" +
+             "tool 19\nclick -35 -25\nclick 100 110\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Kind(6), kLineTwoPoints);
+  ASSERT_EQ(s.Count(), 7);
+  EXPECT_EQ(s.Parents(7), (P3{6, 3, -1}));
+  const SampleExt& samples = *s.E(7).as<SampleExt>();
+  EXPECT_EQ(samples.sampleCount, 50);
+  ASSERT_EQ(samples.recorded, 50);
+  for (int i = 0; i < 50; ++i) {
+    EXPECT_NEAR(samples.x1[i], 10, 1e-9);  // every line passes the free point
+    EXPECT_NEAR(std::hypot(samples.x2[i] - 100, samples.y2[i] - 50), 60, 1e-9);
+  }
+}
+
+TEST(ScriptToolLocus, IntersectionToolMakesEveryCommonPointOfALocusAndALine) {
+  // The locus (6) is the circle of radius 30 about (55, 35); the line y = 35 cuts it at
+  // x = 25 and x = 85.
+  Scenario s(std::string(kMidpointFigure) + "tool 19\nclick 55 65\nclick 100 110\n" +
+             "tool 2\nclick -200 35\nclick 300 35\n" +
+             "tool 18\nclick 33.79 13.79\nclick -100 35\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  // 7 the point (-200, 35), 8 the line through it, 9 and 10 the common points.
+  ASSERT_EQ(s.Count(), 10);
+  EXPECT_EQ(s.Parents(9), (P3{6, 8, -1}));
+  std::vector<double> xs;
+  for (int n : {9, 10}) {
+    EXPECT_EQ(s.Kind(n), kIntersection);
+    EXPECT_EQ(s.E(n).attr1, 42);
+    EXPECT_EQ(s.E(n).exists, 1);
+    EXPECT_NEAR(s.At(n).y, 35, 1e-9);
+    xs.push_back(s.At(n).x);
+  }
+  EXPECT_EQ(s.E(9).attr2, 0);
+  EXPECT_EQ(s.E(10).attr2, 1);
+  EXPECT_NEAR(std::min(xs[0], xs[1]), 25, 1e-3);
+  EXPECT_NEAR(std::max(xs[0], xs[1]), 85, 1e-3);
+  // Dragging the free point moves the locus and its common points with the line.
+  s.Play("tool 0\ndrag 10 20 30 20\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  xs = {s.At(9).x, s.At(10).x};
+  EXPECT_NEAR(std::min(xs[0], xs[1]), 35, 1e-3);
+  EXPECT_NEAR(std::max(xs[0], xs[1]), 95, 1e-3);
+}
+
+TEST(ScriptToolTrace, EachClickSwitchesATraceWithOneUndoStep) {
+  Scenario s(std::string(kMidpointFigure) + "tool 47\nclick 55 65\nclick 100 50\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  EXPECT_EQ(TraceNumbers(s), (std::vector<int>{5, 1}));
+  s.Play("tool 47\nclick 55 65\n");
+  EXPECT_EQ(TraceNumbers(s), (std::vector<int>{1}));
+  s.Play("undo\n");
+  EXPECT_EQ(TraceNumbers(s), (std::vector<int>{5, 1}));
+  s.Play("undo\n");
+  EXPECT_EQ(TraceNumbers(s), (std::vector<int>{5}));
+  s.Play("redo\n");
+  EXPECT_EQ(TraceNumbers(s), (std::vector<int>{5, 1}));
+  // Changing the tool keeps the traces: no gesture is left open.
+  s.Play("tool 0\n");
+  EXPECT_EQ(TraceNumbers(s), (std::vector<int>{5, 1}));
+}
+
+TEST(ScriptToolTrace, AtMostAHundredTracesAndNoStepForTheRest) {
+  std::string script = "tool 1\n";
+  for (int i = 0; i < 101; ++i)
+    script +=
+        "click " + std::to_string(-300 + 6 * i) + " " + std::to_string(i % 2 ? 100 : -100) + "\n";
+  script += "tool 47\n";
+  for (int i = 0; i < 101; ++i)
+    script +=
+        "click " + std::to_string(-300 + 6 * i) + " " + std::to_string(i % 2 ? 100 : -100) + "\n";
+  Scenario s(script);
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 101);
+  EXPECT_EQ(s.doc().figure->traces.size(), 100u);
+  EXPECT_EQ(s.doc().figure->traces.back()->number, 100);
+  // The ignored click stored nothing: one undo takes the hundredth trace away.
+  s.Play("undo\n");
+  EXPECT_EQ(s.doc().figure->traces.size(), 99u);
+}
+
+TEST(TraceCommands, SwitchingAllTracesOffIsOneUndoStep) {
+  test::Bench b;
+  b.ix.SelectTool(Tool::B_Punto);
+  b.Click(10, 10);
+  b.Click(50, 10);
+  b.ix.SelectTool(Tool::B_traza);
+  b.Click(10, 10);
+  b.Click(50, 10);
+  ASSERT_EQ(b.doc().figure->traces.size(), 2u);
+  b.ix.DisableAllTraces();
+  EXPECT_TRUE(b.doc().figure->traces.empty());
+  EXPECT_EQ(b.Count(), 2u);
+  b.ix.UndoCommand();
+  EXPECT_EQ(b.doc().figure->traces.size(), 2u);
+  b.ix.UndoCommand();
+  EXPECT_EQ(b.doc().figure->traces.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velt
