@@ -9,7 +9,7 @@
 //   1080..1099 view and drawing texts (labels, strings_measures.h, with their unit texts
 //              at 1160..1170)
 //   1100..1179 other messages (1150 is the question asked before printing the screen
-//              picture)
+//              picture; 1175..1179 the locus and trace commands, strings_loci.h)
 //   1180..1199 construction-script messages
 //   2000..2099 dialogs
 #include <span>

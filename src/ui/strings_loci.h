@@ -1,13 +1,13 @@
 #pragma once
-// String numbers of the locus and trace commands (1160..1169).
+// String numbers of the locus and trace commands (1175..1179).
 #include <span>
 
 #include "ui/language.h"
 
 namespace velt::str {
 
-inline constexpr int kDisableAllTraces = 1160;
-inline constexpr int kClearTraces = 1161;
+inline constexpr int kDisableAllTraces = 1175;
+inline constexpr int kClearTraces = 1176;
 
 std::span<const StringEntry> LociStrings();
 
