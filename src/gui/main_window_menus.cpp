@@ -151,8 +151,8 @@ void MainWindow::BuildMenus() {
         if (plane_) plane_->ClearTraces();
       },
       Ctrl('R')));
-  view->addAction(MakeAction("M_traza_desactivar", str::kDisableAllTraces,
-                             [this] { ix_.DisableAllTraces(); }));
+  view->addAction(
+      MakeAction("M_traza_desactivar", str::kDisableAllTraces, [this] { ix_.DisableAllTraces(); }));
   view->addAction(MakeAction("MuePan1", str::kMoveScreen, [this] { MoveScreenDialog(); }));
   QAction* full = MakeAction("PantallaCom", str::kFullScreen, [this] { ToggleFullScreen(); });
   full->setCheckable(true);

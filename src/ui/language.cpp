@@ -3,8 +3,8 @@
 #include "ui/strings.h"
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
-#include "ui/strings_measures.h"
 #include "ui/strings_loci.h"
+#include "ui/strings_measures.h"
 #include "ui/strings_scripts.h"
 #include "ui/strings_window.h"
 
