@@ -145,7 +145,10 @@ DocumentLoad ReadDocumentBytes(std::string_view bytes, const Options& options) {
   StoredLists lists;
   ReadDocumentBlock(r, h.version, *doc, lists);
   bool anotherMacro = false;
+  // The elements of the file side by side: a record takes at least 48 bytes.
+  ElementPool pool(bytes.size() / 48);
   ReadBudget budget;
+  budget.pool = &pool;
   bool ok = r.ok() && ReadElementRecords(r, h.version, doc->textFont, budget, doc->elements(), true,
                                          &anotherMacro);
   while (ok && anotherMacro) {

@@ -17,8 +17,12 @@ constexpr size_t kSubRecordBytes = 4 * 4 + 4 * 8;
 
 Font DefaultLabelFont() { return Font{"Arial", 0xC0C0C0, 10, 0, 0, 0, 0}; }
 
-ElementPtr ReadSubElement(ByteReader& r, int32_t kind, Element* owner) {
-  auto s = NewElementOfKind(kind);
+ElementPtr NewElement(int32_t kind, ReadBudget& budget) {
+  return budget.pool ? NewElementOfKind(kind, *budget.pool) : NewElementOfKind(kind);
+}
+
+ElementPtr ReadSubElement(ByteReader& r, int32_t kind, Element* owner, ReadBudget& budget) {
+  auto s = NewElement(kind, budget);
   s->owner = owner;
   s->number = r.Int32();
   for (auto& n : s->parentNumber) n = r.Int32();
@@ -58,7 +62,7 @@ struct BodyReader {
   void operator()(PolygonExt& p) {
     const int32_t n = r.Count(kMaxListCount, kSubRecordBytes);
     for (int32_t i = 0; i < n && r.ok(); ++i)
-      p.sides.push_back(ReadSubElement(r, kPolygonSide, &e));
+      p.sides.push_back(ReadSubElement(r, kPolygonSide, &e, budget));
   }
 
   void operator()(SampleExt& s) {
@@ -109,13 +113,13 @@ struct BodyReader {
   void operator()(AxesExt& a) {
     a.xUnit = r.Real();
     a.yUnit = r.Real();
-    a.xAxis = ReadSubElement(r, kAxisX, &e);
-    a.yAxis = ReadSubElement(r, kAxisY, &e);
+    a.xAxis = ReadSubElement(r, kAxisX, &e, budget);
+    a.yAxis = ReadSubElement(r, kAxisY, &e, budget);
   }
 
   void operator()(CoordinatesExt& c) {
-    c.x = ReadSubElement(r, kCoordinateX, &e);
-    c.y = ReadSubElement(r, kCoordinateY, &e);
+    c.x = ReadSubElement(r, kCoordinateX, &e, budget);
+    c.y = ReadSubElement(r, kCoordinateY, &e, budget);
     for (Element* s : {c.x.get(), c.y.get()}) {
       s->attr1 = 100;
       s->attr3 = 0;
@@ -397,8 +401,8 @@ ElementPtr ReadElementRecord(ByteReader& r, int32_t kind, int32_t version, const
     r.Fail();
     return nullptr;
   }
-  auto e = NewElementOfKind(kind);
-  std::visit(BodyReader{r, *e, version, textFont, budget}, e->ext);
+  auto e = NewElement(kind, budget);
+  VisitExtension(*e, BodyReader{r, *e, version, textFont, budget});
   if (!r.ok()) return nullptr;
   ReadTrailer(r, *e, version);
   if (!r.ok()) return nullptr;
@@ -413,7 +417,7 @@ ElementPtr ReadElementRecord(ByteReader& r, int32_t kind, int32_t version, const
 
 void WriteElementRecord(ByteWriter& w, const Element& e) {
   w.Int32(e.kind);
-  std::visit(BodyWriter{w}, e.ext);
+  VisitExtension(e, BodyWriter{w});
   w.Int32(e.number);
   for (auto n : e.parentNumber) w.Int32(n);
   for (auto v : e.value) w.Real(v);

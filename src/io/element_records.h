@@ -6,6 +6,7 @@
 #include "io/byte_reader.h"
 #include "io/byte_writer.h"
 #include "model/element.h"
+#include "model/element_pool.h"
 
 namespace velt {
 
@@ -17,6 +18,7 @@ inline constexpr int32_t kOldestVersion = 100;
 // Each sample and each table cell costs one unit.
 struct ReadBudget {
   int64_t units = 4'000'000;
+  ElementPool* pool = nullptr;  // where the file's elements are made; one by one when null
 };
 
 // Reads the rest of a record whose kind was just read. textFont is the font a text of a

@@ -1,5 +1,7 @@
 #include "model/element.h"
 
+#include "model/element_pool.h"
+
 namespace velt {
 
 Extension ExtensionForKind(int32_t kind) {
@@ -32,29 +34,39 @@ Extension ExtensionForKind(int32_t kind) {
   }
 }
 
-ElementPtr NewElementOfKind(int32_t kind) {
-  auto e = std::make_unique<Element>();
+namespace {
+
+ElementPtr OfKind(ElementPtr e, int32_t kind) {
   e->kind = kind;
   e->ext = ExtensionForKind(kind);
   return e;
 }
 
+}  // namespace
+
+ElementPtr NewElementOfKind(int32_t kind) { return OfKind(MakeLoneElement(), kind); }
+
+ElementPtr NewElementOfKind(int32_t kind, ElementPool& pool) { return OfKind(pool.Make(), kind); }
+
 namespace {
 
-ElementPtr CopySub(const ElementPtr& s, Element* owner) {
+ElementPtr CopyInto(ElementPtr c, const Element& e, ElementPool* pool);
+
+ElementPtr CopySub(const ElementPtr& s, Element* owner, ElementPool* pool) {
   if (!s) return nullptr;
-  auto c = CopyElement(*s);
+  auto c = CopyInto(pool ? pool->Make() : MakeLoneElement(), *s, pool);
   c->owner = owner;
   return c;
 }
 
 struct ExtCopier {
   Element* owner;
+  ElementPool* pool;
   Extension operator()(const std::monostate&) const { return std::monostate{}; }
   Extension operator()(const PolygonExt& p) const {
     PolygonExt out;
     out.sides.reserve(p.sides.size());
-    for (auto& s : p.sides) out.sides.push_back(CopySub(s, owner));
+    for (auto& s : p.sides) out.sides.push_back(CopySub(s, owner, pool));
     return out;
   }
   Extension operator()(const SampleExt& s) const {
@@ -66,14 +78,14 @@ struct ExtCopier {
     AxesExt out;
     out.xUnit = a.xUnit;
     out.yUnit = a.yUnit;
-    out.xAxis = CopySub(a.xAxis, owner);
-    out.yAxis = CopySub(a.yAxis, owner);
+    out.xAxis = CopySub(a.xAxis, owner, pool);
+    out.yAxis = CopySub(a.yAxis, owner, pool);
     return out;
   }
   Extension operator()(const CoordinatesExt& c) const {
     CoordinatesExt out;
-    out.x = CopySub(c.x, owner);
-    out.y = CopySub(c.y, owner);
+    out.x = CopySub(c.x, owner, pool);
+    out.y = CopySub(c.y, owner, pool);
     return out;
   }
   template <class T>
@@ -82,10 +94,7 @@ struct ExtCopier {
   }
 };
 
-}  // namespace
-
-ElementPtr CopyElement(const Element& e) {
-  auto c = std::make_unique<Element>();
+ElementPtr CopyInto(ElementPtr c, const Element& e, ElementPool* pool) {
   c->kind = e.kind;
   c->parent = e.parent;
   c->parentNumber = e.parentNumber;
@@ -107,8 +116,16 @@ ElementPtr CopyElement(const Element& e) {
   c->labelFont = e.labelFont;
   c->nameElement = e.nameElement;
   c->owner = e.owner;
-  c->ext = std::visit(ExtCopier{c.get()}, e.ext);
+  c->ext = VisitExtension(e, ExtCopier{c.get(), pool});
   return c;
+}
+
+}  // namespace
+
+ElementPtr CopyElement(const Element& e) { return CopyInto(MakeLoneElement(), e, nullptr); }
+
+ElementPtr CopyElement(const Element& e, ElementPool& pool) {
+  return CopyInto(pool.Make(), e, &pool);
 }
 
 }  // namespace velt

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -15,7 +16,33 @@
 namespace velt {
 
 struct Element;
-using ElementPtr = std::unique_ptr<Element>;
+// Elements are made in chunks (model/element_pool.h); the deleter returns an element to its
+// chunk.
+struct ElementDelete {
+  void operator()(Element* e) const noexcept;
+};
+using ElementPtr = std::unique_ptr<Element, ElementDelete>;
+
+// A large extension held out of line, so that the elements of the common kinds stay small.
+// Copies are deep; a moved-from box holds nothing and is only destroyed or assigned to.
+template <class T>
+class OutOfLine {
+ public:
+  OutOfLine() : p_(std::make_unique<T>()) {}
+  OutOfLine(const T& v) : p_(std::make_unique<T>(v)) {}
+  OutOfLine(T&& v) : p_(std::make_unique<T>(std::move(v))) {}
+  OutOfLine(const OutOfLine& o) : p_(o.p_ ? std::make_unique<T>(*o.p_) : nullptr) {}
+  OutOfLine(OutOfLine&&) noexcept = default;
+  OutOfLine& operator=(const OutOfLine& o) {
+    p_ = o.p_ ? std::make_unique<T>(*o.p_) : nullptr;
+    return *this;
+  }
+  OutOfLine& operator=(OutOfLine&&) noexcept = default;
+  T* get() const { return p_.get(); }
+
+ private:
+  std::unique_ptr<T> p_;
+};
 
 // ---- kind-specific extensions --------------------------------------------
 
@@ -126,9 +153,39 @@ struct IterationExt {
   std::vector<std::vector<int32_t>> results;  // result rows
 };
 
-using Extension = std::variant<std::monostate, PolygonExt, SampleExt, ExpressionExt, TableExt,
-                               AxesExt, CoordinatesExt, EquationExt, TextExt, NameExt, CheckerExt,
-                               ConicExt, ParameterExt, ButtonExt, BitmapExt, IterationExt>;
+// One value per element; the extensions larger than a name's are held out of line (most
+// elements have none, and the rest of the list should not pay for the largest).
+using Extension =
+    std::variant<std::monostate, PolygonExt, OutOfLine<SampleExt>, OutOfLine<ExpressionExt>,
+                 OutOfLine<TableExt>, AxesExt, CoordinatesExt, EquationExt, OutOfLine<TextExt>,
+                 NameExt, CheckerExt, OutOfLine<ConicExt>, ParameterExt, OutOfLine<ButtonExt>,
+                 BitmapExt, OutOfLine<IterationExt>>;
+
+// The extension as its kind's struct, whether it is held in place or out of line.
+template <class T>
+T& Unboxed(T& v) {
+  return v;
+}
+template <class T>
+const T& Unboxed(const T& v) {
+  return v;
+}
+template <class T>
+T& Unboxed(OutOfLine<T>& v) {
+  return *v.get();
+}
+template <class T>
+const T& Unboxed(const OutOfLine<T>& v) {
+  return *v.get();
+}
+
+template <class T, class V>
+struct IsAlternativeOf : std::false_type {};
+template <class T, class... A>
+struct IsAlternativeOf<T, std::variant<A...>> : std::bool_constant<(std::is_same_v<T, A> || ...)> {
+};
+template <class T>
+inline constexpr bool kHeldOutOfLine = IsAlternativeOf<OutOfLine<T>, Extension>::value;
 
 // ---- the common header ----------------------------------------------------
 
@@ -164,16 +221,35 @@ struct Element {
 
   template <class T>
   T* as() {
-    return std::get_if<T>(&ext);
+    if constexpr (kHeldOutOfLine<T>) {
+      auto* box = std::get_if<OutOfLine<T>>(&ext);
+      return box ? box->get() : nullptr;
+    } else {
+      return std::get_if<T>(&ext);
+    }
   }
   template <class T>
   const T* as() const {
-    return std::get_if<T>(&ext);
+    return const_cast<Element*>(this)->as<T>();
   }
 };
 
-// An element with an extension of the right alternative for its kind (empty otherwise).
+// Calls f with the extension as its kind's struct (std::monostate for none). A visitor
+// that leaves out an alternative does not compile.
+template <class F>
+decltype(auto) VisitExtension(Element& e, F&& f) {
+  return std::visit([&](auto& x) -> decltype(auto) { return f(Unboxed(x)); }, e.ext);
+}
+template <class F>
+decltype(auto) VisitExtension(const Element& e, F&& f) {
+  return std::visit([&](const auto& x) -> decltype(auto) { return f(Unboxed(x)); }, e.ext);
+}
+
+class ElementPool;
+// An element with an extension of the right alternative for its kind (empty otherwise),
+// made on its own or in a pool's chunk.
 ElementPtr NewElementOfKind(int32_t kind);
+ElementPtr NewElementOfKind(int32_t kind, ElementPool& pool);
 // The extension alternative that belongs to a kind.
 Extension ExtensionForKind(int32_t kind);
 
@@ -245,5 +321,6 @@ void ForEachStructuralParent(const Element& e, F&& f) {
 // as they are; the caller rebuilds them for the list it copies. Sub-elements are duplicated
 // with their owner link set to the copy. A locus keeps only its sample count.
 ElementPtr CopyElement(const Element& e);
+ElementPtr CopyElement(const Element& e, ElementPool& pool);
 
 }  // namespace velt

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "model/element_pool.h"
 #include "model/reference_order.h"
 
 namespace velt {
@@ -128,7 +129,8 @@ std::shared_ptr<Figure> CopyFigure(Figure& source) {
   StoreReferenceNumbers(source.elements);
   auto copy = std::make_shared<Figure>();
   copy->elements.reserve(source.elements.size());
-  for (const auto& e : source.elements) copy->elements.push_back(CopyElement(*e));
+  ElementPool pool(static_cast<size_t>(CountWithSubElements(source.elements)));
+  for (const auto& e : source.elements) copy->elements.push_back(CopyElement(*e, pool));
   // The copy carries the same dense numbers: rebuild every reference by number.
   NumberIndex index(copy->elements);
   ForEachDeep(copy->elements, [&](Element& e) {

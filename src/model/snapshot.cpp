@@ -1,156 +1,102 @@
 #include "model/snapshot.h"
 
-#include <cstring>
-#include <type_traits>
+#include <algorithm>
+#include <limits>
 
+#include "model/bytes.h"
 #include "model/element_list.h"
+#include "model/element_pool.h"
 
 namespace velt {
 namespace {
 
-class Out {
+// Snapshots stay in memory: texts are kept as UTF-8 (files turn them into their code page)
+// and every count is a 32-bit word in front of its items.
+constexpr int32_t kAnyCount = std::numeric_limits<int32_t>::max();
+
+class Out : public BytesOut {
  public:
-  explicit Out(std::string& s) : s_(s) {}
-  template <class T>
-  void Pod(const T& v) {
-    static_assert(std::is_trivially_copyable_v<T>);
-    s_.append(reinterpret_cast<const char*>(&v), sizeof v);
+  void Text(const std::string& v) {
+    Int32(static_cast<int32_t>(v.size()));
+    Bytes(v);
   }
-  void Str(const std::string& v) {
-    Pod(static_cast<uint32_t>(v.size()));
-    s_.append(v);
+  void Ints(const std::vector<int32_t>& v) {
+    Int32(static_cast<int32_t>(v.size()));
+    for (int32_t x : v) Int32(x);
   }
-  template <class T>
-  void PodVec(const std::vector<T>& v) {
-    Pod(static_cast<uint32_t>(v.size()));
-    if (!v.empty()) s_.append(reinterpret_cast<const char*>(v.data()), v.size() * sizeof(T));
+  void Reals(const std::vector<double>& v) {
+    Int32(static_cast<int32_t>(v.size()));
+    for (double x : v) Real(x);
   }
   void FontRec(const Font& f) {
-    Str(f.face);
-    Pod(f.colour);
-    Pod(f.size);
-    Pod(f.bold);
-    Pod(f.italic);
-    Pod(f.underline);
-    Pod(f.strikeOut);
+    Text(f.face);
+    for (int32_t x : {f.colour, f.size, f.bold, f.italic, f.underline, f.strikeOut}) Int32(x);
   }
-  void Refs(const std::vector<Element*>& refs) {
-    Pod(static_cast<uint32_t>(refs.size()));
-    for (const Element* r : refs) Pod(r ? r->number : -1);
+  // References go as numbers; the list was renumbered just before.
+  template <class List>
+  void Refs(const List& refs) {
+    Int32(static_cast<int32_t>(refs.size()));
+    for (const Element* r : refs) Int32(r ? r->number : -1);
   }
-
- private:
-  std::string& s_;
 };
 
-class In {
+class In : public BytesIn {
  public:
-  explicit In(const std::string& s) : p_(s.data()), end_(s.data() + s.size()) {}
-  bool ok() const { return ok_; }
-  bool done() const { return p_ >= end_; }
-  template <class T>
-  T Pod() {
-    T v{};
-    if (static_cast<size_t>(end_ - p_) < sizeof v) {
-      ok_ = false;
-      p_ = end_;
-      return v;
-    }
-    std::memcpy(&v, p_, sizeof v);
-    p_ += sizeof v;
+  using BytesIn::BytesIn;
+  std::string Text() {
+    const int32_t n = Count(kAnyCount, 1);
+    return std::string(Bytes(static_cast<size_t>(n)));
+  }
+  std::vector<int32_t> Ints() {
+    std::vector<int32_t> v(static_cast<size_t>(Count(kAnyCount, 4)));
+    for (auto& x : v) x = Int32();
     return v;
   }
-  size_t Count(size_t elementSize) {
-    auto n = Pod<uint32_t>();
-    if (static_cast<size_t>(end_ - p_) < n * elementSize) {
-      ok_ = false;
-      p_ = end_;
-      return 0;
-    }
-    return n;
-  }
-  std::string Str() {
-    size_t n = Count(1);
-    std::string v(p_, n);
-    p_ += n;
-    return v;
-  }
-  template <class T>
-  std::vector<T> PodVec() {
-    size_t n = Count(sizeof(T));
-    std::vector<T> v(n);
-    if (n) std::memcpy(v.data(), p_, n * sizeof(T));
-    p_ += n * sizeof(T);
+  std::vector<double> Reals() {
+    std::vector<double> v(static_cast<size_t>(Count(kAnyCount, 8)));
+    for (auto& x : v) x = Real();
     return v;
   }
   Font FontRec() {
     Font f;
-    f.face = Str();
-    f.colour = Pod<int32_t>();
-    f.size = Pod<int32_t>();
-    f.bold = Pod<int32_t>();
-    f.italic = Pod<int32_t>();
-    f.underline = Pod<int32_t>();
-    f.strikeOut = Pod<int32_t>();
+    f.face = Text();
+    for (int32_t* x : {&f.colour, &f.size, &f.bold, &f.italic, &f.underline, &f.strikeOut})
+      *x = Int32();
     return f;
   }
   // Reference lists come back as numbers; pointers are rebuilt after the whole list is read.
-  std::vector<int32_t> Numbers() { return PodVec<int32_t>(); }
-
- private:
-  const char* p_;
-  const char* end_;
-  bool ok_ = true;
+  std::vector<int32_t> Numbers() { return Ints(); }
 };
 
 void WriteElement(Out& o, const Element& e);
 
-void WriteHeader(Out& o, const Element& e) {
-  o.Pod(e.kind);
-  for (const Element* p : e.parent) o.Pod(p ? p->number : -1);
-  o.Pod(e.number);
-  o.Pod(e.value);
-  o.Pod(e.exists);
-  o.Pod(e.visibility);
-  o.Pod(e.selected);
-  o.Pod(e.attr1);
-  o.Pod(e.attr2);
-  o.Pod(e.attr3);
-  o.Pod(e.decimals);
-  o.Pod(e.colour);
-  o.Pod(e.style);
-  o.Pod(e.colourSource ? e.colourSource->number : -1);
-  o.Pod(e.colourMode);
-  o.Pod(static_cast<uint8_t>(e.labelFont.has_value()));
-  if (e.labelFont) o.FontRec(*e.labelFont);
-}
-
+// One overload per extension: an extension left out here does not compile.
 struct ExtWriter {
   Out& o;
   void operator()(const std::monostate&) const {}
   void operator()(const PolygonExt& p) const {
-    o.Pod(static_cast<uint32_t>(p.sides.size()));
+    o.Int32(static_cast<int32_t>(p.sides.size()));
     for (auto& s : p.sides) WriteElement(o, *s);
   }
   void operator()(const SampleExt& s) const {
-    o.Pod(s.sampleCount);
-    o.Pod(s.recorded);
+    o.Int32(s.sampleCount);
+    o.Int32(s.recorded);
   }
   void operator()(const ExpressionExt& x) const {
-    o.Str(x.text);
-    o.PodVec(x.tokens);
-    o.Pod(x.work);
-    o.PodVec(x.table);
+    o.Text(x.text);
+    o.Ints(x.tokens);
+    o.Int32(x.work);
+    o.Reals(x.table);
     o.Refs(x.variables);
   }
   void operator()(const TableExt& t) const {
-    o.Pod(t.rows);
+    o.Int32(t.rows);
     o.Refs(t.columns);
-    o.PodVec(t.grid);
+    o.Reals(t.grid);
   }
   void operator()(const AxesExt& a) const {
-    o.Pod(a.xUnit);
-    o.Pod(a.yUnit);
+    o.Real(a.xUnit);
+    o.Real(a.yUnit);
     WriteElement(o, *a.xAxis);
     WriteElement(o, *a.yAxis);
   }
@@ -159,154 +105,185 @@ struct ExtWriter {
     WriteElement(o, *c.y);
   }
   void operator()(const EquationExt& q) const {
-    o.Pod(q.value);
-    o.Str(q.text);
+    o.Real(q.value);
+    o.Text(q.text);
   }
   void operator()(const TextExt& t) const {
-    o.Pod(t.x);
-    o.Pod(t.y);
-    o.Pod(t.third);
+    o.Int32(t.x);
+    o.Int32(t.y);
+    o.Int32(t.third);
     o.FontRec(t.font);
-    o.Pod(static_cast<uint32_t>(t.lines.size()));
-    for (auto& l : t.lines) o.Str(l);
-    o.Pod(static_cast<uint32_t>(t.runs.size()));
+    o.Int32(static_cast<int32_t>(t.lines.size()));
+    for (auto& l : t.lines) o.Text(l);
+    o.Int32(static_cast<int32_t>(t.runs.size()));
     for (auto& r : t.runs) {
       o.FontRec(r.font);
-      o.Pod(r.length);
+      o.Int32(r.length);
     }
   }
   void operator()(const NameExt& n) const {
-    o.Str(n.text);
-    o.Pod(n.placement);
+    o.Text(n.text);
+    for (double v : n.placement) o.Real(v);
   }
   void operator()(const CheckerExt& c) const {
-    o.Str(c.whenTrue);
-    o.Str(c.whenFalse);
+    o.Text(c.whenTrue);
+    o.Text(c.whenFalse);
   }
-  void operator()(const ConicExt& c) const {
-    o.Refs(std::vector<Element*>(c.points.begin(), c.points.end()));
+  void operator()(const ConicExt& c) const { o.Refs(c.points); }
+  void operator()(const ParameterExt& p) const {
+    o.Real(p.minimum);
+    o.Real(p.maximum);
+    o.Real(p.increment);
   }
-  void operator()(const ParameterExt& p) const { o.Pod(p); }
   void operator()(const ButtonExt& b) const {
-    o.Str(b.caption);
+    o.Text(b.caption);
     o.Refs(b.targets);
-    o.PodVec(b.states);
+    o.Ints(b.states);
   }
-  void operator()(const BitmapExt& b) const { o.Str(b.picture.bmp); }
+  void operator()(const BitmapExt& b) const { o.Text(b.picture.bmp); }
   void operator()(const IterationExt& it) const {
     o.Refs(it.elements);
-    o.Pod(it.settings);
-    o.Pod(static_cast<uint32_t>(it.results.size()));
-    for (auto& r : it.results) o.PodVec(r);
+    for (int32_t s : it.settings) o.Int32(s);
+    o.Int32(static_cast<int32_t>(it.results.size()));
+    for (auto& r : it.results) o.Ints(r);
   }
 };
 
 void WriteElement(Out& o, const Element& e) {
-  WriteHeader(o, e);
-  std::visit(ExtWriter{o}, e.ext);
+  o.Int32(e.kind);
+  for (const Element* p : e.parent) o.Int32(p ? p->number : -1);
+  o.Int32(e.number);
+  for (double v : e.value) o.Real(v);
+  for (int32_t v : {e.exists, e.visibility, e.selected, e.attr1, e.attr2, e.attr3, e.decimals,
+                    e.colour, e.style})
+    o.Int32(v);
+  o.Int32(e.colourSource ? e.colourSource->number : -1);
+  o.Int32(e.colourMode);
+  o.Byte(e.labelFont.has_value());
+  if (e.labelFont) o.FontRec(*e.labelFont);
+  VisitExtension(e, ExtWriter{o});
 }
 
-ElementPtr ReadElement(In& in, Element* owner, int depth);
+ElementPtr ReadElement(In& in, Element* owner, int depth, ElementPool& pool);
 
-bool ReadSub(In& in, Element* owner, ElementPtr& slot) {
-  slot = ReadElement(in, owner, 1);
+// Sub-elements are one level deep; a sub-element never owns any.
+bool ReadSub(In& in, Element& owner, int depth, ElementPool& pool, ElementPtr& slot) {
+  if (depth > 0) {
+    in.Fail();
+    return false;
+  }
+  slot = ReadElement(in, &owner, depth + 1, pool);
   return slot != nullptr;
 }
 
-void ReadExtension(In& in, Element& e, int depth) {
-  if (auto* p = e.as<PolygonExt>()) {
-    size_t n = in.Count(1);
-    for (size_t i = 0; i < n && in.ok() && depth == 0; ++i) {
+// One overload per extension, as for the writer.
+struct ExtReader {
+  In& in;
+  Element& e;
+  int depth;
+  ElementPool& pool;
+  void operator()(std::monostate&) const {}
+  void operator()(PolygonExt& p) const {
+    const int32_t n = in.Count(kAnyCount, 1);
+    for (int32_t i = 0; i < n && in.ok(); ++i) {
       ElementPtr s;
-      if (!ReadSub(in, &e, s)) return;
-      p->sides.push_back(std::move(s));
+      if (!ReadSub(in, e, depth, pool, s)) return;
+      p.sides.push_back(std::move(s));
     }
-  } else if (auto* s = e.as<SampleExt>()) {
-    s->sampleCount = in.Pod<int32_t>();
-    s->recorded = in.Pod<int32_t>();
-  } else if (auto* x = e.as<ExpressionExt>()) {
-    x->text = in.Str();
-    x->tokens = in.PodVec<int32_t>();
-    x->work = in.Pod<int32_t>();
-    x->table = in.PodVec<double>();
-    x->variableNumbers = in.Numbers();
-    x->variables.assign(x->variableNumbers.size(), nullptr);
-  } else if (auto* t = e.as<TableExt>()) {
-    t->rows = in.Pod<int32_t>();
-    t->columnNumbers = in.Numbers();
-    t->columns.assign(t->columnNumbers.size(), nullptr);
-    t->grid = in.PodVec<double>();
-  } else if (auto* a = e.as<AxesExt>()) {
-    a->xUnit = in.Pod<double>();
-    a->yUnit = in.Pod<double>();
-    if (depth == 0) ReadSub(in, &e, a->xAxis) && ReadSub(in, &e, a->yAxis);
-  } else if (auto* c = e.as<CoordinatesExt>()) {
-    if (depth == 0) ReadSub(in, &e, c->x) && ReadSub(in, &e, c->y);
-  } else if (auto* q = e.as<EquationExt>()) {
-    q->value = in.Pod<double>();
-    q->text = in.Str();
-  } else if (auto* t = e.as<TextExt>()) {
-    t->x = in.Pod<int32_t>();
-    t->y = in.Pod<int32_t>();
-    t->third = in.Pod<int32_t>();
-    t->font = in.FontRec();
-    size_t n = in.Count(4);
-    for (size_t i = 0; i < n && in.ok(); ++i) t->lines.push_back(in.Str());
-    n = in.Count(4);
-    for (size_t i = 0; i < n && in.ok(); ++i) {
+  }
+  void operator()(SampleExt& s) const {
+    s.sampleCount = in.Int32();
+    s.recorded = in.Int32();
+  }
+  void operator()(ExpressionExt& x) const {
+    x.text = in.Text();
+    x.tokens = in.Ints();
+    x.work = in.Int32();
+    x.table = in.Reals();
+    x.variableNumbers = in.Numbers();
+    x.variables.assign(x.variableNumbers.size(), nullptr);
+  }
+  void operator()(TableExt& t) const {
+    t.rows = in.Int32();
+    t.columnNumbers = in.Numbers();
+    t.columns.assign(t.columnNumbers.size(), nullptr);
+    t.grid = in.Reals();
+  }
+  void operator()(AxesExt& a) const {
+    a.xUnit = in.Real();
+    a.yUnit = in.Real();
+    ReadSub(in, e, depth, pool, a.xAxis) && ReadSub(in, e, depth, pool, a.yAxis);
+  }
+  void operator()(CoordinatesExt& c) const {
+    ReadSub(in, e, depth, pool, c.x) && ReadSub(in, e, depth, pool, c.y);
+  }
+  void operator()(EquationExt& q) const {
+    q.value = in.Real();
+    q.text = in.Text();
+  }
+  void operator()(TextExt& t) const {
+    t.x = in.Int32();
+    t.y = in.Int32();
+    t.third = in.Int32();
+    t.font = in.FontRec();
+    int32_t n = in.Count(kAnyCount, 4);
+    for (int32_t i = 0; i < n && in.ok(); ++i) t.lines.push_back(in.Text());
+    n = in.Count(kAnyCount, 4);
+    for (int32_t i = 0; i < n && in.ok(); ++i) {
       TextRun r;
       r.font = in.FontRec();
-      r.length = in.Pod<int32_t>();
-      t->runs.push_back(std::move(r));
+      r.length = in.Int32();
+      t.runs.push_back(std::move(r));
     }
-  } else if (auto* nm = e.as<NameExt>()) {
-    nm->text = in.Str();
-    nm->placement = in.Pod<std::array<double, 4>>();
-  } else if (auto* ch = e.as<CheckerExt>()) {
-    ch->whenTrue = in.Str();
-    ch->whenFalse = in.Str();
-  } else if (auto* co = e.as<ConicExt>()) {
-    auto nums = in.Numbers();
-    for (size_t i = 0; i < 5; ++i) co->pointNumbers[i] = i < nums.size() ? nums[i] : -1;
-  } else if (auto* pa = e.as<ParameterExt>()) {
-    *pa = in.Pod<ParameterExt>();
-  } else if (auto* b = e.as<ButtonExt>()) {
-    b->caption = in.Str();
-    b->targetNumbers = in.Numbers();
-    b->targets.assign(b->targetNumbers.size(), nullptr);
-    b->states = in.PodVec<int32_t>();
-  } else if (auto* bm = e.as<BitmapExt>()) {
-    bm->picture.bmp = in.Str();
-  } else if (auto* it = e.as<IterationExt>()) {
-    it->elementNumbers = in.Numbers();
-    it->elements.assign(it->elementNumbers.size(), nullptr);
-    it->settings = in.Pod<std::array<int32_t, 6>>();
-    size_t n = in.Count(4);
-    for (size_t i = 0; i < n && in.ok(); ++i) it->results.push_back(in.PodVec<int32_t>());
   }
-}
+  void operator()(NameExt& n) const {
+    n.text = in.Text();
+    for (double& v : n.placement) v = in.Real();
+  }
+  void operator()(CheckerExt& c) const {
+    c.whenTrue = in.Text();
+    c.whenFalse = in.Text();
+  }
+  void operator()(ConicExt& c) const {
+    const auto numbers = in.Numbers();
+    for (size_t i = 0; i < 5; ++i) c.pointNumbers[i] = i < numbers.size() ? numbers[i] : -1;
+  }
+  void operator()(ParameterExt& p) const {
+    p.minimum = in.Real();
+    p.maximum = in.Real();
+    p.increment = in.Real();
+  }
+  void operator()(ButtonExt& b) const {
+    b.caption = in.Text();
+    b.targetNumbers = in.Numbers();
+    b.targets.assign(b.targetNumbers.size(), nullptr);
+    b.states = in.Ints();
+  }
+  void operator()(BitmapExt& b) const { b.picture.bmp = in.Text(); }
+  void operator()(IterationExt& it) const {
+    it.elementNumbers = in.Numbers();
+    it.elements.assign(it.elementNumbers.size(), nullptr);
+    for (int32_t& s : it.settings) s = in.Int32();
+    const int32_t n = in.Count(kAnyCount, 4);
+    for (int32_t i = 0; i < n && in.ok(); ++i) it.results.push_back(in.Ints());
+  }
+};
 
-ElementPtr ReadElement(In& in, Element* owner, int depth) {
-  const int32_t kind = in.Pod<int32_t>();
+ElementPtr ReadElement(In& in, Element* owner, int depth, ElementPool& pool) {
+  const int32_t kind = in.Int32();
   if (!in.ok() || !IsValidKind(kind)) return nullptr;
-  auto e = NewElementOfKind(kind);
+  auto e = NewElementOfKind(kind, pool);
   e->owner = owner;
-  for (auto& n : e->parentNumber) n = in.Pod<int32_t>();
-  e->number = in.Pod<int32_t>();
-  e->value = in.Pod<std::array<double, 4>>();
-  e->exists = in.Pod<int32_t>();
-  e->visibility = in.Pod<int32_t>();
-  e->selected = in.Pod<int32_t>();
-  e->attr1 = in.Pod<int32_t>();
-  e->attr2 = in.Pod<int32_t>();
-  e->attr3 = in.Pod<int32_t>();
-  e->decimals = in.Pod<int32_t>();
-  e->colour = in.Pod<int32_t>();
-  e->style = in.Pod<int32_t>();
-  e->colourSourceNumber = in.Pod<int32_t>();
-  e->colourMode = in.Pod<int32_t>();
-  if (in.Pod<uint8_t>()) e->labelFont = in.FontRec();
-  ReadExtension(in, *e, depth);
+  for (auto& n : e->parentNumber) n = in.Int32();
+  e->number = in.Int32();
+  for (double& v : e->value) v = in.Real();
+  for (int32_t* v : {&e->exists, &e->visibility, &e->selected, &e->attr1, &e->attr2, &e->attr3,
+                     &e->decimals, &e->colour, &e->style})
+    *v = in.Int32();
+  e->colourSourceNumber = in.Int32();
+  e->colourMode = in.Int32();
+  if (in.Byte()) e->labelFont = in.FontRec();
+  VisitExtension(*e, ExtReader{in, *e, depth, pool});
   return in.ok() ? std::move(e) : nullptr;
 }
 
@@ -314,32 +291,37 @@ ElementPtr ReadElement(In& in, Element* owner, int depth) {
 
 std::string EncodeFigure(Figure& figure) {
   Renumber(figure.elements);
-  std::string bytes;
-  bytes.reserve(figure.elements.size() * 128 + 64);
-  Out o(bytes);
+  Out o;
+  o.Reserve(figure.elements.size() * 128 + 64);
+  o.Int32(CountWithSubElements(figure.elements));  // sizes the decoder's pool
   o.Refs(figure.traces);
-  o.Pod(static_cast<uint32_t>(figure.animations.size()));
+  o.Int32(static_cast<int32_t>(figure.animations.size()));
   for (const Animation& a : figure.animations) {
-    o.Pod(a.element ? a.element->number : -1);
-    o.Pod(a.playing);
-    o.Pod(a.reversed);
-    o.Pod(a.speed);
+    o.Int32(a.element ? a.element->number : -1);
+    o.Int32(a.playing);
+    o.Int32(a.reversed);
+    o.Int32(a.speed);
   }
   for (const auto& e : figure.elements) WriteElement(o, *e);
-  return bytes;
+  return o.Take();
 }
 
 std::shared_ptr<Figure> DecodeFigure(const std::string& bytes) {
   auto fig = std::make_shared<Figure>();
   In in(bytes);
-  auto traceNumbers = in.Numbers();
+  const int32_t count = in.Int32();
+  const auto traceNumbers = in.Numbers();
   struct AnimNumber {
     int32_t number, playing, reversed, speed;
   };
-  std::vector<AnimNumber> anims(in.Count(16));
-  for (auto& a : anims) a = in.Pod<AnimNumber>();
-  while (in.ok() && !in.done()) {
-    auto e = ReadElement(in, nullptr, 0);
+  std::vector<AnimNumber> anims(static_cast<size_t>(in.Count(kAnyCount, 16)));
+  for (auto& a : anims) a = {in.Int32(), in.Int32(), in.Int32(), in.Int32()};
+  // Each element takes at least 100 bytes: a damaged count cannot ask for more than that.
+  const size_t expected = std::min(static_cast<size_t>(std::max(count, 0)), bytes.size() / 100 + 1);
+  ElementPool pool(expected);
+  fig->elements.reserve(expected);
+  while (in.ok() && !in.AtEnd()) {
+    auto e = ReadElement(in, nullptr, 0, pool);
     if (!e) break;
     fig->elements.push_back(std::move(e));
   }
