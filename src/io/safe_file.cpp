@@ -20,21 +20,28 @@ std::string PathToUtf8(const fs::path& path) {
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  const auto size = fs::file_size(path, ec);
+  if (ec || size > kMaxFileBytes) return std::nullopt;
   std::FILE* f = std::fopen(path.string().c_str(), "rb");
   if (!f) return std::nullopt;
+  // The whole file in one read when its size holds; a file that grew meanwhile is read on
+  // to its end.
   std::string out;
-  char buffer[1 << 16];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-    if (out.size() + n > kMaxFileBytes) {
+  size_t have = 0;
+  out.resize(static_cast<size_t>(size) + 1);
+  for (;;) {
+    have += std::fread(out.data() + have, 1, out.size() - have, f);
+    if (have < out.size() || std::ferror(f)) break;
+    if (out.size() > kMaxFileBytes) {
       std::fclose(f);
       return std::nullopt;
     }
-    out.append(buffer, n);
+    out.resize(out.size() * 2);
   }
   const bool failed = std::ferror(f) != 0;
   std::fclose(f);
-  if (failed) return std::nullopt;
+  if (failed || have > kMaxFileBytes) return std::nullopt;
+  out.resize(have);
   return out;
 }
 

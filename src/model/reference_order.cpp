@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <queue>
 #include <unordered_map>
 #include <vector>
@@ -71,9 +72,33 @@ std::vector<int> Components(const std::vector<std::vector<int>>& next) {
   return component;
 }
 
+// Lists this program wrote are already in order. When the numbers grow along the list, an
+// element refers only to earlier ones exactly when every number it refers to is smaller
+// than its own (its sub-elements' references are checked against the element's number).
+bool AlreadyParentsFirst(ElementList& list) {
+  int64_t last = std::numeric_limits<int64_t>::min();
+  for (auto& top : list) {
+    const int32_t first = top->number;
+    bool ordered = true;
+    auto check = [&](Element& e) {
+      if (e.number <= last) ordered = false;
+      last = e.number;
+      ForEachReference(e, [&](Element*& ref, int32_t&) {
+        if (ref && &ref != &e.colourSource && ref != e.owner && ref->number >= first)
+          ordered = false;
+      });
+    };
+    check(*top);
+    ForEachSubElement(*top, check);
+    if (!ordered) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int OrderParentsFirst(ElementList& list) {
+  if (AlreadyParentsFirst(list)) return 0;
   const int n = static_cast<int>(list.size());
   std::unordered_map<const Element*, int> position;
   position.reserve(list.size() * 2);
