@@ -109,6 +109,20 @@ TEST(ScriptToolMove, DISABLED_ARectangleSelectsConicsAndAngleMarks) {
   EXPECT_EQ(Selected(s), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
+// Fault being mended on another branch: the rectangle never selects conics, angle marks or
+// loci.
+TEST(ScriptToolMove, DISABLED_ARectangleSelectsALocus) {
+  // Point 4 runs along the segment 3 from (-100,-100) to (100,-100); the locus 7 traces the
+  // midpoint 6 of point 4 and (0, 100): the piece of y = 0 from -50 to 50.
+  Scenario s(
+      "tool 9\nclick -100 -100\nclick 100 -100\ntool 1\nclick 0 -100\n"
+      "tool 15\nclick 0 -100\nclick 0 100\ntool 19\nclick 0 0\nclick 0 -100\n"
+      "tool 0\ndrag -60 -20 60 20\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Kind(7), kLocus);
+  EXPECT_EQ(Selected(s), (std::vector<int>{6, 7}));
+}
+
 TEST(ScriptToolMove, ArrowKeysMoveTheSelectionOneUnitAStep) {
   Scenario s(std::string(kThreePoints) +
              "tool 0\nclick 0 0\nshift-click 200 200\nkey Right\nkey Right\nkey Up\n");
