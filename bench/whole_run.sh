@@ -24,12 +24,14 @@ trap 'rm -rf "$work"' EXIT
 "$figures" circles 10000 "$work/circles10k.vlt"
 "$figures" mixed 100000 "$work/mixed100k.vlt"
 
-# median_ms COMMAND...: the median wall time of the command in milliseconds.
+# median_ms COMMAND...: the median wall time of the command in milliseconds, and with
+# hyperfine the mean CPU time (user + system) beside it: on a shared machine the wall time
+# waits for the other processes, the CPU time does not.
 median_ms() {
   if command -v hyperfine >/dev/null; then
     hyperfine -N --style none --warmup "$warmup" --runs "$runs" \
       --export-json "$work/h.json" -- "$(printf '%q ' "$@")" >/dev/null 2>&1
-    python3 -c 'import json,sys; print("%.2f" % (json.load(open(sys.argv[1]))["results"][0]["median"] * 1000))' "$work/h.json"
+    python3 -c 'import json,sys; r = json.load(open(sys.argv[1]))["results"][0]; print("%.2f (cpu %.2f)" % (r["median"] * 1000, (r["user"] + r["system"]) * 1000))' "$work/h.json"
   else
     local i t0 t1
     for ((i = 0; i < warmup; ++i)); do "$@" >/dev/null; done
@@ -42,11 +44,13 @@ median_ms() {
   fi
 }
 
-# median_of FIELD: the median of one field over RUNS fresh processes of the undo timer.
+# undo_ms: medians over RUNS fresh processes of the undo timer: undo, redo (wall), then
+# undo, redo (CPU).
 undo_ms() {
   local i
   for ((i = 0; i < runs; ++i)); do "$figures" undo "$work/mixed100k.vlt"; done >"$work/undo.txt"
-  for field in 2 5; do
+  # Undo and redo are timed inside the process (wall time, so also loaded by the machine).
+  for field in 2 5 8 10; do
     awk -v f="$field" '{print $f}' "$work/undo.txt" | sort -g |
       awk '{a[NR] = $1} END {printf "%.2f\n", NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'
   done
@@ -55,7 +59,7 @@ undo_ms() {
 echo "velt-cli: $cli"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 ls -l "$work"/*.vlt | awk '{printf "  %s %d bytes\n", $NF, $5}' | sed "s|$work/||"
-printf '%-44s %s\n' "run" "median ms"
+printf '%-44s %s\n' "run" "median ms (mean cpu ms)"
 v=$(median_ms "$cli" version);                              printf '%-44s %s\n' "version" "$v"
 c4=$(median_ms "$cli" dump "$work/chain4k.vlt");            printf '%-44s %s\n' "dump chain of 4,000 midpoints" "$c4"
 c40=$(median_ms "$cli" dump "$work/chain40k.vlt");          printf '%-44s %s\n' "dump chain of 40,000 midpoints" "$c40"
@@ -65,11 +69,11 @@ i40=$(median_ms "$cli" info "$work/chain40k.vlt");          printf '%-44s %s\n' 
 m=$(median_ms "$cli" info "$work/mixed100k.vlt");           printf '%-44s %s\n' "info (load) of 100,000 mixed" "$m"
 d=$(median_ms "$cli" dump "$work/mixed100k.vlt");           printf '%-44s %s\n' "dump 100,000 mixed" "$d"
 mapfile -t ur < <(undo_ms)
-printf '%-44s %s\n' "undo of 100,000 mixed (in process, + recompute)" "${ur[0]}"
-printf '%-44s %s\n' "redo of 100,000 mixed (in process, + recompute)" "${ur[1]}"
+printf '%-44s %s\n' "undo of 100,000 mixed (in process, + recompute)" "${ur[0]} (cpu ${ur[2]})"
+printf '%-44s %s\n' "redo of 100,000 mixed (in process, + recompute)" "${ur[1]} (cpu ${ur[3]})"
 python3 -c '
 import math, sys
-v, d4, d40, i4, i40 = map(float, sys.argv[1:])
+v, d4, d40, i4, i40 = (float(a.split()[0]) for a in sys.argv[1:])
 print("growth exponent 4,000 -> 40,000: dump %.2f, info %.2f (start-up %.2f ms taken off)" % (
     math.log10((d40 - v) / (d4 - v)), math.log10((i40 - v) / (i4 - v)), v))' "$v" "$c4" "$c40" "$i4" "$i40"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

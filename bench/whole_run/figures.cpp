@@ -11,11 +11,12 @@
 //                                     quadrilateral with its sides or a name
 //   velt-bench-figures undo FILE      loads FILE, records an undo step, adds a point, then
 //                                     prints the milliseconds of one undo and one redo (each
-//                                     with the recompute that follows it)
+//                                     with the recompute that follows it), wall and CPU
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <numbers>
 #include <string>
@@ -121,6 +122,11 @@ double Milliseconds(std::chrono::steady_clock::time_point since) {
       .count();
 }
 
+// Processor time of this process since c0 (it does not count the time other processes take).
+double CpuMilliseconds(std::clock_t c0) {
+  return 1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+}
+
 int TimeUndo(const char* path) {
   DocumentLoad load = LoadDocumentFile(PathFromUtf8(path), Options{});
   if (!load.document) {
@@ -135,20 +141,23 @@ int TimeUndo(const char* path) {
   const size_t after = doc.elements().size();
 
   auto t0 = std::chrono::steady_clock::now();
+  std::clock_t c0 = std::clock();
   if (!Undo(doc)) return 1;
   RecomputeAll(doc);
-  const double undo = Milliseconds(t0);
+  const double undo = Milliseconds(t0), undoCpu = CpuMilliseconds(c0);
   const size_t undone = doc.elements().size();
 
   t0 = std::chrono::steady_clock::now();
+  c0 = std::clock();
   if (!Redo(doc)) return 1;
   RecomputeAll(doc);
-  const double redo = Milliseconds(t0);
+  const double redo = Milliseconds(t0), redoCpu = CpuMilliseconds(c0);
   if (undone + 1 != after || doc.elements().size() != after) {
     std::fprintf(stderr, "velt-bench-figures: undo and redo did not restore the lists\n");
     return 1;
   }
-  std::printf("undo %.3f ms, redo %.3f ms (%zu elements)\n", undo, redo, undone);
+  std::printf("undo %.3f ms, redo %.3f ms (cpu %.3f ms, %.3f ms) (%zu elements)\n", undo, redo,
+              undoCpu, redoCpu, undone);
   return 0;
 }
 

@@ -81,20 +81,26 @@ void StoreReferenceNumbers(ElementList& list) {
 }
 
 NumberIndex::NumberIndex(const ElementList& list) {
-  int32_t count = 0, maxNumber = 0;
+  // One walk when the numbers are positive and not much larger than the list is long (files
+  // and renumbered lists); a sorted table otherwise. Either way the first element with a
+  // number is the one found.
+  int32_t count = 0;
   bool dense = true;
+  dense_.assign(list.size() + 17, nullptr);
   ForEachDeep(list, [&](const Element& e) {
+    if (!dense) return;
     ++count;
-    if (e.number < 1) dense = false;
-    maxNumber = std::max(maxNumber, e.number);
+    if (e.number < 1 || e.number > 2 * (count + static_cast<int64_t>(list.size())) + 16) {
+      dense = false;
+      return;
+    }
+    const auto n = static_cast<size_t>(e.number);
+    if (n >= dense_.size()) dense_.resize(std::max(n + 1, dense_.size() * 2), nullptr);
+    if (!dense_[n]) dense_[n] = const_cast<Element*>(&e);
   });
-  if (dense && maxNumber <= 2 * count + 16) {
-    dense_.assign(static_cast<size_t>(maxNumber) + 1, nullptr);
-    ForEachDeep(list, [&](const Element& e) {
-      if (!dense_[e.number]) dense_[e.number] = const_cast<Element*>(&e);
-    });
-    return;
-  }
+  if (dense) return;
+  dense_.clear();
+  dense_.shrink_to_fit();
   ForEachDeep(list,
               [&](const Element& e) { sparse_.emplace_back(e.number, const_cast<Element*>(&e)); });
   std::stable_sort(sparse_.begin(), sparse_.end(),
