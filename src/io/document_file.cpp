@@ -103,18 +103,24 @@ void WriteDocumentBlock(ByteWriter& w, const Document& d) {
   }
 }
 
-// Rebuilds references, trace and animation entries from the stored numbers, then numbers
-// the list densely. Entries that name no element are dropped. Returns the number of
-// references cut because they formed a cycle.
-int ResolveDocument(Document& d, const StoredLists& lists) {
-  ElementList& list = d.elements();
-  const int cut = ResolveReferences(list);
-  const NumberIndex index(list);
+// Trace and animation entries from their stored numbers; entries that name no element are
+// dropped.
+void AttachTracesAndAnimations(Document& d, const StoredLists& lists) {
+  const NumberIndex index(d.elements());
   for (int32_t n : lists.traces)
     if (Element* e = index.Find(n)) d.figure->traces.push_back(e);
   for (const auto& a : lists.animations)
     if (Element* e = index.Find(a[0]))
       d.figure->animations.push_back(Animation{e, a[1], a[2], a[3]});
+}
+
+// Rebuilds references, trace and animation entries from the stored numbers, then numbers
+// the list densely. Returns the number of references cut because they formed a cycle.
+int ResolveDocument(Document& d, const StoredLists& lists) {
+  ElementList& list = d.elements();
+  const int cut = ResolveReferences(list);
+  // Most documents have neither: no index of the list is needed then.
+  if (!lists.traces.empty() || !lists.animations.empty()) AttachTracesAndAnimations(d, lists);
   Renumber(list);
   StoreReferenceNumbers(list);
   return cut;

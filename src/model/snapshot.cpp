@@ -164,15 +164,21 @@ void WriteElement(Out& o, const Element& e) {
   VisitExtension(e, ExtWriter{o});
 }
 
-ElementPtr ReadElement(In& in, Element* owner, int depth, ElementPool& pool);
+// What decoding makes: the elements in the order they were read, which is numbering order.
+struct Made {
+  ElementPool& pool;
+  std::vector<Element*> inOrder;
+};
+
+ElementPtr ReadElement(In& in, Element* owner, int depth, Made& made);
 
 // Sub-elements are one level deep; a sub-element never owns any.
-bool ReadSub(In& in, Element& owner, int depth, ElementPool& pool, ElementPtr& slot) {
+bool ReadSub(In& in, Element& owner, int depth, Made& made, ElementPtr& slot) {
   if (depth > 0) {
     in.Fail();
     return false;
   }
-  slot = ReadElement(in, &owner, depth + 1, pool);
+  slot = ReadElement(in, &owner, depth + 1, made);
   return slot != nullptr;
 }
 
@@ -181,13 +187,13 @@ struct ExtReader {
   In& in;
   Element& e;
   int depth;
-  ElementPool& pool;
+  Made& made;
   void operator()(std::monostate&) const {}
   void operator()(PolygonExt& p) const {
     const int32_t n = in.Count(kAnyCount, 1);
     for (int32_t i = 0; i < n && in.ok(); ++i) {
       ElementPtr s;
-      if (!ReadSub(in, e, depth, pool, s)) return;
+      if (!ReadSub(in, e, depth, made, s)) return;
       p.sides.push_back(std::move(s));
     }
   }
@@ -212,10 +218,10 @@ struct ExtReader {
   void operator()(AxesExt& a) const {
     a.xUnit = in.Real();
     a.yUnit = in.Real();
-    ReadSub(in, e, depth, pool, a.xAxis) && ReadSub(in, e, depth, pool, a.yAxis);
+    ReadSub(in, e, depth, made, a.xAxis) && ReadSub(in, e, depth, made, a.yAxis);
   }
   void operator()(CoordinatesExt& c) const {
-    ReadSub(in, e, depth, pool, c.x) && ReadSub(in, e, depth, pool, c.y);
+    ReadSub(in, e, depth, made, c.x) && ReadSub(in, e, depth, made, c.y);
   }
   void operator()(EquationExt& q) const {
     q.value = in.Real();
@@ -269,10 +275,11 @@ struct ExtReader {
   }
 };
 
-ElementPtr ReadElement(In& in, Element* owner, int depth, ElementPool& pool) {
+ElementPtr ReadElement(In& in, Element* owner, int depth, Made& made) {
   const int32_t kind = in.Int32();
   if (!in.ok() || !IsValidKind(kind)) return nullptr;
-  auto e = NewElementOfKind(kind, pool);
+  auto e = NewElementOfKind(kind, made.pool);
+  made.inOrder.push_back(e.get());
   e->owner = owner;
   for (auto& n : e->parentNumber) n = in.Int32();
   e->number = in.Int32();
@@ -283,7 +290,7 @@ ElementPtr ReadElement(In& in, Element* owner, int depth, ElementPool& pool) {
   e->colourSourceNumber = in.Int32();
   e->colourMode = in.Int32();
   if (in.Byte()) e->labelFont = in.FontRec();
-  VisitExtension(*e, ExtReader{in, *e, depth, pool});
+  VisitExtension(*e, ExtReader{in, *e, depth, made});
   return in.ok() ? std::move(e) : nullptr;
 }
 
@@ -293,7 +300,14 @@ std::string EncodeFigure(Figure& figure) {
   Renumber(figure.elements);
   Out o;
   o.Reserve(figure.elements.size() * 128 + 64);
-  o.Int32(CountWithSubElements(figure.elements));  // sizes the decoder's pool
+  // The number of elements with their sub-elements, which sizes the decoder's pool: after
+  // renumbering, the number of the last one.
+  int32_t count = 0;
+  if (!figure.elements.empty()) {
+    count = figure.elements.back()->number;
+    ForEachSubElement(*figure.elements.back(), [&](const Element& s) { count = s.number; });
+  }
+  o.Int32(count);
   o.Refs(figure.traces);
   o.Int32(static_cast<int32_t>(figure.animations.size()));
   for (const Animation& a : figure.animations) {
@@ -319,25 +333,33 @@ std::shared_ptr<Figure> DecodeFigure(const std::string& bytes) {
   // Each element takes at least 100 bytes: a damaged count cannot ask for more than that.
   const size_t expected = std::min(static_cast<size_t>(std::max(count, 0)), bytes.size() / 100 + 1);
   ElementPool pool(expected);
+  Made made{pool, {}};
+  made.inOrder.reserve(expected);
   fig->elements.reserve(expected);
   while (in.ok() && !in.AtEnd()) {
-    auto e = ReadElement(in, nullptr, 0, pool);
-    if (!e) break;
+    const size_t before = made.inOrder.size();
+    auto e = ReadElement(in, nullptr, 0, made);
+    if (!e) {
+      made.inOrder.resize(before);  // what the damaged record made is gone
+      break;
+    }
     fig->elements.push_back(std::move(e));
   }
-  // The list was renumbered before encoding: numbers are dense and in order.
-  NumberIndex index(fig->elements);
-  ForEachDeep(fig->elements, [&](Element& e) {
-    ForEachReference(e, [&](Element*& ref, int32_t& number) { ref = index.Find(number); });
-  });
-  ForEachDeep(fig->elements, [](Element& e) {
-    if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
-  });
+  // The list was renumbered before encoding: numbers are dense and in reading order, so the
+  // element numbered n is the n-th one read (checked, for bytes this program did not write).
+  const auto find = [&](int32_t n) -> Element* {
+    if (n < 1 || static_cast<size_t>(n) > made.inOrder.size()) return nullptr;
+    Element* e = made.inOrder[static_cast<size_t>(n) - 1];
+    return e->number == n ? e : nullptr;
+  };
+  for (Element* e : made.inOrder)
+    ForEachReference(*e, [&](Element*& ref, int32_t& number) { ref = find(number); });
+  for (Element* e : made.inOrder)
+    if (e->kind == kName && e->parent[0]) e->parent[0]->nameElement = e;
   for (int32_t n : traceNumbers)
-    if (Element* t = index.Find(n)) fig->traces.push_back(t);
+    if (Element* t = find(n)) fig->traces.push_back(t);
   for (const auto& a : anims)
-    if (Element* t = index.Find(a.number))
-      fig->animations.push_back({t, a.playing, a.reversed, a.speed});
+    if (Element* t = find(a.number)) fig->animations.push_back({t, a.playing, a.reversed, a.speed});
   return fig;
 }
 
