@@ -1,6 +1,7 @@
 #include "model/element_list.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 #include "model/element_pool.h"
@@ -119,11 +120,31 @@ Element* NumberIndex::Find(int32_t number) const {
 
 int ResolveReferences(ElementList& list) {
   const NumberIndex index(list);
-  ForEachDeep(list, [&](Element& e) {
-    e.nameElement = nullptr;
-    ForEachReference(e, [&](Element*& ref, int32_t& number) { ref = index.Find(number); });
-  });
+  // One walk resolves the references, attaches the names and sees whether the list is
+  // already parents-first: whether the numbers grow along it and every reference (but the
+  // colour source and the owner) names a smaller number than its element's. Lists this
+  // program wrote always are; then a name's element came before it and is attached for good.
+  bool ordered = true;
+  int64_t last = std::numeric_limits<int64_t>::min();
+  for (auto& top : list) {
+    const int32_t first = top->number;
+    auto resolve = [&](Element& e) {
+      if (e.number <= last) ordered = false;
+      last = e.number;
+      e.nameElement = nullptr;
+      ForEachReference(e, [&](Element*& ref, int32_t& number) {
+        ref = index.Find(number);
+        if (ref && &ref != &e.colourSource && ref != e.owner && ref->number >= first)
+          ordered = false;
+      });
+      if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
+    };
+    resolve(*top);
+    ForEachSubElement(*top, resolve);
+  }
+  if (ordered) return 0;
   const int cut = OrderParentsFirst(list);
+  ForEachDeep(list, [](Element& e) { e.nameElement = nullptr; });
   ForEachDeep(list, [](Element& e) {
     if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
   });
