@@ -72,8 +72,14 @@ mapfile -t ur < <(undo_ms)
 printf '%-44s %s\n' "undo of 100,000 mixed (in process, + recompute)" "${ur[0]} (cpu ${ur[2]})"
 printf '%-44s %s\n' "redo of 100,000 mixed (in process, + recompute)" "${ur[1]} (cpu ${ur[3]})"
 python3 -c '
-import math, sys
-v, d4, d40, i4, i40 = (float(a.split()[0]) for a in sys.argv[1:])
-print("growth exponent 4,000 -> 40,000: dump %.2f, info %.2f (start-up %.2f ms taken off)" % (
-    math.log10((d40 - v) / (d4 - v)), math.log10((i40 - v) / (i4 - v)), v))' "$v" "$c4" "$c40" "$i4" "$i40"
+import math, re, sys
+# Processor time where hyperfine gave it (wall time otherwise), with the start-up taken off.
+def t(a):
+    m = re.search(r"cpu ([0-9.]+)", a)
+    return float(m.group(1) if m else a.split()[0])
+v, d4, d40, i4, i40 = map(t, sys.argv[1:])
+def exponent(a, b):
+    return "%.2f" % math.log10((b - v) / (a - v)) if a > v and b > v else "n/a"
+print("growth exponent 4,000 -> 40,000: dump %s, info %s (start-up %.2f ms taken off)" % (
+    exponent(d4, d40), exponent(i4, i40), v))' "$v" "$c4" "$c40" "$i4" "$i40"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
