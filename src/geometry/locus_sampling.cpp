@@ -254,6 +254,60 @@ bool SweepLocusInstances(const Document& doc, const Element& locus,
   return true;
 }
 
+const Element* LocusTracing(const Document& doc, const Element& e) {
+  for (const ElementPtr& x : doc.elements())
+    if (x->kind == kLocus && x->parent[0] == &e && x->exists && LocusDriverUsable(*x))
+      return x.get();
+  return nullptr;
+}
+
+bool DragDriverAlongLocus(const Document& doc, const Element& locus, Pt pointer) {
+  Element* driver = Driver(locus);
+  Element* traced = Traced(locus);
+  const auto* s = locus.as<SampleExt>();
+  if (!driver || !traced || !s || !LocusDriverUsable(locus)) return false;
+  const int32_t m = std::min<int32_t>(s->recorded, static_cast<int32_t>(s->colours.size()));
+  // The nearest recorded sample, the first one aside.
+  int32_t nearest = -1;
+  double best = 9999;
+  for (int32_t i = 1; i < m; ++i) {
+    if (s->colours[i] == kLocusGap) continue;
+    const double d = Distance(Pt{s->x1[i], s->y1[i]}, pointer);
+    if (d < best) best = d, nearest = i;
+  }
+  if (nearest < 0) return false;
+  const Element* carrier = driver->kind == kPointOnElement ? driver->parent[0] : nullptr;
+  const double lo = s->params[nearest - 1];
+  double hi = s->params[nearest];
+  if (nearest + 1 < m) {
+    hi = s->params[nearest + 1];
+  } else if (carrier && carrier->type() == kTypeCircle) {
+    hi = kTwoPi;
+  } else if (carrier && carrier->type() == kTypeConic) {
+    hi = kConicSpan;
+  }
+  if (!(lo < hi)) return false;
+  const auto* parameter = driver->kind == kParameter ? driver->as<ParameterExt>() : nullptr;
+  auto driverValue = [&](double t) {
+    return parameter ? parameter->minimum + (parameter->maximum - parameter->minimum) * t : t;
+  };
+  const RuleContext ctx{&doc};
+  const Chain chain = BuildChain(doc, locus, *driver);
+  std::optional<double> found;
+  best = 9999;
+  for (int step = 0; step <= 100; ++step) {
+    const double t = lo + (hi - lo) * step / 100;
+    DriverValue(*driver) = driverValue(t);
+    Recompute(chain, ctx);
+    if (!traced->exists) continue;
+    const double d = Distance(Pt{traced->value[0], traced->value[1]}, pointer);
+    if (d < best) best = d, found = t;
+  }
+  if (found) DriverValue(*driver) = driverValue(*found);
+  Recompute(chain, ctx);
+  return found.has_value();
+}
+
 bool DriverMovesTraced(const Document& doc, const Element& traced, const Element& driver) {
   if (&traced == &driver) return true;
   std::unordered_set<const Element*> marked;

@@ -55,6 +55,14 @@ SampleExt SampleLocusCopy(const Document& doc, const Element& locus, int32_t n);
 bool SweepLocusInstances(const Document& doc, const Element& locus,
                          const std::function<void(const Element& traced)>& f);
 
+// The first locus of the list that traces e with a driver that can run (a point that is
+// dragged through its driver); null when none.
+const Element* LocusTracing(const Document& doc, const Element& e);
+// Moves the locus's driver to the parameter where the traced point comes nearest to the
+// pointer, searched between the recorded samples around the nearest one; false when nothing
+// was found. The driver's dependents are recomputed.
+bool DragDriverAlongLocus(const Document& doc, const Element& locus, Pt pointer);
+
 // Whether moving the driver changes the traced element (the traced element is built on it).
 bool DriverMovesTraced(const Document& doc, const Element& traced, const Element& driver);
 

@@ -129,6 +129,9 @@ class Interaction {
 
   // dragging
   void StartDrag(Vec2 at);
+  // A constructed point traced by a locus is dragged through the locus's driver.
+  bool StartLocusDrag(Element& e);
+  void LocusDragStep(Vec2 at);
   void DragStep(Vec2 at);
   void EndDrag();
   void FinishRectangle(KeyMods mods);
@@ -150,6 +153,7 @@ class Interaction {
   Detection detection_;
   CursorMessage message_;
   Vec2 pointer_;
+  const Element* locusDrag_ = nullptr;  // the locus whose driver a drag moves
   bool ctrlHeld_ = false;
   bool blinkOn_ = false;
 

@@ -143,6 +143,7 @@ void Interaction::StartDrag(Vec2 at) {
   clickPending_ = false;
   rect_.active = false;
   Element* e = pressed_;
+  if (StartLocusDrag(*e)) return;
   movers_.clear();
   groupDrag_ = false;
   auto& list = doc().elements();
@@ -178,6 +179,7 @@ void Interaction::StartDrag(Vec2 at) {
 }
 
 void Interaction::DragStep(Vec2 at) {
+  if (locusDrag_) return LocusDragStep(at);
   const Vec2 delta = at - dragLast_;
   dragLast_ = at;
   const bool single = movers_.size() == 1;
@@ -199,6 +201,7 @@ void Interaction::DragStep(Vec2 at) {
 
 void Interaction::EndDrag() {
   dragging_ = false;
+  locusDrag_ = nullptr;
   clickPending_ = false;
   pressed_ = nullptr;
   movers_.clear();

@@ -396,3 +396,38 @@ TEST(LocusIntersection, PiecesSkipGapsJumpsAndMergeShortSteps) {
 
 }  // namespace
 }  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(LocusDrag, ATracedPointIsDraggedThroughItsDriver) {
+  MidpointFigure f;
+  Element* locus = AddLocus(f.doc, f.m, f.p, 80);
+  EXPECT_EQ(LocusTracing(f.doc, *f.m), locus);
+  EXPECT_EQ(LocusTracing(f.doc, *f.o), nullptr);
+  // Towards the point of the half-size circle at angle 2: the driver goes to angle 2.
+  const Pt target{55 + 35 * std::cos(2.0), 35 + 35 * std::sin(2.0)};
+  ASSERT_TRUE(DragDriverAlongLocus(f.doc, *locus, target));
+  EXPECT_NEAR(f.p->value[3], 2.0, 2 * kPi / 80 / 50);
+  EXPECT_NEAR(f.m->x(), 55 + 30 * std::cos(f.p->value[3]), 1e-9);
+  // Past the last sample the search runs up to a full turn.
+  const Pt nearStart{55 + 30 * std::cos(-0.02), 35 + 30 * std::sin(-0.02)};
+  ASSERT_TRUE(DragDriverAlongLocus(f.doc, *locus, nearStart));
+  EXPECT_NEAR(f.p->value[3], 2 * kPi - 0.02, 2 * kPi / 80 / 50);
+}
+
+TEST(LocusDrag, AParameterDriverTakesItsValueFromTheFraction) {
+  Document doc;
+  Element* c = AddPoint(doc, 0, 0);
+  Element* start = AddPoint(doc, 10, 0);
+  Element* angle = AddParameter(doc, 0.5, 0, kPi);
+  Element* turned = Add(doc, kPointRotation, {start, c, angle});
+  RecomputeAll(doc);
+  Element* locus = AddLocus(doc, turned, angle, 11);
+  ASSERT_TRUE(DragDriverAlongLocus(doc, *locus, Pt{0, 20}));
+  EXPECT_NEAR(angle->value[0], kPi / 2, kPi / 10 / 50);
+  EXPECT_NEAR(turned->x(), 10 * std::cos(angle->value[0]), 1e-9);
+}
+
+}  // namespace
+}  // namespace velt

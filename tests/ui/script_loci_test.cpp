@@ -16,6 +16,8 @@ namespace {
 using test::P3;
 using test::Scenario;
 
+constexpr double kHalfPi = 1.5707963267948966;
+
 // 1 the centre (100, 50), 2 the circle of radius 60, 3 a point on it at (100, 110), 4 a
 // free point (10, 20), 5 their midpoint at (55, 65).
 constexpr const char* kMidpointFigure =
@@ -101,6 +103,20 @@ TEST(ScriptToolLocus, IntersectionToolMakesEveryCommonPointOfALocusAndALine) {
   xs = {s.At(9).x, s.At(10).x};
   EXPECT_NEAR(std::min(xs[0], xs[1]), 35, 1e-3);
   EXPECT_NEAR(std::max(xs[0], xs[1]), 95, 1e-3);
+}
+
+TEST(ScriptToolLocus, DraggingTheTracedPointMovesItsDriver) {
+  const double tx = 55 + 30 * std::cos(2.0), ty = 35 + 30 * std::sin(2.0);
+  Scenario s(std::string(kMidpointFigure) + "tool 19\nclick 55 65\nclick 100 110\n" +
+             "tool 0\ndrag 55 65 " + std::to_string(tx) + " " + std::to_string(ty) + "\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  // The point on the circle turned to angle 2; the midpoint follows on the locus.
+  EXPECT_NEAR(s.E(3).value[3], 2.0, 2e-3);
+  EXPECT_NEAR(s.At(5).x, tx, 0.1);
+  EXPECT_NEAR(s.At(5).y, ty, 0.1);
+  EXPECT_NEAR(s.At(4).x, 10, 1e-12);  // the free point stays
+  s.Play("undo\n");
+  EXPECT_NEAR(s.E(3).value[3], kHalfPi, 1e-12);
 }
 
 TEST(ScriptToolTrace, EachClickSwitchesATraceWithOneUndoStep) {
