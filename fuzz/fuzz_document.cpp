@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the document and macro readers. A file that loads must recompute,
-// save and load again to the same bytes.
+// save and load again to the same bytes, and an undo snapshot of it must give back the same
+// figure.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include "geometry/recompute.h"
 #include "io/document_file.h"
 #include "io/macro_file.h"
+#include "model/snapshot.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace velt;
@@ -23,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string saved = DocumentFileBytes(*load.document);
   DocumentLoad reload = ReadDocumentBytes(saved, Options{});
   if (!reload.document || DocumentFileBytes(*reload.document) != saved) std::abort();
+  const std::string snapshot = EncodeFigure(*load.document->figure);
+  if (EncodeFigure(*DecodeFigure(snapshot)) != snapshot) std::abort();
   RecomputeAll(*load.document);
   return 0;
 }
