@@ -79,7 +79,7 @@ ElementPtr NearestCrossing(const std::vector<Hit>& hits, const Document& doc,
   Element* b = CurveOf(hits[1]);
   ElementPtr best;
   double bestDistance = 9999;
-  const int n = SolutionCount(*a, *b);
+  const int n = SolutionCount(*a, *b, &doc);
   for (int s = 0; s < n; ++s) {
     auto c = MakeIntersectionCandidate(a, b, s, doc);
     if (!c) continue;

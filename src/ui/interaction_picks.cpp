@@ -1,5 +1,6 @@
 // A press of the left button: the tool's gesture takes it; a click that is not on a point
 // becomes one where the gesture wants a point.
+#include "geometry/intersection_codes.h"
 #include "ui/grid_node.h"
 #include "ui/interaction.h"
 #include "ui/tool_context.h"
@@ -18,6 +19,7 @@ Element* Interaction::CreatePointAtClick(Vec2 at, bool storeUndo) {
     t.kind = kIntersection;
     t.parent = {c.parent[0], c.parent[1], nullptr};
     t.attr1 = c.attr1;
+    t.attr2 = c.attr1 == kLocusIntersectionCode ? static_cast<int32_t>(c.value[3]) : 0;
     t.value = {c.x(), c.y(), 0, 0};
   } else if (Element* under = UnderPointer(); under && under->kind == kGrid) {
     // A point on a grid stands on the node nearest to the click.

@@ -10,8 +10,19 @@
 
 namespace velt {
 
-int SolutionCount(const Element& a, const Element& b) {
-  return std::max(0, IntersectionSolutionCount(a.type(), b.type()));
+namespace {
+
+size_t LocusSolutionCount(const Element& a, const Element& b, const Document& doc) {
+  const bool firstIsLocus = a.type() == kTypeLocus;
+  return LocusCommonPoints(doc, firstIsLocus ? a : b, firstIsLocus ? b : a).size();
+}
+
+}  // namespace
+
+int SolutionCount(const Element& a, const Element& b, const Document* doc) {
+  const int count = IntersectionSolutionCount(a.type(), b.type());
+  if (count < 0 && doc) return static_cast<int>(LocusSolutionCount(a, b, *doc));
+  return std::max(0, count);
 }
 
 std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, int solution) {
@@ -24,8 +35,7 @@ std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, in
 std::vector<int> SolutionsToCreate(const Element& a, const Element& b, const Document* doc) {
   const int count = IntersectionSolutionCount(a.type(), b.type());
   if (count < 0 && doc) {
-    const bool firstIsLocus = a.type() == kTypeLocus;
-    const size_t found = LocusCommonPoints(*doc, firstIsLocus ? a : b, firstIsLocus ? b : a).size();
+    const size_t found = LocusSolutionCount(a, b, *doc);
     std::vector<int> all(found);
     for (size_t i = 0; i < found; ++i) all[i] = static_cast<int>(i);
     return all;
@@ -43,11 +53,12 @@ std::vector<int> SolutionsToCreate(const Element& a, const Element& b, const Doc
 
 ElementPtr MakeIntersectionCandidate(Element* a, Element* b, int solution, const Document& doc) {
   auto setup = ClassifyIntersection(a, b, solution);
-  if (!setup || setup->code == kLocusIntersectionCode || !Rules()[kIntersection].fn) return nullptr;
+  if (!setup || !Rules()[kIntersection].fn) return nullptr;
   auto e = NewElementOfKind(kIntersection);
   e->parent = {setup->parent1, setup->parent2, nullptr};
   e->attr1 = setup->code;
-  e->attr2 = 111;  // a candidate never falls back to the other solution
+  // A candidate never falls back to the other solution; on a locus it is the n-th point.
+  e->attr2 = setup->code == kLocusIntersectionCode ? solution : 111;
   e->exists = 1;
   RecomputeElement(*e, RuleContext{&doc});
   if (!e->exists || !std::isfinite(e->x()) || !std::isfinite(e->y())) return nullptr;

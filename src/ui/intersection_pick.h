@@ -19,7 +19,8 @@ struct IntersectionSetup {
 std::optional<IntersectionSetup> ClassifyIntersection(Element* a, Element* b, int solution);
 // How many solutions the pair can have: 4 with a conic, 2 with a circle or arc, else 1
 // (0 when it cannot be intersected; loci are found numerically).
-int SolutionCount(const Element& a, const Element& b);
+// With the document, a pair with a locus counts the common points found numerically.
+int SolutionCount(const Element& a, const Element& b, const Document* doc = nullptr);
 // The solution indexes the intersection tool creates for the picked pair (a, b): a curve
 // pair that already shares one known point (by construction, not by distance) gets only the
 // other point, one that shares two gets none; the conic pairs get their four solutions.

@@ -119,6 +119,18 @@ TEST(ScriptToolLocus, DraggingTheTracedPointMovesItsDriver) {
   EXPECT_NEAR(s.E(3).value[3], kHalfPi, 1e-12);
 }
 
+TEST(ScriptToolLocus, APointClickedWhereALocusCrossesALineIsTheirCommonPoint) {
+  Scenario s(std::string(kMidpointFigure) + "tool 19\nclick 55 65\nclick 100 110\n" +
+             "tool 2\nclick -200 35\nclick 300 35\ntool 1\nclick 26 35.5\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 9);
+  EXPECT_EQ(s.Kind(9), kIntersection);
+  EXPECT_EQ(s.E(9).attr1, 42);
+  EXPECT_EQ(s.E(9).attr2, 1);  // the second point along the locus
+  EXPECT_NEAR(s.At(9).x, 25, 1e-3);
+  EXPECT_NEAR(s.At(9).y, 35, 1e-9);
+}
+
 TEST(ScriptToolTrace, EachClickSwitchesATraceWithOneUndoStep) {
   Scenario s(std::string(kMidpointFigure) + "tool 47\nclick 55 65\nclick 100 50\n");
   ASSERT_TRUE(s.ok()) << s.failure();
