@@ -237,7 +237,8 @@ bool SweepLocusInstances(const Document& doc, const Element& locus,
   const RuleContext ctx{&doc};
   const Chain chain = BuildChain(doc, locus, *driver);
   // A traced locus is resampled at each instance, and once more at the end.
-  const bool tracedLocus = traced->kind == kLocus && LocusDriverUsable(*traced);
+  const bool tracedLocus =
+      traced->kind == kLocus && LocusDriverUsable(*traced) && !IsSweptLocus(*traced);
   const int32_t n = BoundedSampleCount(s->sampleCount);
   const double saved = DriverValue(*driver);
   for (int32_t i = 0; i < n; ++i) {

@@ -185,5 +185,25 @@ TEST(TraceCommands, SwitchingAllTracesOffIsOneUndoStep) {
   EXPECT_EQ(b.doc().figure->traces.size(), 1u);
 }
 
+TEST(TraceCommands, SwitchingTracesOffInsideAGestureAddsNoStep) {
+  test::Bench b;
+  b.ix.SelectTool(Tool::B_Punto);
+  b.Click(10, 10);
+  b.ix.SelectTool(Tool::B_traza);
+  b.Click(10, 10);
+  // A segment's first point opens a gesture with its own step.
+  b.ix.SelectTool(Tool::B_Segmento);
+  b.Click(80, 80);
+  const int steps = b.doc().undo.count();
+  b.ix.DisableAllTraces();
+  EXPECT_TRUE(b.doc().figure->traces.empty());
+  EXPECT_EQ(b.doc().undo.count(), steps);
+  // Nothing to switch off: no step either.
+  b.ix.SelectTool(Tool::Sel);
+  const int after = b.doc().undo.count();
+  b.ix.DisableAllTraces();
+  EXPECT_EQ(b.doc().undo.count(), after);
+}
+
 }  // namespace
 }  // namespace velt
