@@ -13,6 +13,7 @@
 #ifdef VELT_BENCH_QT
 #include <QGuiApplication>
 
+#include "picture_export.h"
 #include "qt_canvas.h"
 #endif
 
@@ -119,6 +120,53 @@ void BM_RedrawAllQt(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawAllQt)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same redraw with smoothed outlines, as for documents with the "AA" flag.
+void BM_RedrawAllQtAntialiased(benchmark::State& state) {
+  static int argc = 1;
+  static char name[] = "velt_bench";
+  static char* argv[] = {name, nullptr};
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static QGuiApplication app(argc, argv);
+  auto doc = MixedFigure(static_cast<int>(state.range(0)));
+  QtCanvas canvas(1920, 1080);
+  canvas.SetAntialiased(true);
+  for (auto _ : state) {
+    RedrawAll(*doc, canvas, DrawOptions{});
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_RedrawAllQtAntialiased)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// "Exportar dibujo..." of the whole 1920 × 1080 view to the bytes of a file of each format.
+void BM_ExportPicture(benchmark::State& state, PictureFormat format) {
+  static int argc = 1;
+  static char name[] = "velt_bench";
+  static char* argv[] = {name, nullptr};
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static QGuiApplication app(argc, argv);
+  auto doc = MixedFigure(static_cast<int>(state.range(0)));
+  DrawOptions opt;
+  opt.mainPicture = false;
+  size_t bytes = 0;
+  for (auto _ : state) {
+    bytes = PictureBytes(*doc, format, PixelBox{0, 0, 1920, 1080}, opt).size();
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK_CAPTURE(BM_ExportPicture, svg, PictureFormat::kSvg)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportPicture, pdf, PictureFormat::kPdf)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportPicture, tikz, PictureFormat::kTikz)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportPicture, png, PictureFormat::kPng)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

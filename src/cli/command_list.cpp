@@ -18,7 +18,8 @@ const std::vector<Command>& AllCommands() {
       {"info", "info FILE", RunInfo},
       {"dump", "dump FILE [--move N=X,Y]...", RunDump},
       {"convert", "convert IN OUT", RunConvert},
-      {"render", "render FILE -o OUT.png|OUT.svg [--size WxH] [--centre]", RunRender},
+      {"render", "render FILE -o OUT.png|OUT.svg|OUT.pdf|OUT.tex [--size WxH] [--centre]",
+       RunRender},
       {"build", "build [--in IN.vlt] [--out OUT.vlt] [--size WxH] SCRIPT|-", RunBuild},
   };
   return commands;

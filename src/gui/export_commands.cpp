@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -12,7 +13,9 @@
 #include "plane_widget.h"
 #include "print_job.h"
 #include "print_preview_dialog.h"
+#include "ui/insert_picture.h"
 #include "ui/strings_export.h"
+#include "ui/strings_files.h"
 #include "ui/strings_window.h"
 
 namespace velt {
@@ -94,6 +97,43 @@ void PrintBitmapCommand(MainWindow& w) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(JobTitle(w.workspace().doc()));
   PrintPicture(CurrentPicture(w), printer);
+}
+
+void PastePictureCommand(MainWindow& w) {
+  w.interaction().SelectTool(Tool::Sel);
+  const QImage image = QApplication::clipboard()->image();
+  if (image.isNull()) {
+    w.ShowMessage(w.workspace().Text(str::kNoClipboardPicture), MessageIcon::Warning);
+    return;
+  }
+  if (CheckPictureSize(image.width(), image.height()) != PictureCheck::kOk) {
+    w.ShowMessage(w.workspace().Text(str::kPictureTooLarge), MessageIcon::Warning);
+    return;
+  }
+  CreationSettings settings;
+  settings.options = &w.workspace().options;
+  if (!PastePicture(w.workspace().doc(), Picture{BmpBytes(image)}, settings)) {
+    w.ShowMessage(w.workspace().Text(str::kNoClipboardPicture), MessageIcon::Warning);
+    return;
+  }
+  w.CommandsChanged();
+  w.Repaint();
+}
+
+std::optional<Picture> ReadPictureFile(MainWindow& w, const QString& path) {
+  QImageReader reader(path);
+  // The size is known from the header: a huge picture is refused before it is decoded.
+  const QSize size = reader.size();
+  if (size.isValid() && CheckPictureSize(size.width(), size.height()) == PictureCheck::kTooLarge) {
+    w.ShowMessage(w.workspace().Text(str::kPictureTooLarge), MessageIcon::Warning);
+    return std::nullopt;
+  }
+  const QImage image = reader.read();
+  if (image.isNull() || CheckPictureSize(image.width(), image.height()) != PictureCheck::kOk) {
+    w.ShowMessage(w.workspace().Text(str::kNotAValidFile), MessageIcon::Warning);
+    return std::nullopt;
+  }
+  return Picture{BmpBytes(image)};
 }
 
 }  // namespace velt

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow, public Host {
   void SetBlinking(bool on) override;
   void ToolChanged(Tool tool) override;
   void CommandsChanged() override;
+  std::optional<Picture> ChoosePicture() override;
 
  protected:
   void closeEvent(QCloseEvent*) override;

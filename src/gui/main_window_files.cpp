@@ -2,6 +2,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "export_commands.h"
 #include "io/document_file.h"
 #include "main_window.h"
 #include "move_screen_dialog.h"
@@ -65,6 +66,13 @@ bool MainWindow::SaveCommand(Document& d, bool askPath) {
   d.title = QFileInfo(path).completeBaseName().toStdString();
   RefreshDocumentLists();
   return true;
+}
+
+std::optional<Picture> MainWindow::ChoosePicture() {
+  const QString path = QFileDialog::getOpenFileName(this, T(str::kOpen).remove('&'), QString(),
+                                                    "BMP (*.bmp);;PNG JPEG (*.png *.jpg *.jpeg)");
+  if (path.isEmpty()) return std::nullopt;
+  return ReadPictureFile(*this, path);
 }
 
 void MainWindow::OpenCommand() {

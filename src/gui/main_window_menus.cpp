@@ -89,16 +89,6 @@ void MainWindow::BuildMenus() {
   file->addAction(MakeAction(
       "M_cerrardoc", str::kClose, [this] { CloseCommand(); }, QKeySequence("Ctrl+F4")));
   file->addAction(MakeAction("M_cerrartodo", str::kCloseAll, [this] { CloseAllCommand(); }));
-  // Printing and pictures of the figure (export_commands.cpp).
-  file->addSeparator();
-  file->addAction(
-      MakeAction("M_export_dib", str::kExportDrawing, [this] { ExportDrawingCommand(*this); }));
-  file->addAction(
-      MakeAction("B_copia_port", str::kCopyPictureMenu, [this] { CopyPictureCommand(*this); }));
-  file->addAction(MakeAction(
-      "Imprimir1", str::kPrintMenu, [this] { PrintCommand(*this); }, Ctrl('P')));
-  file->addAction(
-      MakeAction("M_print_btm", str::kPrintBitmapMenu, [this] { PrintBitmapCommand(*this); }));
   file->addSeparator();
   file->addAction(MakeAction("Salir1", str::kExit, [this] { close(); }));
 
@@ -238,6 +228,22 @@ void MainWindow::BuildMenus() {
     AfterDocumentChange();
   }));
   docMenu_->addSeparator();
+
+  // Printing and pictures of the figure (export_commands.cpp), before "Salir".
+  QAction* exit = actions_["Salir1"];
+  file->insertAction(exit, MakeAction("M_export_dib", str::kExportDrawing,
+                                      [this] { ExportDrawingCommand(*this); }));
+  file->insertAction(exit, MakeAction("B_copia_port", str::kCopyPictureMenu,
+                                      [this] { CopyPictureCommand(*this); }));
+  file->insertAction(exit,
+                     MakeAction(
+                         "Imprimir1", str::kPrintMenu, [this] { PrintCommand(*this); }, Ctrl('P')));
+  file->insertAction(exit, MakeAction("M_print_btm", str::kPrintBitmapMenu,
+                                      [this] { PrintBitmapCommand(*this); }));
+  file->insertSeparator(exit);
+  edit->addAction(
+      MakeAction("M_pegar_port", str::kPastePictureMenu, [this] { PastePictureCommand(*this); }));
+  construct->addAction(ToolAction(Tool::B_inbitmap));
 
   QMenu* help = bar->addMenu(T(str::kMenuHelp));
   auto noHelp = [this] { ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning); };

@@ -4,14 +4,12 @@
 // the arguments and the file; this program says nothing and answers with its exit code:
 // 0 written, 2 the file could not be read, 5 the picture could not be written.
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <cstdlib>
 #include <string>
 
 #include "geometry/recompute.h"
 #include "io/document_file.h"
 #include "picture_export.h"
-#include "qt_canvas.h"
 #include "view/render.h"
 
 int main(int argc, char** argv) {
@@ -30,19 +28,18 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
-  if (velt::PictureFormatOf(argv[2]) == velt::PictureFormat::kPdf) {
-    velt::Document& doc = *load.document;
-    velt::SetRenderView(doc, settings);
-    velt::RecomputeAll(doc);
-    velt::DrawOptions opt;
-    opt.mainPicture = false;  // a picture for export: no selection marks
-    const std::string bytes = velt::PictureBytes(
-        doc, velt::PictureFormat::kPdf, velt::PixelBox{0, 0, settings.width, settings.height}, opt);
-    return !bytes.empty() && velt::SavePictureFile(argv[2], bytes) == velt::SaveResult::kSaved ? 0
-                                                                                               : 5;
-  }
-  velt::QtCanvas canvas(settings.width, settings.height);
-  velt::RenderDocument(*load.document, canvas, settings);
-  QImageWriter writer(QString::fromUtf8(argv[2]), "png");
-  return writer.write(canvas.Image()) ? 0 : 5;
+  // Both formats are drawn as velt-cli draws SVG pictures, and saved safely: a read-only
+  // file stays as it was.
+  const velt::PictureFormat format = velt::PictureFormatOf(argv[2]) == velt::PictureFormat::kPdf
+                                         ? velt::PictureFormat::kPdf
+                                         : velt::PictureFormat::kPng;
+  velt::Document& doc = *load.document;
+  velt::SetRenderView(doc, settings);
+  velt::RecomputeAll(doc);
+  velt::DrawOptions opt;
+  opt.mainPicture = false;  // a picture for export: no selection marks
+  const std::string bytes =
+      velt::PictureBytes(doc, format, velt::PixelBox{0, 0, settings.width, settings.height}, opt);
+  return !bytes.empty() && velt::SavePictureFile(argv[2], bytes) == velt::SaveResult::kSaved ? 0
+                                                                                             : 5;
 }

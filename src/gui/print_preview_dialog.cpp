@@ -40,9 +40,13 @@ class PreviewArea : public QWidget {
     QPainter p(this);
     p.drawImage(0, 0, canvas.Image());
     const PixelBox& f = dialog_.frame_;
-    p.setPen(QPen(QColor(0, 0, 255), 1));
+    // Cyan with black just outside it, seen on light and dark backgrounds alike.
+    const QRect r(f.left, f.top, f.right - f.left - 1, f.bottom - f.top - 1);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(f.left, f.top, f.right - f.left - 1, f.bottom - f.top - 1));
+    p.setPen(QColor(0, 0, 0));
+    p.drawRect(r.adjusted(-1, -1, 1, 1));
+    p.setPen(QColor(0, 255, 255));
+    p.drawRect(r);
   }
   // A press more than 4 pixels inside the frame's edges takes the frame.
   bool Inside(QPointF at) const {

@@ -1,5 +1,6 @@
 #pragma once
 // What the interaction needs from the window: message boxes, dialogs, status texts, repaint.
+#include <optional>
 #include <string>
 
 #include "model/document_set.h"
@@ -26,6 +27,8 @@ class Host : public DocumentHost {
   // Element editors; false when the user cancelled (or no editor exists yet).
   virtual bool EditElement(Element&) { return false; }
   virtual bool ChooseFont(Font&) { return false; }
+  // A picture file chosen by the user, as BMP bytes; nothing when cancelled.
+  virtual std::optional<Picture> ChoosePicture() { return std::nullopt; }
 };
 
 }  // namespace velt

@@ -59,6 +59,10 @@ void PreviewCentralSymmetry(const std::vector<Element*>& picks, Pt k, PreviewSet
 void PreviewTranslation(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
 void PreviewInversion(const std::vector<Element*>& picks, Pt k, PreviewSet& out);
 
+// ---- pictures (tools_bitmap.cpp)
+// Tool 58: a point, segment or vector, then a picture file; the bitmap is anchored to it.
+void PressInsertBitmap(ToolContext& c, Pt at);
+
 // ---- editing and style (tools_edit.cpp)
 void PressEdit(ToolContext& c, Pt at);         // applies the tool to the element clicked
 void PressEditElement(ToolContext& c, Pt at);  // opens the element's editor

@@ -299,6 +299,7 @@ std::array<ToolRow, kToolCount> BuildRows() {
     build(Tool::B_N_cuadricula, Element1(Tool::B_N_cuadricula, axes), kGrid);
   }
   gesture(Tool::B_zoom, PressZoom);
+  gesture(Tool::B_inbitmap, PressInsertBitmap);
 
   // ---- editing and style: each click on an element, or the selection at once
   auto edit = [&](ToolRow& x) {

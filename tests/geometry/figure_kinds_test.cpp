@@ -4,6 +4,7 @@
 
 #include "geometry/recompute.h"
 #include "io/document_file.h"
+#include "support/bmp_bytes.h"
 #include "support/builders.h"
 
 namespace velt {
@@ -38,6 +39,7 @@ struct GridFigure {
     grid = Add(doc, kGrid, {axes});
     gridPoint = Add(doc, kPointOnGrid, {grid}, {0, 0, 1, 1});
     bitmap = Add(doc, kBitmap, {origin});
+    bitmap->as<BitmapExt>()->picture = test::SolidBmp(4, 3);
     name = Add(doc, kName, {cd});
     name->as<NameExt>()->text = "g";
     RecomputeAll(doc);
@@ -77,12 +79,20 @@ TEST(FigureKinds, NameFollowsItsElement) {
   EXPECT_EQ(f.name->exists, 1);
 }
 
-TEST(FigureKinds, UnanchoredBitmapAlwaysExists) {
+TEST(FigureKinds, UnanchoredBitmapExistsWithItsPicture) {
   Document doc;
   Element* bitmap = Add(doc, kBitmap, {}, {10, 20, 0, 0});
+  bitmap->as<BitmapExt>()->picture = test::SolidBmp(4, 3);
   bitmap->exists = 0;
   RecomputeAll(doc);
   EXPECT_EQ(bitmap->exists, 1);
+  // Bytes that are no picture (a damaged file): nothing to draw or pick.
+  bitmap->as<BitmapExt>()->picture.bmp = "BMnot a picture";
+  RecomputeAll(doc);
+  EXPECT_EQ(bitmap->exists, 0);
+  bitmap->as<BitmapExt>()->picture.bmp.clear();
+  RecomputeAll(doc);
+  EXPECT_EQ(bitmap->exists, 0);
 }
 
 TEST(FigureKinds, FileSavedAfterTheReturnKeepsThem) {

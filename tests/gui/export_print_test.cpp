@@ -2,7 +2,9 @@
 // printing to a PDF file at a known scale.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QFile>
 #include <QImageReader>
 #include <QPrinter>
@@ -12,7 +14,9 @@
 #include <filesystem>
 #include <set>
 
+#include "export_commands.h"
 #include "io/document_file.h"
+#include "main_window.h"
 #include "painter_canvas.h"
 #include "picture_export.h"
 #include "print_job.h"
@@ -269,6 +273,44 @@ TEST(Printing, CopiesAreAtLeastOneAndBounded) {
   EXPECT_DOUBLE_EQ(PrintScaleFromTrack(0, 100), 0.12);
   EXPECT_DOUBLE_EQ(PrintScaleFromTrack(100, 100), 0.12 + 1.0 / 3);
   EXPECT_DOUBLE_EQ(PrintScaleFromTrack(39, 100), 0.12 + 0.13);
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(PastePictureCommand, TheClipboardsPictureBecomesABitmapElement) {
+  MainWindow w;
+  QStringList messages;
+  w.SetMessageHook([&](const QString&, const QString& text, QMessageBox::StandardButtons) {
+    messages << text;
+    return QMessageBox::Ok;
+  });
+  QImage image(30, 20, QImage::Format_RGB32);
+  image.fill(QColor(0, 128, 255));
+  QApplication::clipboard()->setImage(image);
+  const size_t before = w.workspace().doc().elements().size();
+  PastePictureCommand(w);
+  ASSERT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+  const auto& list = w.workspace().doc().elements();
+  ASSERT_EQ(list.size(), before + 1);
+  const Element& e = *list.back();
+  EXPECT_EQ(e.kind, kBitmap);
+  EXPECT_EQ(e.selected, 1);
+  int pw = 0, ph = 0;
+  ASSERT_TRUE(PictureSize(e.as<BitmapExt>()->picture, pw, ph));
+  EXPECT_EQ(pw, 30);
+  EXPECT_EQ(ph, 20);
+  // The pixels came through: the BMP reads back with the clipboard's colour.
+  const QImage back = ReadBack(e.as<BitmapExt>()->picture.bmp, "bmp");
+  EXPECT_EQ(back.pixelColor(5, 5), QColor(0, 128, 255));
+  // An empty clipboard is said so and changes nothing.
+  QApplication::clipboard()->clear();
+  PastePictureCommand(w);
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_EQ(list.size(), before + 1);
 }
 
 }  // namespace

@@ -29,6 +29,9 @@ class FakeHost : public Host {
   void SetBlinking(bool on) override { blinking = on; }
   void ToolChanged(Tool t) override { tool = t; }
   void CommandsChanged() override {}
+  // What the picture file dialog answers (nothing: cancelled).
+  std::optional<Picture> picture;
+  std::optional<Picture> ChoosePicture() override { return picture; }
 };
 
 // A workspace with an 800 x 600 plane area (origin at pixel 400, 300) and its interaction,
