@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "construction_list_window.h"
 #include "export_commands.h"
 #include "main_window.h"
 #include "plane_widget.h"
@@ -244,6 +245,15 @@ void MainWindow::BuildMenus() {
   edit->addAction(
       MakeAction("M_pegar_port", str::kPastePictureMenu, [this] { PastePictureCommand(*this); }));
   construct->addAction(ToolAction(Tool::B_inbitmap));
+  view->addAction(MakeAction(
+      "M_lista", str::kConstructionListCaption,
+      [this] {
+        // Modal: the rows hold the document's elements, which nothing else may change meanwhile.
+        ConstructionListWindow list(
+            ws_, [this] { Repaint(); }, [this](Element& e) { return EditElement(e); }, this);
+        list.exec();
+      },
+      QKeySequence(Qt::Key_F3)));
 
   QMenu* help = bar->addMenu(T(str::kMenuHelp));
   auto noHelp = [this] { ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning); };

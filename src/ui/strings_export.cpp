@@ -24,6 +24,8 @@ std::span<const StringEntry> ExportStrings() {
       {kPrintButton, "Imprimir"},
       {kPictureFilter,
        "Imágenes (*.bmp *.png);;Dibujos vectoriales (*.svg *.pdf);;Figura TikZ (*.tex)"},
+      {kConstructionListCaption, "Lista construcción"},
+      {kShowAllButton, "Ver todo"},
   };
   return entries;
 }

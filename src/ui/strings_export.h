@@ -25,6 +25,8 @@ inline constexpr int kCopiesLabel = 2067;
 inline constexpr int kPrinterSetupButton = 2068;
 inline constexpr int kPrintButton = 2069;
 inline constexpr int kPictureFilter = 2070;
+inline constexpr int kConstructionListCaption = 2071;
+inline constexpr int kShowAllButton = 2072;
 
 std::span<const StringEntry> ExportStrings();
 

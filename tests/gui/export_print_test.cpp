@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <set>
 
+#include "construction_list_window.h"
 #include "export_commands.h"
 #include "io/document_file.h"
 #include "main_window.h"
@@ -311,6 +312,38 @@ TEST(PastePictureCommand, TheClipboardsPictureBecomesABitmapElement) {
   PastePictureCommand(w);
   EXPECT_EQ(messages.size(), 1);
   EXPECT_EQ(list.size(), before + 1);
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(ConstructionListWindow, RowsHighlightAndCopyWithNewlines) {
+  Workspace ws;
+  Document& d = ws.doc();
+  Element* a = test::AddPoint(d, 0, 0);
+  Element* b = test::AddPoint(d, 10, 0);
+  test::Add(d, kSegment, {a, b});
+  for (auto& e : d.elements()) e->exists = 1;
+  int redraws = 0;
+  ConstructionListWindow w(ws, [&] { ++redraws; }, {});
+  ASSERT_EQ(w.rows().size(), 3u);
+  w.Step(ListStep::Last);
+  EXPECT_EQ(w.highlighted(), d.elements()[2].get());
+  EXPECT_EQ(d.elements()[2]->selected, 1);
+  w.Step(ListStep::Previous);
+  EXPECT_EQ(d.elements()[2]->selected, 0);  // the previous highlight is cleared
+  EXPECT_EQ(d.elements()[1]->selected, 1);
+  EXPECT_GE(redraws, 2);
+  w.CopyText();
+  const QString text = QApplication::clipboard()->text();
+  EXPECT_EQ(text.count('\n'), 3);
+  EXPECT_FALSE(text.contains('\r'));
+  EXPECT_TRUE(text.startsWith("1. "));
+  w.reject();
+  EXPECT_EQ(d.elements()[1]->selected, 0);
 }
 
 }  // namespace
