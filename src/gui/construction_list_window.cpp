@@ -89,6 +89,9 @@ ConstructionListWindow::ConstructionListWindow(Workspace& ws, std::function<void
   QFont font(Q(f.face));
   font.setPixelSize(std::max(6, f.size * 96 / 72));
   list_->setFont(font);
+  QPalette palette = list_->palette();
+  palette.setColor(QPalette::Base, ToQColor(ws.options.listBackground));
+  list_->setPalette(palette);
   layout->addWidget(list_);
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { Highlight(row); });
   connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
