@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geometry/element_points.h"
+#include "geometry/locus_grid.h"
 #include "geometry/position_on_element.h"
 #include "geometry/recompute.h"
 #include "geometry/tolerances.h"
@@ -94,20 +95,72 @@ void Reserve(SampleExt& s, int32_t n) {
   s.colours.assign(size, 0);
 }
 
+// The positions a sweep gives the driver, one per sample, and the driver's values to put
+// back afterwards. A grid driver visits the nodes in the view; any other runs its range.
+class DriverSweep {
+ public:
+  DriverSweep(const Document& doc, const Element& locus, Element& driver, int32_t n)
+      : locus_(locus), driver_(driver), saved_(driver.value), n_(n) {
+    if (DrivenByGrid(locus)) {
+      nodes_ = GridSweepNodes(doc, driver);
+      n_ = static_cast<int32_t>(nodes_.size());
+      grid_ = true;
+    }
+  }
+  int32_t count() const { return n_; }
+  bool grid() const { return grid_; }
+  // Puts the driver at sample i; returns the parameter recorded for it.
+  std::optional<double> Set(int32_t i) {
+    if (grid_) {
+      driver_.value[2] = nodes_[static_cast<size_t>(i)].u;
+      driver_.value[3] = nodes_[static_cast<size_t>(i)].v;
+      return static_cast<double>(i);
+    }
+    const auto value = SweepParameter(locus_, i, n_);
+    if (!value) return std::nullopt;
+    DriverValue(driver_) = *value;
+    return RecordedParameter(driver_, *value);
+  }
+  void Restore() { driver_.value = saved_; }
+  // Puts a grid driver at the node a recorded sample parameter names.
+  bool SetNode(double recorded) {
+    const double i = std::round(recorded);
+    if (!grid_ || !(i >= 0) || i >= static_cast<double>(n_)) return false;
+    Set(static_cast<int32_t>(i));
+    return true;
+  }
+
+ private:
+  const Element& locus_;
+  Element& driver_;
+  std::array<double, 4> saved_;
+  int32_t n_;
+  bool grid_ = false;
+  std::vector<GridSweepNode> nodes_;
+};
+
 // Runs the sweep of n samples and records them into out; returns the recorded count.
+// A grid driver sets the count to its nodes in the view.
 int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& out) {
-  Reserve(out, n);
   Element* driver = Driver(locus);
   const Element* traced = Traced(locus);
-  if (!driver || !traced || !LocusDriverUsable(locus)) return 0;
+  if (!driver || !traced || !LocusDriverUsable(locus)) {
+    Reserve(out, n);
+    return 0;
+  }
+  DriverSweep sweep(doc, locus, *driver, n);
+  if (sweep.grid()) {
+    n = sweep.count();
+    out.sampleCount = BoundedSampleCount(n);
+  }
+  // The arrays always hold sampleCount entries, even when no node is in view.
+  Reserve(out, std::max(n, BoundedSampleCount(n)));
   const RuleContext ctx{&doc};
   const Chain chain = BuildChain(doc, locus, *driver);
-  const double saved = DriverValue(*driver);
   int32_t k = 0;
   for (int32_t i = 0; i < n; ++i) {
-    const auto value = SweepParameter(locus, i, n);
-    if (!value) break;
-    DriverValue(*driver) = *value;
+    const auto recorded = sweep.Set(i);
+    if (!recorded) break;
     Recompute(chain, ctx);
     if (!traced->exists) {
       if (traced->type() != kTypePoint) continue;
@@ -117,7 +170,7 @@ int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& o
       ++k;
       continue;
     }
-    out.params[k] = RecordedParameter(*driver, *value);
+    out.params[k] = *recorded;
     out.x1[k] = traced->value[0];
     out.y1[k] = traced->value[1];
     out.x2[k] = traced->value[2];
@@ -125,7 +178,7 @@ int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& o
     out.colours[k] = traced->colour;
     ++k;
   }
-  DriverValue(*driver) = saved;
+  sweep.Restore();
   Recompute(chain, ctx);
   return k;
 }
@@ -153,6 +206,7 @@ bool LocusDriverUsable(const Element& locus) {
   const Element* d = Driver(locus);
   if (!d) return false;
   if (d->kind == kParameter) return d->as<ParameterExt>() != nullptr;
+  if (d->kind == kPointOnGrid) return GridDriverUsable(*d);
   if (d->kind != kPointOnElement) return false;
   const Element* carrier = d->parent[0];
   return carrier && carrier->exists && CanCarryPoints(carrier->type());
@@ -239,17 +293,14 @@ bool SweepLocusInstances(const Document& doc, const Element& locus,
   // A traced locus is resampled at each instance, and once more at the end.
   const bool tracedLocus =
       traced->kind == kLocus && LocusDriverUsable(*traced) && !IsSweptLocus(*traced);
-  const int32_t n = BoundedSampleCount(s->sampleCount);
-  const double saved = DriverValue(*driver);
-  for (int32_t i = 0; i < n; ++i) {
-    const auto value = SweepParameter(locus, i, n);
-    if (!value) break;
-    DriverValue(*driver) = *value;
+  DriverSweep sweep(doc, locus, *driver, BoundedSampleCount(s->sampleCount));
+  for (int32_t i = 0; i < sweep.count(); ++i) {
+    if (!sweep.Set(i)) break;
     Recompute(chain, ctx);
     if (tracedLocus) SampleLocus(doc, *traced);
     if (traced->exists) f(*traced);
   }
-  DriverValue(*driver) = saved;
+  sweep.Restore();
   Recompute(chain, ctx);
   if (tracedLocus) SampleLocus(doc, *traced);
   return true;
@@ -271,12 +322,19 @@ bool DragDriverAlongLocus(const Document& doc, const Element& locus, Pt pointer)
   // The nearest recorded sample, the first one aside.
   int32_t nearest = -1;
   double best = 9999;
-  for (int32_t i = 1; i < m; ++i) {
+  for (int32_t i = DrivenByGrid(locus) ? 0 : 1; i < m; ++i) {
     if (s->colours[i] == kLocusGap) continue;
     const double d = Distance(Pt{s->x1[i], s->y1[i]}, pointer);
     if (d < best) best = d, nearest = i;
   }
   if (nearest < 0) return false;
+  if (DrivenByGrid(locus)) {
+    // A grid driver jumps to the node of the nearest sample.
+    DriverSweep sweep(doc, locus, *driver, 0);
+    const bool moved = sweep.SetNode(s->params[nearest]);
+    Recompute(BuildChain(doc, locus, *driver), RuleContext{&doc});
+    return moved;
+  }
   const Element* carrier = driver->kind == kPointOnElement ? driver->parent[0] : nullptr;
   const double lo = s->params[nearest - 1];
   double hi = s->params[nearest];

@@ -1,6 +1,7 @@
 #pragma once
 // Sampling a locus (kind 21): the positions its traced element (parent1) takes while the
-// driver (parent2: a point on an element, or a parameter) runs over its whole range.
+// driver (parent2: a point on an element, a point on a grid, or a parameter) runs over its
+// whole range.
 //
 // A sweep sets the driver, recomputes the elements built on it up to the locus, reads the
 // traced element and finally puts the driver back where it was, so that the figure ends as

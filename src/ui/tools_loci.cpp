@@ -9,8 +9,10 @@
 namespace velt {
 namespace {
 
-// What can drive a locus: a point on an element or a parameter.
-bool CanDrive(const Element& e) { return e.kind == kPointOnElement || e.kind == kParameter; }
+// What can drive a locus: a point on an element, a point on a grid or a parameter.
+bool CanDrive(const Element& e) {
+  return e.kind == kPointOnElement || e.kind == kPointOnGrid || e.kind == kParameter;
+}
 
 DetectionMask DriverMask() {
   DetectionMask m{};

@@ -1,5 +1,6 @@
 #include "ui/workspace.h"
 
+#include "geometry/locus_grid.h"
 #include "geometry/recompute.h"
 #include "ui/strings_window.h"
 
@@ -18,6 +19,8 @@ Document* Workspace::NewDocument() {
 void Workspace::SyncView(Document& d) const {
   d.viewRight = d.viewLeft + clientWidth;
   d.viewBottom = d.viewTop - clientHeight;
+  // Loci driven by a grid sample the nodes in view: a new view takes them again.
+  if (HasViewDependentLocus(d)) velt::RecomputeAll(d);
 }
 
 void Workspace::CentreView(Document& d) const {

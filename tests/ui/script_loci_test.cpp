@@ -9,6 +9,7 @@
 #include "model/kinds.h"
 #include "ui/fake_host.h"
 #include "ui/script_support.h"
+#include "ui/workspace.h"
 
 namespace velt {
 namespace {
@@ -56,6 +57,57 @@ TEST(ScriptToolLocus, ADriverThatDoesNotMoveTheElementMakesNothing) {
   EXPECT_EQ(s.Count(), 5);
   s.Play("tool 19\nclick 10 20\nclick 100 110\n");
   EXPECT_EQ(s.Count(), 5);
+}
+
+TEST(ScriptToolLocus, APointOnAGridDrivesALocusOverTheNodesInView) {
+  // Axes 1..4 on the origin, grid 5, a point 6 on its node (80, 40), a free point 7 at
+  // (20, 20) and their midpoint 8 at (50, 30).
+  Scenario s(
+      "tool 39\nclick 0 0\ntool 41\nclick 150 0\n"
+      "tool 1\nclick 81 41\nclick 20 20\n"
+      "tool 15\nclick 80 40\nclick 20 20\n"
+      "tool 19\nclick 50 30\nclick 80 40\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 9);
+  EXPECT_EQ(s.Kind(6), kPointOnGrid);
+  EXPECT_EQ(s.Kind(9), kLocus);
+  EXPECT_EQ(s.Parents(9), (P3{8, 6, -1}));
+  const Element& locus = s.E(9);
+  EXPECT_EQ(locus.exists, 1);
+  const SampleExt& samples = *locus.as<SampleExt>();
+  const Document& doc = s.doc();
+  // Every node of the step-40 grid inside the view, each one once.
+  const int columns =
+      static_cast<int>(std::ceil(doc.viewRight / 40) - std::ceil(doc.viewLeft / 40));
+  const int rows = static_cast<int>(std::floor(doc.viewTop / 40) - std::floor(doc.viewBottom / 40));
+  ASSERT_EQ(samples.recorded, columns * rows);
+  for (int i = 0; i < samples.recorded; ++i) {
+    const double nodeX = 2 * samples.x1[i] - 20, nodeY = 2 * samples.y1[i] - 20;
+    EXPECT_EQ(std::fmod(nodeX, 40), 0) << i;
+    EXPECT_EQ(std::fmod(nodeY, 40), 0) << i;
+    EXPECT_TRUE(nodeX >= doc.viewLeft && nodeX < doc.viewRight) << i;
+    EXPECT_TRUE(nodeY > doc.viewBottom && nodeY <= doc.viewTop) << i;
+  }
+}
+
+TEST(ScriptToolLocus, MovingTheViewSamplesAGridLocusAgain) {
+  Scenario s(
+      "tool 39\nclick 0 0\ntool 41\nclick 150 0\n"
+      "tool 1\nclick 81 41\nclick 20 20\n"
+      "tool 15\nclick 80 40\nclick 20 20\n"
+      "tool 19\nclick 50 30\nclick 80 40\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Kind(9), kLocus);
+  Workspace ws(false);
+  Document& doc = s.doc();
+  // A view of 100 by 100 from (0, 100): nodes x = 0, 40, 80 on rows y = 80, 40.
+  ws.clientWidth = ws.clientHeight = 100;
+  doc.viewLeft = 0, doc.viewTop = 100;
+  ws.SyncView(doc);
+  const SampleExt& samples = *s.E(9).as<SampleExt>();
+  ASSERT_EQ(samples.recorded, 6);
+  EXPECT_EQ(samples.x1[0], (0 + 20) / 2);
+  EXPECT_EQ(samples.y1[0], (80 + 20) / 2);
 }
 
 TEST(ScriptToolLocus, ATracedLineGivesAFamilyOfFiftyInstances) {
