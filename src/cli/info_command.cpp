@@ -6,6 +6,7 @@
 #include "cli/file_loading.h"
 #include "model/element_list.h"
 #include "model/kinds.h"
+#include "ui/strings.h"
 
 namespace velt::cli {
 namespace {
@@ -21,6 +22,15 @@ void PrintMacro(const Macro& m, const char* indent) {
   std::printf("%smacro \"%s\": version %d, %zu parameters, %zu elements, %zu description lines\n",
               indent, m.header.name.c_str(), m.version, m.header.parameters.size(),
               m.elements.size(), m.header.description.size());
+  std::printf("%s  parameter types:", indent);
+  for (int16_t t : m.header.parameters) {
+    const std::string& name = BuiltInLanguage().Get(str::TypeName(t));
+    if (name.empty())
+      std::printf(" %d", t);
+    else
+      std::printf(" %d %s", t, name.c_str());
+  }
+  std::printf("\n");
 }
 
 }  // namespace

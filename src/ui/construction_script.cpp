@@ -50,6 +50,9 @@ constexpr CommandWord kCommands[] = {
     {"select-all", ScriptCommand::SelectAll, 0, "select-all"},
     {"delete", ScriptCommand::Delete, 0, "delete"},
     {"answer", ScriptCommand::Answer, 0, "answer TEXT"},
+    {"macro-complete", ScriptCommand::MacroComplete, 0, "macro-complete NAME"},
+    {"macro", ScriptCommand::MacroChoose, 0, "macro NAME"},
+    {"macro-load", ScriptCommand::MacroLoad, 0, "macro-load FILE.mac"},
 };
 
 struct KeyWord {
@@ -124,7 +127,10 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
       s.key = k->key;
       break;
     }
-    case ScriptCommand::Answer: {
+    case ScriptCommand::Answer:
+    case ScriptCommand::MacroComplete:
+    case ScriptCommand::MacroChoose:
+    case ScriptCommand::MacroLoad: {
       if (args == 0) return fail(str::kScriptArguments, c->usage);
       // The whole rest of the line, inner blanks kept.
       s.text = std::string(Trim(line.substr(words[0].size())));

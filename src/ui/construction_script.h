@@ -9,6 +9,9 @@
 //   key Escape|Left|Right|Up|Down|Plus|Minus|Delete
 //   undo | redo | select-all | delete
 //   answer TEXT                   the reply to the next dialog or question
+//   macro-complete NAME           record the macro of the elements chosen with tools 52, 53
+//   macro NAME                    choose a macro of the document for tool 51
+//   macro-load FILE.mac           load a macro file into the document
 //
 // `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
 #include <cstddef>
@@ -45,6 +48,9 @@ enum class ScriptCommand {
   SelectAll,
   Delete,
   Answer,
+  MacroComplete,
+  MacroChoose,
+  MacroLoad,
 };
 
 struct ScriptStep {
@@ -53,7 +59,7 @@ struct ScriptStep {
   Tool tool = Tool::Sel;
   Key key = Key::Other;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // plane coordinates
-  std::string text;                       // the answer
+  std::string text;                       // the answer, a macro's name or file
 };
 
 struct ScriptFailure {

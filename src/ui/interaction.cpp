@@ -5,6 +5,7 @@
 #include "geometry/recompute.h"
 #include "model/element_list.h"
 #include "model/undo.h"
+#include "ui/macro_commands.h"
 #include "ui/strings.h"
 #include "ui/strings_window.h"
 #include "ui/tool_context.h"
@@ -36,6 +37,7 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
     return any;
   }();
   const bool wasGestureStep = snapshotTaken_;
+  if (!ToolBetween(tool, Tool::B_MacCon, Tool::B_mac_fin)) ws_.macroSession.Clear();
   tool_ = tool;
   if (hasSelection && RowOf(tool).onSelection) {
     // An edit tool chosen with a selection acts on it at once.
@@ -179,6 +181,10 @@ int Interaction::SideUnderPointer() const {
 }
 
 void Interaction::ShowPrompt() {
+  if (tool_ == Tool::B_MacCon && ws_.macroSession.chosen >= 0) {
+    host_.SetStatus(2, MacroPrompt(ws_, pickCounter_));
+    return;
+  }
   const ToolRow& row = RowOf(tool_);
   const size_t step = static_cast<size_t>(pickCounter_);
   host_.SetStatus(

@@ -4,6 +4,7 @@
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
 #include "ui/strings_loci.h"
+#include "ui/strings_macros.h"
 #include "ui/strings_measures.h"
 #include "ui/strings_scripts.h"
 #include "ui/strings_window.h"
@@ -20,6 +21,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::MeasureStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::ExportStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::LociStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::MacroStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

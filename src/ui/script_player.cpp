@@ -4,6 +4,8 @@
 
 #include "geometry/recompute.h"
 #include "ui/construction_script.h"
+#include "ui/macro_commands.h"
+#include "ui/strings_macros.h"
 #include "ui/strings_scripts.h"
 #include "view/viewport.h"
 
@@ -104,6 +106,17 @@ class Player {
       case ScriptCommand::SelectAll: ix_.SelectAll(); return true;
       case ScriptCommand::Delete: ix_.DeleteSelection(); return true;
       case ScriptCommand::Answer: host_.QueueAnswer(s.text); return true;
+      case ScriptCommand::MacroComplete: CompleteMacro(ix_, ws_, host_, s.text); return true;
+      case ScriptCommand::MacroChoose: {
+        const int index = FindMacro(ws_.doc(), s.text);
+        if (index < 0) {
+          result_.failure = ScriptFailure{s.line, ws_.Text(str::kMacroNotFound) + ": " + s.text};
+          return false;
+        }
+        ChooseMacro(ix_, ws_, host_, index);
+        return true;
+      }
+      case ScriptCommand::MacroLoad: LoadMacroInto(ws_, host_, s.text); return true;
     }
     return true;
   }

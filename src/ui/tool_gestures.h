@@ -69,6 +69,11 @@ void PressEditElement(ToolContext& c, Pt at);  // opens the element's editor
 // Applies the tool to every selected element (one undo step); false with no selection.
 bool EditSelection(ToolContext& c);
 
+// ---- macros (tools_macros.cpp)
+void PressMacroInitial(ToolContext& c, Pt at);  // tool 52: toggles an initial element
+void PressMacroFinal(ToolContext& c, Pt at);    // tool 53: toggles a final element
+void PressMacroApply(ToolContext& c, Pt at);    // tool 51: the chosen macro's next parameter
+
 // ---- moving (tools_move.cpp)
 void PressMove(ToolContext& c, Pt at);  // selection, rectangle, start of a drag
 void PressZoom(ToolContext& c, Pt at);

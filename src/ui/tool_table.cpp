@@ -301,6 +301,11 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_zoom, PressZoom);
   gesture(Tool::B_inbitmap, PressInsertBitmap);
 
+  // ---- macros: the mask of tool 51 follows the chosen macro's parameters
+  gesture(Tool::B_MacCon, PressMacroApply);
+  gesture(Tool::B_mac_ini, PressMacroInitial);
+  gesture(Tool::B_mac_fin, PressMacroFinal);
+
   // ---- editing and style: each click on an element, or the selection at once
   auto edit = [&](ToolRow& x) {
     x.built = true;

@@ -6,6 +6,7 @@
 #include "model/document_set.h"
 #include "model/options.h"
 #include "ui/language.h"
+#include "ui/macro_session.h"
 
 namespace velt {
 
@@ -18,6 +19,7 @@ class Workspace {
   Options options;
   LanguageTable language;
   DocumentSet documents;
+  MacroSession macroSession;                  // the macro tools' lists and chosen macro
   bool showHidden = false;                    // "Ver lo oculto"
   int clientWidth = 800, clientHeight = 600;  // the plane area in pixels
 
