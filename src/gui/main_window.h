@@ -79,6 +79,7 @@ class MainWindow : public QMainWindow, public Host {
   void CloseAllCommand();
   void SwitchToIndex(int i);
   void AfterDocumentChange();
+  void OpenMacroDialog();  // TMacCon
   void RefreshDocumentLists();
   void ShowWorkspace(bool on);
 

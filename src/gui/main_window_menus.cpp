@@ -62,6 +62,11 @@ QAction* MainWindow::ToolAction(Tool tool) {
   a->setEnabled(RowOf(tool).built);
   toolGroup_->addAction(a);
   connect(a, &QAction::triggered, this, [this, tool] {
+    if (tool == Tool::B_MacCon) {
+      OpenMacroDialog();  // the dialog decides which macro tool follows
+      plane_->setFocus();
+      return;
+    }
     ix_.SelectTool(tool);
     plane_->setFocus();
   });
@@ -200,10 +205,10 @@ void MainWindow::BuildMenus() {
     measure->addAction(ToolAction(tool));
   QMenu* transform = bar->addMenu(T(str::kMenuTransform));
   actions_["M_menu_transformar"] = transform->menuAction();
-  for (Tool tool :
-       {Tool::B_punto_desp, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac, Tool::B_giro,
-        Tool::B_homotec, Tool::B_inversion, Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert,
-        Tool::B_comp_eq, Tool::B_comp_al, Tool::B_traza, Tool::B_anim, Tool::B_iteracion})
+  for (Tool tool : {Tool::B_punto_desp, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac,
+                    Tool::B_giro, Tool::B_homotec, Tool::B_inversion, Tool::B_comp_par,
+                    Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al,
+                    Tool::B_traza, Tool::B_anim, Tool::B_iteracion, Tool::B_MacCon})
     transform->addAction(ToolAction(tool));
 
   docMenu_ = bar->addMenu(T(str::kMenuDocument));
@@ -336,7 +341,8 @@ void MainWindow::BuildToolBars() {
   AddGroupButton(
       mainBar_, "B_comp_1",
       {Tool::B_comp_par, Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al});
-  for (Tool tool : {Tool::B_redefpun, Tool::B_zoom}) mainBar_->addAction(ToolAction(tool));
+  for (Tool tool : {Tool::B_redefpun, Tool::B_zoom, Tool::B_MacCon})
+    mainBar_->addAction(ToolAction(tool));
   // Toolbar buttons carry the B_ names.
   for (auto& [tool, action] : toolActions_)
     if (QWidget* w = mainBar_->widgetForAction(action)) w->setObjectName(ButtonName(tool));

@@ -6,6 +6,7 @@
 #include "io/macro_file.h"
 #include "macros/macro_check.h"
 #include "macros/macro_record.h"
+#include "macros/macro_table.h"
 #include "model/element_list.h"
 #include "ui/strings.h"
 #include "ui/strings_files.h"
@@ -128,11 +129,7 @@ bool CopyMacroInto(Workspace& ws, Host& host, const Macro& m) {
     host.ShowMessage(ws.Text(str::kMacroTableFull), MessageIcon::Warning);
     return false;
   }
-  Macro copy;
-  copy.version = m.version;
-  copy.header = m.header;
-  for (const auto& e : m.elements) copy.elements.push_back(CopyElement(*e));
-  doc.macros.push_back(std::move(copy));
+  doc.macros.push_back(CopyMacro(m));
   doc.modified = 1;
   return true;
 }

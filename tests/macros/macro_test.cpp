@@ -10,6 +10,7 @@
 #include "macros/macro_check.h"
 #include "macros/macro_expand.h"
 #include "macros/macro_record.h"
+#include "macros/macro_table.h"
 #include "model/element_list.h"
 #include "support/builders.h"
 
@@ -276,6 +277,40 @@ TEST(MacroApplying, PicksOfTheWrongTypeOrCountBuildNothing) {
   Macro shifted = MidpointMacro({0, 1, -1}, 4);
   EXPECT_EQ(ApplyMacro(f.doc, shifted, {f.a, f.b}, {}).status, ApplyStatus::PicksMismatch);
   EXPECT_EQ(f.doc.elements().size(), before);
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(MacroTable, RenamingRefusesEmptyAndUnchangedNamesAndCopiesAreDeep) {
+  CircumcentreFigure f;
+  ASSERT_EQ(RecordMacro(f.doc, {f.a, f.b, f.c}, {f.o}, "circ"), RecordStatus::Recorded);
+  ASSERT_EQ(RecordMacro(f.doc, {f.a, f.b}, {f.m1}, "bis"), RecordStatus::Recorded);
+  f.doc.modified = 0;
+  EXPECT_FALSE(RenameMacro(f.doc, 0, "   "));
+  EXPECT_FALSE(RenameMacro(f.doc, 0, " circ "));
+  EXPECT_FALSE(RenameMacro(f.doc, 2, "x"));
+  EXPECT_EQ(f.doc.modified, 0);
+  EXPECT_TRUE(RenameMacro(f.doc, 0, " centre "));
+  EXPECT_EQ(f.doc.macros[0].header.name, "centre");
+  EXPECT_EQ(f.doc.modified, 1);
+
+  Macro copy = CopyMacro(f.doc.macros[0]);
+  EXPECT_TRUE(DeleteMacro(f.doc, 0));
+  EXPECT_FALSE(DeleteMacro(f.doc, 1));
+  ASSERT_EQ(f.doc.macros.size(), 1u);
+  EXPECT_EQ(f.doc.macros[0].header.name, "bis");
+  // The copy outlives the deleted macro and still applies.
+  Element* d = AddPoint(f.doc, 10, 10);
+  Element* e = AddPoint(f.doc, 70, 10);
+  Element* g = AddPoint(f.doc, 10, 50);
+  ASSERT_EQ(ApplyMacro(f.doc, copy, {d, e, g}, {}).status, ApplyStatus::Applied);
+  RecomputeAll(f.doc);
+  EXPECT_NEAR(f.doc.last()->x(), 40, 1e-9);
+  EXPECT_NEAR(f.doc.last()->y(), 30, 1e-9);
 }
 
 }  // namespace

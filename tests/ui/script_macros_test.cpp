@@ -68,8 +68,9 @@ TEST(ScriptMacros, TheCircumcentreAppliedToThreePointsFollowsThemAndUndoesInOneS
 TEST(ScriptMacros, ClicksOnEmptyPlaneMakeTheArgumentsAndOneUndoTakesEverything) {
   Scenario s(kRecordCircumcentre);
   s.ws.options.hideMacroIntermediates = 0;
-  s.Play("macro circ\nclick 200 -50\nclick 300 -20\nclick 250 100\n"
-         "click -200 -50\nclick -100 -20\nclick -150 100\n");
+  s.Play(
+      "macro circ\nclick 200 -50\nclick 300 -20\nclick 250 100\n"
+      "click -200 -50\nclick -100 -20\nclick -150 100\n");
   ASSERT_TRUE(s.ok()) << s.failure();
   ASSERT_EQ(s.Count(), 6 + 2 * 6) << "the tool stays for another application";
   EXPECT_EQ(s.Kind(7), kFreePoint);
@@ -113,8 +114,7 @@ TEST(ScriptMacros, ACircleAndAPointAsInitials) {
       "macro mid\nclick 200 40\nclick 100 100\n");
   ASSERT_TRUE(s.ok()) << s.failure();
   ASSERT_EQ(s.doc().macros.size(), 1u);
-  EXPECT_EQ(s.doc().macros[0].header.parameters,
-            (std::vector<int16_t>{kTypeCircle, kTypePoint}));
+  EXPECT_EQ(s.doc().macros[0].header.parameters, (std::vector<int16_t>{kTypeCircle, kTypePoint}));
   ASSERT_EQ(s.Count(), 8);
   EXPECT_EQ(s.Kind(8), kMidpoint);
   EXPECT_EQ(s.Parents(8), (test::P3{5, 7, -1}));
@@ -151,13 +151,15 @@ TEST(ScriptMacros, PicksOfTheWrongTypeCannotStartTheMacro) {
       "tool B_mac_fin\nclick 0 0\n");
   ASSERT_TRUE(s.ok()) << s.failure();
   ASSERT_EQ(s.result.messages.size(), 1u) << "the centre is an initial, not a final";
-  s.Play("tool B_Punto_Sim\nclick 0 -30\nclick 100 0\n"  // the circle's image about (100, 0)
-         "tool B_mac_ini\nclick 0 -30\ntool B_mac_fin\nclick 200 -30\nmacro-complete sym\n");
+  s.Play(
+      "tool B_Punto_Sim\nclick 0 -30\nclick 100 0\n"  // the circle's image about (100, 0)
+      "tool B_mac_ini\nclick 0 -30\ntool B_mac_fin\nclick 200 -30\nmacro-complete sym\n");
   ASSERT_TRUE(s.ok()) << s.failure();
   ASSERT_EQ(s.doc().macros.size(), 1u);
   const int before = s.Count();
-  s.Play("tool B_Segmento\nclick -200 100\nclick -100 100\n"
-         "macro sym\nclick -150 100\nclick -300 -200\nclick -250 150\n");
+  s.Play(
+      "tool B_Segmento\nclick -200 100\nclick -100 100\n"
+      "macro sym\nclick -150 100\nclick -300 -200\nclick -250 150\n");
   EXPECT_EQ(s.Count(), before + 3) << "only the segment and its points";
   s.Play("tool B_Circunf\nclick -200 -100\nclick -180 -100\nmacro sym\nclick -200 -80\n");
   // The circle (two elements) and the five copies; the image's centre mirrors (-200, -100).
@@ -186,8 +188,7 @@ TEST(ScriptMacros, AFullTableAndBadFilesAreToldAndChangeNothing) {
   ASSERT_TRUE(SaveMacroFile(broken, folder / "broken.mac"));
   test::WriteBytes(folder / "short.mac", test::ReadBytes(folder / "broken.mac").substr(0, 30));
   s.Play("macro-load " + (folder / "broken.mac").string() + "\nmacro-load " +
-         (folder / "short.mac").string() + "\nmacro-load " + (folder / "none.mac").string() +
-         "\n");
+         (folder / "short.mac").string() + "\nmacro-load " + (folder / "none.mac").string() + "\n");
   ASSERT_TRUE(s.ok()) << s.failure();
   ASSERT_EQ(s.result.messages.size(), 3u);
   EXPECT_EQ(s.result.messages[0], lang.Get(str::kMacroMalformed));
@@ -203,10 +204,11 @@ TEST(ScriptMacros, AFullTableAndBadFilesAreToldAndChangeNothing) {
   ASSERT_FALSE(s.ok());
   EXPECT_EQ(s.result.failure->reason, lang.Get(str::kMacroNotFound) + ": nosuch");
 
-  while (s.doc().macros.size() < static_cast<size_t>(kMaxMacros))
-    s.doc().macros.push_back(Macro{});
-  s.Play("tool B_mac_ini\nclick 0 0\ntool B_mac_fin\nclick 50 50\nmacro-complete more\n"
-         "macro-load " + (folder / "broken.mac").string() + "\n");
+  while (s.doc().macros.size() < static_cast<size_t>(kMaxMacros)) s.doc().macros.push_back(Macro{});
+  s.Play(
+      "tool B_mac_ini\nclick 0 0\ntool B_mac_fin\nclick 50 50\nmacro-complete more\n"
+      "macro-load " +
+      (folder / "broken.mac").string() + "\n");
   EXPECT_EQ(s.doc().macros.size(), static_cast<size_t>(kMaxMacros));
   ASSERT_GE(s.result.messages.size(), 2u);
   EXPECT_EQ(s.result.messages.back(), lang.Get(str::kMacroTableFull));
