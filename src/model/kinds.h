@@ -113,6 +113,21 @@ enum ElementType : int32_t {
   kTypeIteration = 24,
 };
 
+// How an element of a kind moves when it is dragged or moved by the arrow keys.
+enum class DragRule : int8_t {
+  Ancestors,   // through the free points it is built on
+  Itself,      // its own position (a free point)
+  OnCarrier,   // a point on an element: projected back onto its carrier
+  OnGrid,      // a point on a grid: snapped to the nearest node
+  Label,       // label-like elements: the label's position (value3, value4)
+  NameOffset,  // a name: its offset from the element it names, within the name distance
+  Text,        // a text: its position
+  Picture,     // a bitmap: its position when it is not anchored, else through its anchor
+  Direction,   // a line or ray through one point: its direction follows the pointer
+  Radius,      // a circle given by its centre: its radius follows the pointer
+  MarkRadius,  // an angle mark: the radius of its arc follows the pointer
+};
+
 constexpr bool IsValidKind(int32_t kind) { return kind >= 0 && kind < kKindCount; }
 
 // The element type of a construction kind; -1 for a kind outside 0..72.
@@ -121,6 +136,8 @@ int32_t TypeOfKind(int32_t kind);
 // Built-in (Spanish) display names, UTF-8. The language table may replace them.
 std::string_view DefaultKindName(int32_t kind);
 std::string_view DefaultTypeName(int32_t type);
+
+DragRule DragRuleOf(int32_t kind);
 
 // Types whose elements show text: style -1 at creation (buttons then take a face colour).
 bool IsTextLikeType(int32_t type);

@@ -146,16 +146,13 @@ Detection Detect(Document& doc, const DetectionQuery& q) {
 
 bool CanDragDirectly(const Element& e) {
   auto freePoint = [](const Element* p) { return p && p->kind == kFreePoint; };
+  switch (DragRuleOf(e.kind)) {
+    case DragRule::Ancestors: break;
+    case DragRule::Picture: return !e.parent[0] || freePoint(e.parent[0]);
+    default: return true;  // it moves itself
+  }
+  // Elements moved by their defining points, when those are all free.
   switch (e.kind) {
-    case kFreePoint:
-    case kPointOnElement:
-    case kPointOnGrid:
-    case kLineThroughPoint:
-    case kRayThroughPoint:
-    case kCircleCentre:
-    case kAngleMark:
-    case kText:
-    case kName: return true;
     case kLineTwoPoints:
     case kRayTwoPoints:
     case kSegment:
@@ -175,9 +172,7 @@ bool CanDragDirectly(const Element& e) {
       return c && std::all_of(c->points.begin(), c->points.end(), freePoint);
     }
     case kAxes: return freePoint(e.parent[0]);
-    case kBitmap: return !e.parent[0] || freePoint(e.parent[0]);
-    default:
-      return IsLabelLikeType(e.type()) || e.type() == kTypeTable || e.type() == kTypeEquation;
+    default: return e.type() == kTypeTable;
   }
 }
 

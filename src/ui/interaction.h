@@ -9,6 +9,7 @@
 
 #include "model/create.h"
 #include "ui/detection.h"
+#include "ui/element_moves.h"
 #include "ui/host.h"
 #include "ui/workspace.h"
 
@@ -128,7 +129,7 @@ class Interaction {
   void PressMoveTool(Vec2 at, KeyMods mods);
 
   // dragging
-  void StartDrag(Vec2 at);
+  void StartDrag();
   // A constructed point traced by a locus is dragged through the locus's driver.
   bool StartLocusDrag(Element& e);
   void LocusDragStep(Vec2 at);
@@ -162,8 +163,9 @@ class Interaction {
   Element* pressed_ = nullptr;  // the element pressed in tool 0
   bool dragging_ = false;
   bool groupDrag_ = false;
-  std::vector<Element*> movers_;  // what a drag moves
-  Vec2 dragLast_;
+  std::vector<Element*> movers_;       // what a drag moves
+  std::vector<MoveStart> moveStarts_;  // and where each started
+  Vec2 pressAt_;                       // where the press in tool 0 was
   SelectionRect rect_;
   bool keyRun_ = false;  // an arrow-key run has stored its step
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 namespace velt {
 namespace {
@@ -55,6 +57,78 @@ bool CircleMeets(Vec2 c, double radius, const Box& r) {
   return far >= radius;
 }
 
+// A path of samples meets the rectangle when one of its chords does; `joined(i)` tells
+// whether sample i is joined to sample i + 1.
+template <typename Joined>
+bool PathMeets(const std::vector<Vec2>& at, const Box& r, Joined joined) {
+  for (size_t i = 0; i < at.size(); ++i) {
+    if (r.Contains(at[i])) return true;
+    if (i + 1 < at.size() && joined(i) && SegmentMeets(at[i], at[i + 1], r)) return true;
+  }
+  return false;
+}
+
+bool Finite(Vec2 p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+bool ConicMeets(const Element& e, const Box& r) {
+  const auto* c = e.as<ConicExt>();
+  if (!c) return false;
+  const ConicData& k = c->data;
+  const size_t n = std::min(k.sx.size(), k.sy.size());
+  std::vector<Vec2> at;
+  for (size_t i = 0; i < n; ++i) at.push_back({k.sx[i], k.sy[i]});
+  if (k.conicClass == kConicCrossingLines || k.conicClass == kConicParallelLines) {
+    // Two whole lines, S0 S1 and S2 S3.
+    return (n >= 2 && LineCrosses(at[0], at[1], r, false)) ||
+           (n >= 4 && LineCrosses(at[2], at[3], r, false));
+  }
+  const size_t half = n / 2;
+  return PathMeets(at, r,
+                   [&](size_t i) {
+                     // A hyperbola's branches are not joined to each other.
+                     return Finite(at[i]) && Finite(at[i + 1]) &&
+                            !(k.conicClass == kConicHyperbola && i + 1 == half);
+                   }) ||
+         (k.conicClass == kConicEllipse && n > 2 && SegmentMeets(at[n - 1], at[0], r));
+}
+
+bool LocusMeets(const Element& e, const Box& r) {
+  const auto* s = e.as<SampleExt>();
+  if (!s) return false;
+  const size_t n = std::min(s->x1.size(), s->y1.size());
+  std::vector<Vec2> at;
+  for (size_t i = 0; i < n; ++i) at.push_back({s->x1[i], s->y1[i]});
+  auto gap = [&](size_t i) {
+    return !Finite(at[i]) || (i < s->colours.size() && s->colours[i] == -1111);
+  };
+  for (size_t i = 0; i < n; ++i)
+    if (!gap(i) && r.Contains(at[i])) return true;
+  return PathMeets(at, r, [&](size_t i) { return !gap(i) && !gap(i + 1); });
+}
+
+// The small arc of an angle mark about its vertex, between its arms.
+bool AngleMarkMeets(const Element& e, const Box& r) {
+  if (!e.parent[0] || !e.parent[1] || !e.parent[2]) return false;
+  const Vec2 v = PointOf(*e.parent[1]);
+  Vec2 from = PointOf(*e.parent[0]);
+  double sweep = e.value[0];
+  if (sweep > std::numbers::pi + 0.0001) {
+    // The mark shows the smaller side: counter-clockwise from the other arm.
+    from = PointOf(*e.parent[2]);
+    sweep = 2 * std::numbers::pi - sweep;
+  }
+  const double radius = e.value[2];
+  if (!(radius > 0) || !std::isfinite(sweep)) return false;
+  const double start = std::atan2(from.y - v.y, from.x - v.x);
+  std::vector<Vec2> at;
+  constexpr int kSteps = 32;
+  for (int i = 0; i <= kSteps; ++i) {
+    const double a = start + sweep * i / kSteps;
+    at.push_back(v + Vec2{std::cos(a), std::sin(a)} * radius);
+  }
+  return PathMeets(at, r, [](size_t) { return true; });
+}
+
 bool BoxesOverlap(const Box& a, const Box& b) {
   return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
@@ -87,6 +161,9 @@ bool MeetsRectangle(const Element& e, const Box& r, const BoxOf& boxOf) {
       }
       return false;
     }
+    case kTypeConic: return ConicMeets(e, r);
+    case kTypeLocus: return LocusMeets(e, r);
+    case kTypeAngle: return AngleMarkMeets(e, r);
     default: {
       if (!boxOf) return false;
       auto b = boxOf(e);

@@ -1,12 +1,12 @@
 // The move-and-edit tool: selection, dragging, the plane move, the keys.
 #include <algorithm>
-#include <set>
 
+#include "geometry/element_points.h"
 #include "geometry/recompute.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
 #include "model/undo.h"
-#include "ui/grid_node.h"
+#include "ui/element_moves.h"
 #include "ui/interaction.h"
 #include "ui/selection_rect.h"
 #include "ui/tool_gestures.h"
@@ -14,35 +14,12 @@
 namespace velt {
 namespace {
 
-// The free points (and free texts or bitmaps) that an element is built on.
-void CollectFreeAncestors(Element* e, std::vector<Element*>& out, std::set<Element*>& seen) {
-  if (!e || !seen.insert(e).second) return;
-  if (e->kind == kFreePoint || e->kind == kText || (e->kind == kBitmap && !e->parent[0])) {
-    out.push_back(e);
-    return;
-  }
-  if (e->owner) CollectFreeAncestors(e->owner, out, seen);
-  ForEachStructuralParent(*e, [&](Element* p) { CollectFreeAncestors(p, out, seen); });
-}
-
-bool MovesByItself(const Element& e) {
-  return e.kind == kFreePoint || e.kind == kPointOnElement || e.kind == kPointOnGrid;
-}
-
-// Moves one point on its carrier to the position nearest to `to`.
-void ProjectOnCarrier(Element& p, Vec2 to) {
-  const Element* carrier = p.parent[0];
-  if (!carrier) return;
-  if (p.kind == kPointOnGrid) {
-    if (auto node = NearestGridNode(*carrier, to))
-      p.value = {node->at.x, node->at.y, node->u, node->v};
-    return;
-  }
-  if (auto foot = ParameterOnCarrier(*carrier, to)) {
-    p.value[3] = foot->t;
-    p.x() = foot->foot.x;
-    p.y() = foot->foot.y;
-  }
+std::vector<Element*> Selected(std::vector<ElementPtr>& list) {
+  std::vector<Element*> out;
+  ForEachDeep(list, [&](const Element& x) {
+    if (x.selected) out.push_back(const_cast<Element*>(&x));
+  });
+  return out;
 }
 
 }  // namespace
@@ -60,7 +37,7 @@ void Interaction::PressMoveTool(Vec2 at, KeyMods mods) {
     return;
   }
   pressed_ = under;
-  dragLast_ = at;
+  pressAt_ = at;
   clickPending_ = !mods.shift;
 }
 
@@ -87,7 +64,7 @@ void Interaction::MouseMove(double px, double py, KeyMods mods, bool leftHeld) {
     return;
   }
   if (tool_ == Tool::Sel && clickPending_ && leftHeld && !mods.shift && pressed_) {
-    StartDrag(at);
+    StartDrag();
     DragStep(at);
     return;
   }
@@ -138,7 +115,7 @@ void Interaction::MouseUp(MouseButton b, double px, double py, KeyMods mods) {
   pressed_ = nullptr;
 }
 
-void Interaction::StartDrag(Vec2 at) {
+void Interaction::StartDrag() {
   StoreStep();  // one step for the whole drag; looks up pressed_ in the new list
   clickPending_ = false;
   rect_.active = false;
@@ -147,52 +124,50 @@ void Interaction::StartDrag(Vec2 at) {
   movers_.clear();
   groupDrag_ = false;
   auto& list = doc().elements();
-  std::vector<Element*> selected;
-  ForEachDeep(list, [&](const Element& x) {
-    if (x.selected) selected.push_back(const_cast<Element*>(&x));
-  });
+  const std::vector<Element*> selected = Selected(list);
   const bool allOnElements =
       !selected.empty() && std::all_of(selected.begin(), selected.end(),
                                        [](Element* x) { return x->kind == kPointOnElement; });
   if (e->selected && allOnElements) {
     groupDrag_ = true;
     movers_ = selected;
-  } else if ((!e->selected || selected.size() == 1) && MovesByItself(*e)) {
+  } else if ((!e->selected || selected.size() == 1) && CanDragDirectly(*e) && MovesItself(*e)) {
     groupDrag_ = true;
     movers_ = {e};
   } else {
-    std::set<Element*> seen;
-    if (e->selected) {
-      for (Element* s : selected) CollectFreeAncestors(s, movers_, seen);
-    } else {
-      CollectFreeAncestors(e, movers_, seen);
+    // Through the free points it is built on; a selected element takes the whole selection
+    // along, with the selected free points, texts and bitmaps themselves.
+    std::vector<Element*> seen;
+    for (Element* s : e->selected ? selected : std::vector<Element*>{e}) {
+      if (MovesByKeys(*s) && s->kind != kPointOnElement && s->kind != kPointOnGrid &&
+          std::find(seen.begin(), seen.end(), s) == seen.end()) {
+        seen.push_back(s);
+        movers_.push_back(s);
+      } else {
+        CollectFreeAncestors(s, movers_, seen);
+      }
     }
   }
+  moveStarts_.clear();
+  for (Element* m : movers_) moveStarts_.push_back(StartOf(*m));
   ClearMarks(list);
   for (Element* m : movers_) {
     if (!IsNotComputed(m->kind)) m->mark = 1;
     MarkDependents(doc(), *m);
   }
   dragging_ = true;
-  (void)at;  // the drag moves from the press position
   ClearDetection();
 }
 
 void Interaction::DragStep(Vec2 at) {
   if (locusDrag_) return LocusDragStep(at);
-  const Vec2 delta = at - dragLast_;
-  dragLast_ = at;
+  const Vec2 shift = at - pressAt_;
   const bool single = movers_.size() == 1;
-  for (Element* m : movers_) {
-    if (m->kind == kPointOnElement || m->kind == kPointOnGrid) {
-      ProjectOnCarrier(*m, single ? at : PointOf(*m) + delta);
-    } else if (m->kind == kFreePoint) {
-      m->x() += delta.x;
-      m->y() += delta.y;
-    } else if (auto* t = m->as<TextExt>()) {
-      t->x += static_cast<int32_t>(std::lround(delta.x));
-      t->y -= static_cast<int32_t>(std::lround(delta.y));
-    }
+  const MoveLimits limits{static_cast<double>(ws_.options.nameDistance)};
+  for (size_t i = 0; i < movers_.size(); ++i) {
+    const MoveStart& start = moveStarts_[i];
+    const Pt from{start.value[0], start.value[1]};
+    MoveItself(*movers_[i], start, shift, single ? at : from + shift, limits);
   }
   doc().modified = 1;
   RecomputeMarked(doc());
@@ -288,23 +263,22 @@ void Interaction::KeyUp(Key k) {
 }
 
 void Interaction::MoveSelectionBy(Vec2 delta) {
+  // Points, texts, bitmaps, labels and names move themselves; anything else moves through
+  // the free points it is built on, each of which moves once.
   std::vector<Element*> movers;
-  std::set<Element*> seen;
-  ForEachDeep(doc().elements(), [&](const Element& ce) {
-    Element* e = const_cast<Element*>(&ce);
-    if (!e->selected) return;
-    if (e->kind == kPointOnElement || e->kind == kPointOnGrid) {
-      if (seen.insert(e).second) movers.push_back(e);
+  std::vector<Element*> seen;
+  for (Element* e : Selected(doc().elements())) {
+    if (MovesByKeys(*e)) {
+      if (std::find(seen.begin(), seen.end(), e) == seen.end()) {
+        seen.push_back(e);
+        movers.push_back(e);
+      }
     } else {
       CollectFreeAncestors(e, movers, seen);
     }
-  });
-  for (Element* m : movers) {
-    if (m->kind == kPointOnElement || m->kind == kPointOnGrid)
-      ProjectOnCarrier(*m, PointOf(*m) + delta);
-    else if (m->kind == kFreePoint)
-      m->x() += delta.x, m->y() += delta.y;
   }
+  const MoveLimits limits{static_cast<double>(ws_.options.nameDistance)};
+  for (Element* m : movers) MoveItself(*m, StartOf(*m), delta, PointA(*m) + delta, limits);
   Recompute();
   host_.Repaint();
 }

@@ -1,4 +1,6 @@
 // Point tools: a point by a click, and tying a point to a curve, merging it or freeing it.
+#include <algorithm>
+
 #include "geometry/recompute.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
@@ -19,6 +21,17 @@ DetectionMask PointsAndCarriers(int points) {
   return m;
 }
 
+// Moves the point and everything marked as depending on it behind `after`, keeping their
+// order, so that every element still comes after its parents.
+void MoveBehind(ElementList& list, const Element* point, const Element* after) {
+  const auto first = list.begin() + IndexOf(list, point);
+  const auto last = list.begin() + IndexOf(list, after) + 1;
+  if (first >= last) return;
+  std::stable_partition(first, last,
+                        [&](const ElementPtr& e) { return e.get() != point && !e->mark; });
+  Renumber(list);
+}
+
 }  // namespace
 
 void PressPoint(ToolContext& c, Pt at) {
@@ -37,22 +50,28 @@ void PressRedefine(ToolContext& c, Pt at) {
   Element* point = c.picks()[0];
   Document& d = c.doc();
   auto& list = d.elements();
-  // The new definition must not depend on the point itself and must come before it.
+  // The new definition must not depend on the point itself. When it comes later in the
+  // list, the point and what is built on it move behind it.
   ClearMarks(list);
   MarkDependents(d, *point);
   Element* target = under;
   const Element* owner = target && target->owner ? target->owner : target;
-  const bool invalid =
-      target && (target == point || owner->mark || IndexOf(list, owner) > IndexOf(list, point));
-  ClearMarks(list);
-  if (invalid) {
+  if (target && (target == point || owner->mark)) {
+    ClearMarks(list);
     c.EndGesture();
     c.host().ShowMessage(c.workspace().Text(str::kInvalidRedefinition), MessageIcon::Warning);
     return;
   }
+  ClearMarks(list);
   c.StoreStep();
   point = c.picks()[0];
   target = c.UnderElement();
+  owner = target && target->owner ? target->owner : target;
+  if (owner && IndexOf(d.elements(), owner) > IndexOf(d.elements(), point)) {
+    MarkDependents(d, *point);
+    MoveBehind(d.elements(), point, owner);
+    ClearMarks(d.elements());
+  }
   if (!target) {
     point->kind = kFreePoint;
     point->ext = ExtensionForKind(kFreePoint);
@@ -60,7 +79,7 @@ void PressRedefine(ToolContext& c, Pt at) {
     point->x() = at.x, point->y() = at.y;
   } else if (IsPoint(target)) {
     // Merge: everything built on the point is rebuilt on the other one.
-    for (auto& e : list) {
+    for (auto& e : d.elements()) {
       ForEachReference(*e, [&](Element*& ref, int32_t&) {
         if (ref == point) ref = target;
       });

@@ -248,9 +248,8 @@ TEST(ScriptToolRedefine, APointCannotGoOntoWhatIsBuiltOnIt) {
   EXPECT_EQ(s.Count(), 0);
 }
 
-// Fault being mended on another branch: tool 46 refuses a carrier that comes later in the
-// list.
-TEST(ScriptToolRedefine, DISABLED_APointGoesOntoACarrierMadeAfterIt) {
+// A carrier made after the point: the point and what is built on it move behind it.
+TEST(ScriptToolRedefine, APointGoesOntoACarrierMadeAfterIt) {
   Scenario s(
       "tool 1\nclick 0 100\ntool 9\nclick -100 -100\nclick 100 -100\n"
       "tool 46\nclick 0 100\nclick 50 -100\n");
