@@ -62,7 +62,7 @@ bool MovesByKeys(const Element& e) {
     case DragRule::OnGrid:
     case DragRule::Label:
     case DragRule::NameOffset:
-    case DragRule::Text: return false;
+    case DragRule::Text: return true;
     case DragRule::Picture: return !e.parent[0];
     default: return false;
   }
