@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string_view>
+
 #include "model/dependents.h"
 #include "support/builders.h"
 
@@ -12,17 +15,36 @@ using test::Add;
 using test::AddPoint;
 using test::AddWithPicks;
 
-TEST(KindTable, TypesAndNames) {
-  EXPECT_EQ(TypeOfKind(kFreePoint), kTypePoint);
-  EXPECT_EQ(TypeOfKind(kPolygonSide), kTypeSegment);
-  EXPECT_EQ(TypeOfKind(kAxisY), kTypeLine);
-  EXPECT_EQ(TypeOfKind(kIteration), kTypeIteration);
-  EXPECT_EQ(TypeOfKind(kVectorSum), kTypePoint);
-  EXPECT_EQ(TypeOfKind(73), -1);
+TEST(KindTable, EveryKindHasATypeANameAndADragRuleThatFitsItsType) {
+  std::set<std::string_view> names;
+  std::set<int32_t> types;
+  for (int32_t k = 0; k < kKindCount; ++k) {
+    const int32_t type = TypeOfKind(k);
+    ASSERT_GE(type, 0) << k;
+    ASSERT_LT(type, kTypeCount) << k;
+    types.insert(type);
+    EXPECT_FALSE(DefaultKindName(k).empty()) << k;
+    EXPECT_TRUE(names.insert(DefaultKindName(k)).second) << "named twice: " << k;
+    switch (DragRuleOf(k)) {
+      case DragRule::Itself:
+      case DragRule::OnCarrier:
+      case DragRule::OnGrid: EXPECT_EQ(type, kTypePoint) << k; break;
+      case DragRule::Label: EXPECT_TRUE(IsTextLikeType(type)) << k; break;
+      case DragRule::Direction: EXPECT_TRUE(IsStraightType(type)) << k; break;
+      case DragRule::Radius: EXPECT_EQ(type, kTypeCircle) << k; break;
+      case DragRule::MarkRadius: EXPECT_EQ(type, kTypeAngle) << k; break;
+      case DragRule::NameOffset: EXPECT_EQ(type, kTypeName) << k; break;
+      case DragRule::Text: EXPECT_EQ(type, kTypeText) << k; break;
+      case DragRule::Picture: EXPECT_EQ(type, kTypeBitmap) << k; break;
+      case DragRule::Ancestors: break;
+    }
+  }
+  EXPECT_EQ(types.size(), static_cast<size_t>(kTypeCount));  // every type has a kind
+  for (int32_t t = 0; t < kTypeCount; ++t) EXPECT_FALSE(DefaultTypeName(t).empty()) << t;
+  EXPECT_EQ(TypeOfKind(kKindCount), -1);
   EXPECT_EQ(TypeOfKind(-1), -1);
-  EXPECT_EQ(DefaultKindName(kConic), "Cónica por 5 puntos");
-  EXPECT_EQ(DefaultTypeName(kTypeArc), "arco");
   EXPECT_TRUE(DefaultKindName(99).empty());
+  EXPECT_EQ(DragRuleOf(-1), DragRule::Ancestors);
 }
 
 TEST(Numbering, SubElementsFollowTheirOwner) {

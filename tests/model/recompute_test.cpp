@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/builders.h"
 
 namespace velt {
@@ -11,13 +13,10 @@ using test::Add;
 using test::AddPoint;
 using test::AddWithPicks;
 
-struct CountingObserver : RecomputeObserver {
-  int redraws = 0, refreshes = 0;
-  const Element* lastStop = nullptr;
-  void Redraw(const Document&, const Element* stopAt) override {
-    ++redraws;
-    lastStop = stopAt;
-  }
+struct RecordingObserver : RecomputeObserver {
+  std::vector<const Element*> redrawnUpTo;
+  int refreshes = 0;
+  void Redraw(const Document&, const Element* stopAt) override { redrawnUpTo.push_back(stopAt); }
   void RefreshCursor() override { ++refreshes; }
 };
 
@@ -25,17 +24,17 @@ TEST(Recompute, MissingParentsAndBadKindsNeverCrash) {
   Document doc;
   Element* a = AddPoint(doc, 0, 0);
   Element* seg = Add(doc, kSegment, {a, nullptr});  // a parent that named nothing
-  Element* poly = AddWithPicks(doc, kPolygon, {});  // no vertices
   auto bad = NewElementOfKind(kFreePoint);
   bad->kind = 200;
+  bad->value = {3, 4, 0, 0};
   Element* odd = Append(doc, std::move(bad));
   Element* conic = AddWithPicks(doc, kConic, {a, a, a});  // two points missing
   RecomputeAll(doc);
   EXPECT_EQ(a->exists, 1);
+  EXPECT_EQ(seg->exists, 0);
   EXPECT_EQ(odd->exists, 1);  // ignored, untouched
+  EXPECT_EQ(odd->value[0], 3);
   EXPECT_EQ(conic->exists, 0);
-  (void)seg;
-  (void)poly;
 }
 
 TEST(Recompute, NonExistingParentKeepsTheChildsValues) {
@@ -49,22 +48,34 @@ TEST(Recompute, NonExistingParentKeepsTheChildsValues) {
   EXPECT_EQ(m->y(), 8);
 }
 
-TEST(Recompute, StopAtAndObserver) {
+TEST(Recompute, StopsBeforeStopAtAndMarkedPassesLeaveTheRest) {
   Document doc;
   Element* a = AddPoint(doc, 0, 0);
-  Element* b = AddPoint(doc, 1, 0);
-  Element* third = Add(doc, kMidpoint, {a, b});
-  CountingObserver obs;
-  RecomputeAll(doc, third, true, &obs);
-  EXPECT_EQ(obs.redraws, 1);
+  Element* b = AddPoint(doc, 2, 0);
+  Element* before = Add(doc, kMidpoint, {a, b}, {9, 9, 0, 0});
+  Element* stop = Add(doc, kMidpoint, {a, b}, {9, 9, 0, 0});
+  Element* after = Add(doc, kMidpoint, {a, b}, {9, 9, 0, 0});
+  RecordingObserver obs;
+  RecomputeAll(doc, stop, true, &obs);
+  EXPECT_EQ(before->x(), 1);
+  EXPECT_EQ(stop->x(), 9);  // neither the stop nor what follows it
+  EXPECT_EQ(after->x(), 9);
+  EXPECT_EQ(obs.redrawnUpTo, std::vector<const Element*>{stop});
   EXPECT_EQ(obs.refreshes, 1);
-  EXPECT_EQ(obs.lastStop, third);
+
+  // A marked pass recomputes the marked elements only.
+  Element* c = AddPoint(doc, 10, 10);
+  Element* other = Add(doc, kMidpoint, {c, c}, {5, 5, 0, 0});
+  b->x() = 4;
   ClearMarks(doc.elements());
-  MarkDependents(doc, *a);
+  MarkDependents(doc, *b);
   RecomputeMarked(doc, false, &obs);
-  EXPECT_EQ(obs.redraws, 2);
+  EXPECT_EQ(before->x(), 2);
+  EXPECT_EQ(stop->x(), 2);
+  EXPECT_EQ(after->x(), 2);
+  EXPECT_EQ(other->x(), 5);  // its rule would give 10
+  EXPECT_EQ(obs.redrawnUpTo.back(), nullptr);
   EXPECT_EQ(obs.refreshes, 1);
-  EXPECT_EQ(obs.lastStop, nullptr);
 }
 
 TEST(Recompute, KindsSetFromOutsideKeepTheirExistence) {

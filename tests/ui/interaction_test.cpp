@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "geometry/recompute.h"
-#include "geometry/rules.h"
 #include "model/undo.h"
 #include "support/builders.h"
 #include "ui/fake_host.h"
@@ -63,7 +62,6 @@ TEST(ToolLine, PointThenCircleGivesLineThroughNewPointOnCircle) {
 }
 
 TEST(ToolPoint, ClickAtCrossingOfTwoLinesMakesIntersectionPoint) {
-  if (!Rules()[kIntersection].fn) GTEST_SKIP() << "intersection rule not built yet";
   Bench b;
   Element* a = AddPoint(b.doc(), -100, 0);
   Element* c = AddPoint(b.doc(), 100, 0);
