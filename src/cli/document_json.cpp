@@ -4,9 +4,11 @@
 
 #include "cli/json_out.h"
 #include "cli/json_string.h"
+#include "geometry/graph_sampling.h"
 #include "geometry/locus_sampling.h"
 #include "model/element_list.h"
 #include "view/label_text.h"
+#include "view/table_text.h"
 
 namespace velt::cli {
 namespace {
@@ -35,6 +37,31 @@ void LocusSamplesJson(JsonOut& o, const Element& e) {
   o.Raw(']');
 }
 
+// A graph's samples in order as [x, y] in plane coordinates; null for a sample without value
+// and after a sample where the continuity test breaks the curve.
+void GraphSamplesJson(JsonOut& o, const Element& e) {
+  const auto* s = e.as<SampleExt>();
+  o.Raw(',').Key("samples").Raw('[');
+  if (s && e.exists) {
+    const size_t n = std::min({s->x1.size(), s->y1.size(), s->colours.size(),
+                               static_cast<size_t>(std::max(s->recorded, 0))});
+    bool first = true;
+    for (size_t i = 0; i < n; ++i) {
+      if (!first) o.Raw(',');
+      first = false;
+      if (s->colours[i] == kLocusGap) {
+        o.Raw("null");
+        continue;
+      }
+      o.Raw('[').Real(s->x1[i]).Raw(',').Real(s->y1[i]).Raw(']');
+      if (i + 1 < n && s->colours[i + 1] != kLocusGap &&
+          !GraphStepJoined(e, static_cast<int32_t>(i)))
+        o.Raw(",null");
+    }
+  }
+  o.Raw(']');
+}
+
 void ElementJson(JsonOut& o, const Document& d, const Element& e) {
   o.Raw('{').Key("number").Int(e.number).Raw(',');
   o.Key("kind").Int(e.kind).Raw(',');
@@ -58,12 +85,16 @@ void ElementJson(JsonOut& o, const Document& d, const Element& e) {
   o.Key("colour").Int(e.colour).Raw(',');
   o.Key("style").Int(e.style);
   // What the drawing writes for the element, when it exists and shows a text.
-  if (const std::string text = e.exists ? LabelTextOf(d, e) : std::string(); !text.empty()) {
+  const std::string text = !e.exists          ? std::string()
+                           : e.kind == kTable ? TableText(e)
+                                              : LabelTextOf(d, e);
+  if (!text.empty()) {
     std::string quoted;
     AppendJsonString(quoted, text);
     o.Raw(',').Key("text").Raw(quoted);
   }
   if (e.kind == kLocus) LocusSamplesJson(o, e);
+  if (e.kind == kFunctionGraph) GraphSamplesJson(o, e);
   o.Raw('}');
 }
 

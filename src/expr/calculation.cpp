@@ -15,6 +15,8 @@ bool DefineExpression(Element& e, std::string text, int32_t type) {
   x->text = std::move(text);
   x->tokens = std::move(compiled->postfix);
   x->table = std::move(compiled->table);
+  // A function remembers its type: a constant such as r = 2 has no variable to tell it.
+  if (e.kind == kFunction) e.attr2 = type;
   if (e.kind == kCalculation) {
     e.attr3 = kNoDimension;
     e.attr3 = CalculationDimension(e);

@@ -1,5 +1,6 @@
 // The built-in functions with their domains. Trigonometric arguments and inverse results are
 // in the document's angle unit; hyperbolic functions ignore it.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -30,6 +31,58 @@ std::optional<double> Reciprocal(double d) {
   return Finite(1.0 / d);
 }
 
+// Sine and cosine of an angle in a unit of which a full turn is `turn` (360 degrees, 400
+// grads): the argument is reduced to a quadrant in its own unit before it becomes radians, so
+// the angles of the table (30, 90, 180 degrees ...) give their exact values.
+double SineInQuadrant(double a, double turn) {
+  const double quarter = turn / 4;
+  if (a == 0) return 0.0;
+  if (a * 12 == turn) return 0.5;  // a twelfth of a turn
+  const double toRadians = 2 * std::numbers::pi / turn;
+  if (a > quarter / 2) return std::cos((quarter - a) * toRadians);
+  return std::sin(a * toRadians);
+}
+
+double CosineInQuadrant(double a, double turn) {
+  if (a == 0) return 1.0;
+  return SineInQuadrant(turn / 4 - a, turn);
+}
+
+struct SineCosine {
+  double sin = 0, cos = 1;
+};
+
+SineCosine TurnSineCosine(double x, double turn) {
+  double r = std::fmod(x, turn);
+  if (r < 0) r += turn;
+  if (r >= turn) r = 0;
+  const double quarter = turn / 4;
+  const int q = std::min(3, static_cast<int>(r / quarter));
+  const double a = r - q * quarter;
+  const double s = SineInQuadrant(a, turn), c = CosineInQuadrant(a, turn);
+  // + 0.0 turns a negative zero into zero.
+  switch (q) {
+    case 0: return {s + 0.0, c + 0.0};
+    case 1: return {c + 0.0, -s + 0.0};
+    case 2: return {-s + 0.0, -c + 0.0};
+    default: return {-c + 0.0, s + 0.0};
+  }
+}
+
+SineCosine AngleSineCosine(double x, int32_t angleUnit) {
+  if (angleUnit == kDegrees) return TurnSineCosine(x, 360.0);
+  if (angleUnit == kGrads) return TurnSineCosine(x, 400.0);
+  return {std::sin(x), std::cos(x)};
+}
+
+// tan as sin/cos once both are exact: a zero cosine has no tangent.
+std::optional<double> Tangent(double x, int32_t angleUnit) {
+  if (angleUnit != kDegrees && angleUnit != kGrads) return Finite(std::tan(x));
+  const SineCosine sc = AngleSineCosine(x, angleUnit);
+  if (sc.cos == 0) return std::nullopt;
+  return Finite(sc.sin / sc.cos);
+}
+
 bool InUnitRange(double x) { return x >= -1 && x <= 1; }
 
 constexpr double kMaxExponential = 199;
@@ -45,16 +98,22 @@ double RandomUniform(const EvalContext& ctx) {
 std::optional<double> ApplyFunction(int32_t code, double x, const EvalContext& ctx) {
   if (!std::isfinite(x)) return std::nullopt;
   const double unit = UnitsPerRadian(ctx.angleUnit);
-  const double radians = x / unit;
   switch (code) {
     case kNegate: return -x;
     // Trigonometric.
-    case kSin: return Finite(std::sin(radians));
-    case kCos: return Finite(std::cos(radians));
-    case kTan: return Finite(std::tan(radians));
-    case kSec: return Reciprocal(std::cos(radians));
-    case kCosec: return Reciprocal(std::sin(radians));
-    case kCotg: return Reciprocal(std::tan(radians));
+    case kSin: return Finite(AngleSineCosine(x, ctx.angleUnit).sin);
+    case kCos: return Finite(AngleSineCosine(x, ctx.angleUnit).cos);
+    case kTan: return Tangent(x, ctx.angleUnit);
+    case kSec: return Reciprocal(AngleSineCosine(x, ctx.angleUnit).cos);
+    case kCosec: return Reciprocal(AngleSineCosine(x, ctx.angleUnit).sin);
+    case kCotg: {
+      if (ctx.angleUnit != kDegrees && ctx.angleUnit != kGrads) return Reciprocal(std::tan(x));
+      // cos/sin, so that the cotangent of a right angle is 0.
+      const SineCosine sc = AngleSineCosine(x, ctx.angleUnit);
+      const auto inverse = Reciprocal(sc.sin);
+      if (!inverse) return std::nullopt;
+      return Finite(sc.cos * *inverse);
+    }
     case kAsin:
       if (!InUnitRange(x)) return std::nullopt;
       return std::asin(x) * unit;

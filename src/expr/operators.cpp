@@ -31,6 +31,14 @@ std::optional<double> Multiply(double a, double b) {
 
 bool IsInteger(double x) { return std::trunc(x) == x; }
 
+// The cube root of m >= 0, exact for the cube of a whole number (the library's cbrt may be
+// one unit off there).
+double CubeRoot(double m) {
+  const double c = std::cbrt(m);
+  const double whole = std::round(c);
+  return whole * whole * whole == m ? whole : c;
+}
+
 std::optional<double> Power(double base, double exponent) {
   if (exponent == 0) return 1.0;
   if (base == 0) {
@@ -45,7 +53,8 @@ std::optional<double> Power(double base, double exponent) {
     const double p = std::round(scaled);
     if (std::fabs(scaled - p) > 1e-10) continue;
     if (p == 0) return std::nullopt;
-    const double magnitude = std::pow(-base, exponent);
+    // With a denominator of 3 the cube root keeps exact cubes exact: (-8)^(2/3) is 4.
+    const double magnitude = i == 3 ? std::pow(CubeRoot(-base), p) : std::pow(-base, exponent);
     return Finite(std::fmod(p, 2.0) != 0 ? -magnitude : magnitude);
   }
   return std::nullopt;

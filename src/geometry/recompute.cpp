@@ -47,8 +47,8 @@ void RecomputeElement(Element& e, const RuleContext& ctx) {
 }
 
 void RecomputeAll(Document& doc, const Element* stopAt, bool refreshCursor,
-                  RecomputeObserver* observer) {
-  const RuleContext ctx{&doc};
+                  RecomputeObserver* observer, const std::atomic<bool>* abort) {
+  const RuleContext ctx{&doc, abort};
   for (auto& e : doc.elements()) {
     if (e.get() == stopAt) break;
     RecomputeElement(*e, ctx);
@@ -59,8 +59,9 @@ void RecomputeAll(Document& doc, const Element* stopAt, bool refreshCursor,
   }
 }
 
-void RecomputeMarked(Document& doc, bool refreshCursor, RecomputeObserver* observer) {
-  const RuleContext ctx{&doc};
+void RecomputeMarked(Document& doc, bool refreshCursor, RecomputeObserver* observer,
+                     const std::atomic<bool>* abort) {
+  const RuleContext ctx{&doc, abort};
   for (auto& e : doc.elements())
     if (e->mark) RecomputeElement(*e, ctx);
   if (observer) {

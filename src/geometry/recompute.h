@@ -20,9 +20,11 @@ class RecomputeObserver {
 bool IsNotComputed(int32_t kind);
 // Recomputes one element by its kind: parent test, then the kind's rule.
 void RecomputeElement(Element& e, const RuleContext& ctx);
+// A set abort flag makes the remaining evaluations of the pass fail at once.
 void RecomputeAll(Document& doc, const Element* stopAt = nullptr, bool refreshCursor = false,
-                  RecomputeObserver* observer = nullptr);
+                  RecomputeObserver* observer = nullptr, const std::atomic<bool>* abort = nullptr);
 void RecomputeMarked(Document& doc, bool refreshCursor = false,
-                     RecomputeObserver* observer = nullptr);
+                     RecomputeObserver* observer = nullptr,
+                     const std::atomic<bool>* abort = nullptr);
 
 }  // namespace velt

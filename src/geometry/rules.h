@@ -1,15 +1,18 @@
 #pragma once
 // The table of recompute rules, one per construction kind.
 #include <array>
+#include <atomic>
 #include <cstdint>
 
 #include "model/document.h"
 
 namespace velt {
 
-// What a rule may read besides its element: the document (view rectangle, units).
+// What a rule may read besides its element: the document (view rectangle, units), and the
+// flag that cancels a recompute (every evaluation then fails at once).
 struct RuleContext {
   const Document* doc = nullptr;
+  const std::atomic<bool>* abort = nullptr;
 };
 
 using RuleFn = void (*)(Element& e, const RuleContext& ctx);

@@ -15,7 +15,7 @@ DrawRoutine DrawRoutineOf(int32_t type) {
     t[kTypeCircle] = DrawCircleElement;
     t[kTypeArc] = DrawArcElement;
     t[kTypeAngle] = DrawAngleElement;
-    t[kTypeLocus] = DrawLocusElement;
+    t[kTypeLocus] = DrawSampledCurveElement;
     t[kTypeText] = DrawTextElement;
     t[kTypeName] = DrawNameElement;
     t[kTypeNumber] = DrawLabelElement;

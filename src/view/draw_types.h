@@ -25,6 +25,9 @@ void DrawLabelElement(const DrawContext& ctx, const Element& e, const Look& look
 void DrawButtonElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawBitmapElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawLocusElement(const DrawContext& ctx, const Element& e, const Look& look);
+void DrawGraphElement(const DrawContext& ctx, const Element& e, const Look& look);
+// Loci and function graphs share a type: each kind to its own routine.
+void DrawSampledCurveElement(const DrawContext& ctx, const Element& e, const Look& look);
 
 // The plane position of a point-like element (its value1, value2).
 inline WorldPoint PositionOf(const Element& e) { return {e.value[0], e.value[1]}; }

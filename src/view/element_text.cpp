@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "expr/function_value.h"
 #include "expr/token_codes.h"
 #include "ui/strings.h"
 #include "view/label_text.h"
@@ -37,13 +38,7 @@ std::string ShortName(std::string_view nameText) {
 
 std::string ShortNameOf(const Element& e) { return ShortName(NameTextOf(e)); }
 
-int32_t FunctionTypeOf(const Element& e) {
-  if (e.kind != kFunction) return expr::kPlainCalculation;
-  if (const ExpressionExt* x = e.as<ExpressionExt>())
-    for (int32_t code : x->tokens)
-      if (expr::IsVariable(code)) return -1000 - code;
-  return expr::kYofX;
-}
+int32_t FunctionTypeOf(const Element& e) { return expr::FunctionTypeOf(e); }
 
 std::string DisplayedExpression(const Element& e) {
   const ExpressionExt* x = e.as<ExpressionExt>();

@@ -44,6 +44,18 @@ expect 0.33333333333333331 0 "1/3"
 expect_near -2 1e-15 "(-8)^(1/3)"
 expect_near 4 1e-14 "(-8)^(2/3)"
 expect_near 0.5 1e-15 "SIN(30)" --angle DEG
+# Table angles and exact cubes print exactly.
+expect 0.5 0 "SIN(30)" --angle DEG
+expect 0 0 "COS(90)" --angle DEG
+expect 0 0 "COS(100)" --angle GRA
+expect 4 0 "(-8)^(2/3)"
+# Letters of a calculation take their values from --var.
+expect 4 0 "A*B+1" --var A=1.5 --var B=2
+expect 3 0 "b+1" --var B=2
+expect 1 0 "A+C" --var C=1
+expect "" 1 "A+1" --var X=2
+expect "" 1 "A+1" --var A=
+expect undefined 4 "A/B" --var A=1 --var B=0
 expect_near 0.5 1e-15 --angle GRA "cos(200/3)"
 expect_near 1 1e-15 "sin(pi/2)" --angle RAD
 for bad in "(-8)^0.5" "sin 30" "2(3)" "XY" "LN(0)" "SQR(-1)" "1/0" "10^50*10^50" "10^100" \
