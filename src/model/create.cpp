@@ -101,6 +101,17 @@ ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tm
       e.attr1 = e.attr2 = 100;
       e.attr3 = MeasureDimension(tmpl.kind);
       break;
+    case kCheckParallel:
+    case kCheckPerpendicular:
+    case kCheckOn:
+    case kCheckEquidistant:
+    case kCheckAligned:
+      if (settings.checkerAnswer) {
+        auto& k = *e.as<CheckerExt>();
+        k.whenTrue = settings.checkerAnswer(tmpl.kind, true);
+        k.whenFalse = settings.checkerAnswer(tmpl.kind, false);
+      }
+      break;
     case kAngleMark: e.value[1] = opt.angleMarkFactor; break;
     case kGrid:
       e.colour = 0xC08000;

@@ -1,5 +1,6 @@
 #pragma once
 // Making a new element from a tool's template and appending it to a document.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ struct CreationSettings {
   std::optional<int32_t> currentColour;  // the palette's colour when that setting is on
   std::string buttonCaption = "Botón";   // default caption of a new button
   double parameterValue = 0;             // value chosen in the parameter dialog
+  // The answers a new checker of this kind shows, in the language in use (the checker's own
+  // messages, which its edit dialog changes); none when unset.
+  std::function<std::string(int32_t kind, bool holds)> checkerAnswer;
 };
 
 // The element of a template with every default of its kind and type, not yet in the list

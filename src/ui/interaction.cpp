@@ -7,6 +7,7 @@
 #include "model/undo.h"
 #include "ui/macro_commands.h"
 #include "ui/strings.h"
+#include "ui/strings_measures.h"
 #include "ui/strings_window.h"
 #include "ui/tool_context.h"
 #include "ui/view_boxes.h"
@@ -128,6 +129,9 @@ Element* Interaction::MakeElement(ElementTemplate& t) {
   CreationSettings settings;
   settings.options = &ws_.options;
   settings.currentColour = ColourForNewElements();
+  settings.checkerAnswer = [this](int32_t kind, bool holds) {
+    return ws_.Text(str::CheckerAnswer(kind, holds));
+  };
   Element* e = MakeElementFromTemplate(doc(), t, settings);
   RecomputeElement(*e, RuleContext{&doc()});
   return e;

@@ -49,6 +49,7 @@ CreationSettings ToolContext::Settings() const {
 }
 Element* ToolContext::Commit() { return ix_.Commit(); }
 void ToolContext::EndGesture() { ix_.EndGesture(); }
+void ToolContext::SelectTool(Tool t) { ix_.SelectTool(t); }
 void ToolContext::Recompute() { ix_.Recompute(); }
 void ToolContext::Repaint() { ix_.host_.Repaint(); }
 

@@ -61,6 +61,8 @@ class ToolContext {
   // Commits the template and ends the gesture.
   Element* Commit();
   void EndGesture();
+  // Chooses another tool (the gesture is over).
+  void SelectTool(Tool t);
   void Recompute();
   void Repaint();
 

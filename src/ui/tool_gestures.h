@@ -63,6 +63,21 @@ void PreviewInversion(const std::vector<Element*>& picks, Pt k, PreviewSet& out)
 // Tool 58: a point, segment or vector, then a picture file; the bitmap is anchored to it.
 void PressInsertBitmap(ToolContext& c, Pt at);
 
+// ---- measurements, checkers, equations and coordinates (tools_measures.cpp)
+// The answer's label stands where the last click was (tool 40: the first); a pair of axes is
+// taken without a pick when the document has exactly one.
+void PressStraightChecker(ToolContext& c, Pt at);        // 26, 27
+void PressMembershipChecker(ToolContext& c, Pt at);      // 28
+void PressPointsChecker(ToolContext& c, Pt at);          // 29, 30
+void PressDisplacedPoint(ToolContext& c, Pt at);         // 31
+void PressPointByCoordinates(ToolContext& c, Pt at);     // 32
+void PressLengthDistance(ToolContext& c, Pt at);         // 34
+void PressAngleValue(ToolContext& c, Pt at);             // 35
+void PressArea(ToolContext& c, Pt at);                   // 36
+void PressSlope(ToolContext& c, Pt at);                  // 37
+void PressProportion(ToolContext& c, Pt at);             // 38
+void PressEquationOrCoordinates(ToolContext& c, Pt at);  // 40
+
 // ---- editing and style (tools_edit.cpp)
 void PressEdit(ToolContext& c, Pt at);         // applies the tool to the element clicked
 void PressEditElement(ToolContext& c, Pt at);  // opens the element's editor

@@ -292,6 +292,21 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_Lugar_G, PressLocus);
   gesture(Tool::B_traza, PressTrace);
 
+  // ---- measurements, checkers, equations and coordinates
+  rows({Tool::B_comp_par, Tool::B_comp_perp},
+       [&](ToolRow& x) { gesture(x.tool, PressStraightChecker); });
+  gesture(Tool::B_comp_pert, PressMembershipChecker);
+  rows({Tool::B_comp_eq, Tool::B_comp_al},
+       [&](ToolRow& x) { gesture(x.tool, PressPointsChecker); });
+  gesture(Tool::B_punto_desp, PressDisplacedPoint);
+  gesture(Tool::B_puncoord, PressPointByCoordinates);
+  gesture(Tool::B_N_longdist, PressLengthDistance);
+  gesture(Tool::B_N_angulo, PressAngleValue);
+  gesture(Tool::B_N_area, PressArea);
+  gesture(Tool::B_N_pend, PressSlope);
+  gesture(Tool::B_N_prop, PressProportion);
+  gesture(Tool::B_N_ecoord, PressEquationOrCoordinates);
+
   build(Tool::B_N_ejes, Points(Tool::B_N_ejes, {S::Parent1}), kAxes);
   {
     DetectionMask axes{};
