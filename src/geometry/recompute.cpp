@@ -59,6 +59,12 @@ void RecomputeAll(Document& doc, const Element* stopAt, bool refreshCursor,
   }
 }
 
+void RecomputeDragged(Document& doc, const Element* dragged) {
+  const RuleContext ctx{&doc, dragged};
+  for (auto& e : doc.elements())
+    if (e->mark) RecomputeElement(*e, ctx);
+}
+
 void RecomputeMarked(Document& doc, bool refreshCursor, RecomputeObserver* observer) {
   const RuleContext ctx{&doc};
   for (auto& e : doc.elements())

@@ -24,5 +24,7 @@ void RecomputeAll(Document& doc, const Element* stopAt = nullptr, bool refreshCu
                   RecomputeObserver* observer = nullptr);
 void RecomputeMarked(Document& doc, bool refreshCursor = false,
                      RecomputeObserver* observer = nullptr);
+// The marked elements while a drag moves `dragged` (null for a dragged selection).
+void RecomputeDragged(Document& doc, const Element* dragged);
 
 }  // namespace velt

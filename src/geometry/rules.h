@@ -10,6 +10,8 @@ namespace velt {
 // What a rule may read besides its element: the document (view rectangle, units).
 struct RuleContext {
   const Document* doc = nullptr;
+  // The element a drag in progress moves (null outside drags and for a dragged selection).
+  const Element* dragged = nullptr;
 };
 
 using RuleFn = void (*)(Element& e, const RuleContext& ctx);
