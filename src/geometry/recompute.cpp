@@ -59,6 +59,13 @@ void RecomputeAll(Document& doc, const Element* stopAt, bool refreshCursor,
   }
 }
 
+void RecomputeDragged(Document& doc, const Element* dragged) {
+  RuleContext ctx{&doc};
+  ctx.dragged = dragged;
+  for (auto& e : doc.elements())
+    if (e->mark) RecomputeElement(*e, ctx);
+}
+
 void RecomputeMarked(Document& doc, bool refreshCursor, RecomputeObserver* observer,
                      const std::atomic<bool>* abort) {
   const RuleContext ctx{&doc, abort};

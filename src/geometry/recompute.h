@@ -26,5 +26,7 @@ void RecomputeAll(Document& doc, const Element* stopAt = nullptr, bool refreshCu
 void RecomputeMarked(Document& doc, bool refreshCursor = false,
                      RecomputeObserver* observer = nullptr,
                      const std::atomic<bool>* abort = nullptr);
+// The marked elements while a drag moves `dragged` (null for a dragged selection).
+void RecomputeDragged(Document& doc, const Element* dragged);
 
 }  // namespace velt

@@ -13,6 +13,8 @@ namespace velt {
 struct RuleContext {
   const Document* doc = nullptr;
   const std::atomic<bool>* abort = nullptr;
+  // The element a drag in progress moves (null outside drags and for a dragged selection).
+  const Element* dragged = nullptr;
 };
 
 using RuleFn = void (*)(Element& e, const RuleContext& ctx);

@@ -134,6 +134,8 @@ class Interaction {
   bool StartLocusDrag(Element& e);
   void LocusDragStep(Vec2 at);
   void DragStep(Vec2 at);
+  // The element the drag moves, for the rules that leave it alone (null for a selection).
+  const Element* DraggedElement() const;
   void EndDrag();
   void FinishRectangle(KeyMods mods);
   void MoveSelectionBy(Vec2 delta);

@@ -39,7 +39,7 @@ bool Interaction::StartLocusDrag(Element& e) {
 void Interaction::LocusDragStep(Vec2 at) {
   DragDriverAlongLocus(doc(), *locusDrag_, Pt{at.x, at.y});
   doc().modified = 1;
-  RecomputeMarked(doc());
+  RecomputeDragged(doc(), DraggedElement());
   host_.Repaint();
 }
 

@@ -170,8 +170,13 @@ void Interaction::DragStep(Vec2 at) {
     MoveItself(*movers_[i], start, shift, single ? at : from + shift, limits);
   }
   doc().modified = 1;
-  RecomputeMarked(doc());
+  RecomputeDragged(doc(), DraggedElement());
   host_.Repaint();
+}
+
+const Element* Interaction::DraggedElement() const {
+  // A dragged selection moves as a whole: no one element is the dragged one.
+  return pressed_ && !pressed_->selected ? pressed_ : nullptr;
 }
 
 void Interaction::EndDrag() {
