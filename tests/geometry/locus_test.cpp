@@ -429,25 +429,25 @@ TEST(LocusDrag, DraggingTheDriverOrTheTracedPointKeepsTheSamples) {
   EXPECT_FALSE(stale(locus, RuleContext{&f.doc}));
   EXPECT_NEAR(Samples(locus).x1[0], 85, 1e-9);
   // The driver dragged: no locus of it is sampled.
-  EXPECT_TRUE(stale(locus, RuleContext{&f.doc, f.p}));
-  EXPECT_TRUE(stale(second, RuleContext{&f.doc, f.p}));
+  EXPECT_TRUE(stale(locus, RuleContext{&f.doc, nullptr, f.p}));
+  EXPECT_TRUE(stale(second, RuleContext{&f.doc, nullptr, f.p}));
   // The traced point dragged through the driver: only the first locus that traces it.
-  EXPECT_TRUE(stale(locus, RuleContext{&f.doc, f.m}));
-  EXPECT_FALSE(stale(second, RuleContext{&f.doc, f.m}));
+  EXPECT_TRUE(stale(locus, RuleContext{&f.doc, nullptr, f.m}));
+  EXPECT_FALSE(stale(second, RuleContext{&f.doc, nullptr, f.m}));
   // Anything else dragged, or a selected driver, samples again.
-  EXPECT_FALSE(stale(locus, RuleContext{&f.doc, f.o}));
+  EXPECT_FALSE(stale(locus, RuleContext{&f.doc, nullptr, f.o}));
   f.p->selected = 1;
-  EXPECT_FALSE(stale(locus, RuleContext{&f.doc, f.p}));
+  EXPECT_FALSE(stale(locus, RuleContext{&f.doc, nullptr, f.p}));
   f.p->selected = 0;
   // A point on an element dragged along its own carrier is sampled again.
   Element* q = Add(f.doc, kPointOnElement, {f.circle}, {0, 0, 0, 1});
   Element* ownLocus = AddLocus(f.doc, q, f.p, 10);
   RecomputeAll(f.doc);
-  EXPECT_FALSE(stale(ownLocus, RuleContext{&f.doc, q}));
+  EXPECT_FALSE(stale(ownLocus, RuleContext{&f.doc, nullptr, q}));
   // A traced line is sampled whatever is dragged.
   Element* line = Add(f.doc, kLineTwoPoints, {f.o, f.m});
   Element* family = AddLocus(f.doc, line, f.p, 10);
-  EXPECT_FALSE(stale(family, RuleContext{&f.doc, f.p}));
+  EXPECT_FALSE(stale(family, RuleContext{&f.doc, nullptr, f.p}));
 }
 
 TEST(LocusDrag, AParameterDriverTakesItsValueFromTheFraction) {

@@ -37,7 +37,9 @@ TEST(ElementPool, ElementsLieInOrderAndOutliveTheirPool) {
   other.push_back(NewElementOfKind(kFreePoint));
   for (const auto& e : list) {
     EXPECT_EQ(e->number % 2, 1);
-    if (auto* n = e->as<NameExt>()) EXPECT_EQ(n->text, std::string(40, 'a' + (e->number - 1) % 26));
+    if (auto* n = e->as<NameExt>()) {
+      EXPECT_EQ(n->text, std::string(40, 'a' + (e->number - 1) % 26));
+    }
   }
   EXPECT_EQ(other.front()->number, 1);
   EXPECT_EQ(other.front()->as<NameExt>()->text, std::string(40, 'a'));
