@@ -97,9 +97,7 @@ TEST(ScriptToolMove, ARectangleSelectsWhatLiesInside) {
   EXPECT_EQ(Selected(s), (std::vector<int>{4}));
 }
 
-// Fault being mended on another branch: the rectangle never selects conics, angle marks or
-// loci.
-TEST(ScriptToolMove, DISABLED_ARectangleSelectsConicsAndAngleMarks) {
+TEST(ScriptToolMove, ARectangleSelectsConicsAndAngleMarks) {
   Scenario s(
       "tool 4\nclick 100 0\nclick -100 0\nclick 0 50\nclick 0 -50\nclick 60 40\n"
       "tool 55\nclick 100 0\nclick 0 0\nclick 0 50\n"
@@ -109,9 +107,7 @@ TEST(ScriptToolMove, DISABLED_ARectangleSelectsConicsAndAngleMarks) {
   EXPECT_EQ(Selected(s), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
-// Fault being mended on another branch: the rectangle never selects conics, angle marks or
-// loci.
-TEST(ScriptToolMove, DISABLED_ARectangleSelectsALocus) {
+TEST(ScriptToolMove, ARectangleSelectsALocus) {
   // Point 4 runs along the segment 3 from (-100,-100) to (100,-100); the locus 7 traces the
   // midpoint 6 of point 4 and (0, 100): the piece of y = 0 from -50 to 50.
   Scenario s(
@@ -137,9 +133,7 @@ TEST(ScriptToolMove, ArrowKeysMoveTheSelectionOneUnitAStep) {
   EXPECT_AT(s.At(1), 1, 0);
 }
 
-// Fault being mended on another branch: arrow keys collect selected texts but do not move
-// them.
-TEST(ScriptToolMove, DISABLED_ArrowKeysMoveASelectedText) {
+TEST(ScriptToolMove, ArrowKeysMoveASelectedText) {
   Scenario s;
   Element* text = AddText(s.doc());
   const int32_t x0 = text->as<TextExt>()->x;
@@ -151,7 +145,7 @@ TEST(ScriptToolMove, DISABLED_ArrowKeysMoveASelectedText) {
 
 // Fault found here, for the dragging fixes: a dragged text moves down when the pointer moves
 // up, and each step's rounding adds up (four steps of 12.5 move it 52).
-TEST(ScriptToolMove, DISABLED_DraggingATextMovesItWithThePointer) {
+TEST(ScriptToolMove, DraggingATextMovesItWithThePointer) {
   Scenario s;
   AddText(s.doc());
   s.Play("tool 0\ndrag 105 45 155 95\n");
