@@ -243,6 +243,268 @@ Glyph GlyphOf(Tool tool) {
         p.setBrush(QColor(255, 200, 0));
         RegularPolygon(p, 3, 10, M_PI / 2);
       };
+    case Tool::B_Lugar_G:
+      return [](QPainter& p) {
+        QPainterPath path;
+        path.moveTo(2, 18);
+        path.cubicTo(8, 2, 14, 24, 22, 6);
+        p.setPen(QPen(kDot, 1.2, Qt::DotLine));
+        p.drawPath(path);
+        p.setPen(QPen(kInk, 1.5));
+        Line(p, 4, 21, 20, 21);
+        Dot(p, 12, 21);
+      };
+    case Tool::B_Punto_Sim:
+      return [](QPainter& p) {
+        Line(p, 4, 18, 20, 6);
+        Dot(p, 4, 18);
+        Dot(p, 20, 6);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
+      };
+    case Tool::B_sim_ax:
+      return [](QPainter& p) {
+        Line(p, 12, 2, 12, 22);
+        p.setBrush(QColor(200, 210, 255));
+        p.drawPolygon(QPolygonF() << QPointF(9, 6) << QPointF(3, 18) << QPointF(9, 18));
+        p.drawPolygon(QPolygonF() << QPointF(15, 6) << QPointF(21, 18) << QPointF(15, 18));
+      };
+    case Tool::B_traslac:
+      return [](QPainter& p) {
+        p.setBrush(QColor(200, 210, 255));
+        p.drawRect(QRectF(2, 12, 8, 8));
+        p.drawRect(QRectF(14, 3, 8, 8));
+        p.setPen(QPen(kDot, 1.2));
+        Arrow(p, 6, 16, 18, 7);
+      };
+    case Tool::B_giro:
+      return [](QPainter& p) {
+        p.drawArc(QRectF(3, 3, 18, 18), 0, 240 * 16);
+        Arrow(p, 19.5, 8, 21, 12);
+        Dot(p, 12, 12);
+      };
+    case Tool::B_homotec:
+      return [](QPainter& p) {
+        Dot(p, 3, 20);
+        p.setBrush(QColor(200, 210, 255));
+        p.drawPolygon(QPolygonF() << QPointF(8, 16) << QPointF(12, 16) << QPointF(8, 12));
+        p.drawPolygon(QPolygonF() << QPointF(12, 12) << QPointF(22, 12) << QPointF(12, 2));
+        p.setPen(QPen(kInk, 0.8, Qt::DotLine));
+        Line(p, 3, 20, 12, 2);
+        Line(p, 3, 20, 22, 12);
+      };
+    case Tool::B_inversion:
+      return [](QPainter& p) {
+        p.drawEllipse(QPointF(10, 12), 8, 8);
+        Dot(p, 10, 12);
+        Dot(p, 14, 12);
+        Dot(p, 22, 12);
+      };
+    case Tool::B_comp_par:
+    case Tool::B_comp_perp:
+    case Tool::B_comp_pert:
+    case Tool::B_comp_eq:
+    case Tool::B_comp_al:
+      return [tool](QPainter& p) {
+        // A question mark beside what the check asks.
+        if (tool == Tool::B_comp_par) {
+          Line(p, 2, 16, 14, 10);
+          Line(p, 2, 22, 14, 16);
+        } else if (tool == Tool::B_comp_perp) {
+          Line(p, 2, 20, 14, 20);
+          Line(p, 6, 8, 6, 22);
+        } else if (tool == Tool::B_comp_pert) {
+          p.drawEllipse(QPointF(8, 15), 6, 6);
+          Dot(p, 14, 15);
+        } else if (tool == Tool::B_comp_eq) {
+          Line(p, 2, 12, 12, 12);
+          Line(p, 2, 18, 12, 18);
+        } else {
+          Dot(p, 2, 21);
+          Dot(p, 7, 16);
+          Dot(p, 12, 11);
+        }
+        QFont f = p.font();
+        f.setPixelSize(12);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(kDot);
+        p.drawText(QRectF(12, 0, 12, 14), Qt::AlignCenter, "?");
+      };
+    case Tool::B_punto_desp:
+      return [](QPainter& p) {
+        Dot(p, 5, 18);
+        p.setPen(QPen(kInk, 1.2, Qt::DashLine));
+        Arrow(p, 5, 18, 19, 6);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(19, 6), 2.5, 2.5);
+      };
+    case Tool::B_puncoord:
+      return [](QPainter& p) {
+        Line(p, 2, 20, 22, 20);
+        Line(p, 4, 22, 4, 2);
+        p.setPen(QPen(kInk, 0.8, Qt::DotLine));
+        Line(p, 16, 8, 16, 20);
+        Line(p, 16, 8, 4, 8);
+        Dot(p, 16, 8);
+      };
+    case Tool::B_rep_pun:
+      return [](QPainter& p) {
+        Line(p, 2, 20, 22, 20);
+        Line(p, 4, 22, 4, 2);
+        p.setPen(QPen(kInk, 1.2));
+        p.drawRect(QRectF(8, 4, 12, 8));
+        Dot(p, 14, 16);
+      };
+    case Tool::B_N_longdist:
+      return [](QPainter& p) {
+        Line(p, 3, 18, 21, 18);
+        Line(p, 3, 14, 3, 22);
+        Line(p, 21, 14, 21, 22);
+        Arrow(p, 12, 18, 4, 18);
+        Arrow(p, 12, 18, 20, 18);
+        p.drawText(QRectF(0, 0, 24, 14), Qt::AlignCenter, "cm");
+      };
+    case Tool::B_N_angulo:
+      return [](QPainter& p) {
+        Line(p, 3, 20, 22, 20);
+        Line(p, 3, 20, 17, 5);
+        p.drawArc(QRectF(-5, 12, 16, 16), 0, 47 * 16);
+        p.drawText(QRectF(10, 8, 14, 12), Qt::AlignCenter, QString::fromUtf8("\u00b0"));
+      };
+    case Tool::B_N_area:
+      return [](QPainter& p) {
+        p.setBrush(QColor(200, 210, 255));
+        p.drawPolygon(QPolygonF() << QPointF(3, 20) << QPointF(8, 5) << QPointF(21, 9)
+                                  << QPointF(18, 21));
+        p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, "A");
+      };
+    case Tool::B_N_pend:
+      return [](QPainter& p) {
+        Line(p, 2, 21, 22, 5);
+        p.setPen(QPen(kDot, 1));
+        Line(p, 8, 16, 16, 16);
+        Line(p, 16, 16, 16, 9.6);
+      };
+    case Tool::B_N_prop:
+      return [](QPainter& p) {
+        Line(p, 4, 7, 14, 7);
+        Line(p, 4, 17, 20, 17);
+        p.setPen(QPen(kDot, 1.2));
+        Line(p, 3, 12, 21, 12);
+      };
+    case Tool::B_N_ecoord:
+      return [](QPainter& p) {
+        Line(p, 2, 20, 22, 20);
+        Line(p, 4, 22, 4, 2);
+        Dot(p, 15, 12);
+        QFont f = p.font();
+        f.setPixelSize(7);
+        p.setFont(f);
+        p.drawText(QRectF(6, 1, 18, 9), Qt::AlignCenter, "(x,y)");
+      };
+    case Tool::B_N_calcular:
+    case Tool::B_N_parametro:
+    case Tool::B_N_funcion:
+      return [tool](QPainter& p) {
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(4, 2, 16, 20), 2, 2);
+        p.drawRect(QRectF(7, 5, 10, 4));
+        QFont f = p.font();
+        f.setPixelSize(8);
+        f.setBold(true);
+        p.setFont(f);
+        const char* mark = tool == Tool::B_N_calcular    ? "+="
+                           : tool == Tool::B_N_parametro ? "a"
+                                                         : "f";
+        p.drawText(QRectF(4, 10, 16, 11), Qt::AlignCenter, mark);
+      };
+    case Tool::B_N_rep_fun:
+      return [](QPainter& p) {
+        Line(p, 2, 16, 22, 16);
+        Line(p, 6, 22, 6, 2);
+        QPainterPath path;
+        path.moveTo(2, 22);
+        path.cubicTo(8, 2, 14, 22, 22, 3);
+        p.setPen(QPen(kDot, 1.4));
+        p.drawPath(path);
+      };
+    case Tool::B_traza:
+      return [](QPainter& p) {
+        p.setPen(QPen(kInk, 1, Qt::DotLine));
+        p.drawArc(QRectF(3, 3, 18, 18), 30 * 16, 260 * 16);
+        Dot(p, 19.8, 7.5);
+      };
+    case Tool::B_anim:
+      return [](QPainter& p) {
+        p.setBrush(kInk);
+        p.drawPolygon(QPolygonF() << QPointF(7, 4) << QPointF(19, 12) << QPointF(7, 20));
+      };
+    case Tool::B_N_tabla:
+      return [](QPainter& p) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(3, 4, 18, 16));
+        Line(p, 3, 9, 21, 9);
+        Line(p, 3, 14, 21, 14);
+        Line(p, 12, 4, 12, 20);
+      };
+    case Tool::B_MacCon:
+    case Tool::B_mac_ini:
+    case Tool::B_mac_fin:
+      return [tool](QPainter& p) {
+        p.setBrush(QColor(240, 220, 150));
+        p.drawRoundedRect(QRectF(3, 5, 18, 14), 3, 3);
+        QFont f = p.font();
+        f.setPixelSize(9);
+        f.setBold(true);
+        p.setFont(f);
+        const char* mark = tool == Tool::B_MacCon ? "M" : tool == Tool::B_mac_ini ? "M+" : "M!";
+        p.drawText(QRectF(3, 5, 18, 14), Qt::AlignCenter, mark);
+      };
+    case Tool::B_Texto:
+      return [](QPainter& p) {
+        QFont f = p.font();
+        f.setPixelSize(15);
+        f.setItalic(true);
+        p.setFont(f);
+        p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, "Ab");
+      };
+    case Tool::B_vernoverbot:
+    case Tool::B_movbot:
+      return [tool](QPainter& p) {
+        p.setBrush(QColor(225, 225, 225));
+        p.drawRoundedRect(QRectF(2, 6, 20, 12), 3, 3);
+        if (tool == Tool::B_movbot) {
+          Arrow(p, 7, 12, 17, 12);
+        } else {
+          p.setBrush(kInk);
+          p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
+        }
+      };
+    case Tool::B_inbitmap:
+      return [](QPainter& p) {
+        p.setBrush(QColor(190, 225, 255));
+        p.drawRect(QRectF(3, 4, 18, 16));
+        p.setBrush(QColor(90, 160, 90));
+        p.drawPolygon(QPolygonF() << QPointF(3, 20) << QPointF(10, 10) << QPointF(15, 16)
+                                  << QPointF(18, 13) << QPointF(21, 20));
+      };
+    case Tool::B_iteracion:
+      return [](QPainter& p) {
+        for (int i = 0; i < 4; ++i) p.drawEllipse(QPointF(5 + 4.5 * i, 12), 5 - i, 5 - i);
+      };
+    case Tool::B_colorpar:
+    case Tool::B_colorpar_relleno:
+      return [tool](QPainter& p) {
+        for (int i = 0; i < 6; ++i) {
+          p.setPen(Qt::NoPen);
+          p.setBrush(QColor::fromHsv(i * 60, 220, 240));
+          if (tool == Tool::B_colorpar)
+            p.drawRect(QRectF(3 + 3 * i, 3, 3, 18));
+          else
+            p.drawPie(QRectF(3, 3, 18, 18), i * 60 * 16, 60 * 16);
+        }
+      };
     default: break;
   }
   // Members of the style buttons: their place in the group.
@@ -273,7 +535,7 @@ Glyph GlyphOf(Tool tool) {
       for (int i = 0; i <= m; ++i)
         p.drawArc(QRectF(-4 - 3 * i, 11 - 3 * i, 16 + 6 * i, 16 + 6 * i), 0, 50 * 16);
     };
-  // Tools that arrive later: a neutral diamond with the tool number.
+  // A tool without a glyph of its own: its number in a rounded square.
   return [n = ToolNumber(tool)](QPainter& p) {
     QFont f = p.font();
     f.setPixelSize(9);
