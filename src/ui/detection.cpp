@@ -8,12 +8,6 @@
 namespace velt {
 namespace {
 
-bool ToolIn(int tool, std::initializer_list<int> tools) {
-  return std::find(tools.begin(), tools.end(), tool) != tools.end();
-}
-
-bool ToolInRange(int tool, int lo, int hi) { return tool >= lo && tool <= hi; }
-
 bool Admitted(const Element& e, const DetectionQuery& q) {
   const int32_t type = e.type();
   if (type < 0 || type >= kTypeCount) return false;
@@ -60,9 +54,9 @@ Hit ChooseDraggablePoint(const std::vector<Hit>& points) {
   return points.front();
 }
 
-bool CrossingTool(int tool) {
-  return ToolInRange(tool, 1, 18) || ToolInRange(tool, 26, 33) || ToolInRange(tool, 35, 46) ||
-         ToolInRange(tool, 49, 51);
+bool OffersCrossing(const ToolRow& row, const DetectionQuery& q) {
+  return row.crossings == CrossingOffer::Always ||
+         (row.crossings == CrossingOffer::WhilePoints && q.mask[kTypePoint]);
 }
 
 Element* CurveOf(const Hit& h) {
@@ -97,6 +91,7 @@ ElementPtr NearestCrossing(const std::vector<Hit>& hits, const Document& doc,
 Detection Detect(Document& doc, const DetectionQuery& q) {
   Detection out;
   std::vector<Hit>& hits = out.hits;
+  const ToolRow& row = RowOf(q.tool);
   MainPass(doc, q, hits);
 
   // Points first.
@@ -104,7 +99,7 @@ Detection Detect(Document& doc, const DetectionQuery& q) {
   for (const Hit& h : hits)
     if (h.element->type() == kTypePoint) points.push_back(h);
   if (!points.empty()) {
-    hits = q.tool == 0 ? std::vector<Hit>{ChooseDraggablePoint(points)} : points;
+    hits = row.role == ToolRole::Move ? std::vector<Hit>{ChooseDraggablePoint(points)} : points;
   } else {
     std::vector<Hit> labels;
     for (const Hit& h : hits) {
@@ -116,29 +111,26 @@ Detection Detect(Document& doc, const DetectionQuery& q) {
 
   if (hits.empty() || hits.front().element->kind == kLocus) BackgroundPass(doc, q, hits);
 
-  if (!ToolIn(q.tool, {52, 53, 56}) && !hits.empty() &&
-      hits.front().element->type() != kTypePoint) {
+  if (row.prefersSelected && !hits.empty() && hits.front().element->type() != kTypePoint) {
     std::vector<Hit> selected;
     for (const Hit& h : hits)
       if (h.element->selected) selected.push_back(h);
     if (!selected.empty()) hits = selected;
   }
 
-  if ((q.tool == 1 || q.mask[kTypePoint]) && hits.size() > 1 && CrossingTool(q.tool) &&
-      hits[0].element->type() != kTypePoint) {
+  if (OffersCrossing(row, q) && hits.size() > 1 && hits[0].element->type() != kTypePoint) {
     if (auto c = NearestCrossing(hits, doc, q)) {
       out.candidate = std::move(c);
       hits.clear();
     }
   }
 
-  if (q.picks && !ToolIn(q.tool, {47, 52, 53, 59})) {
+  if (q.picks && !row.repicks) {
     const std::vector<Element*>& picks = *q.picks;
     std::erase_if(hits, [&](const Hit& h) {
       auto it = std::find(picks.begin(), picks.end(), h.element);
       if (it == picks.end()) return false;
-      return !(q.tool == 10 &&
-               it == picks.begin());  // the polygon can be closed on its first vertex
+      return !(row.closesOnFirst && it == picks.begin());
     });
   }
   return out;

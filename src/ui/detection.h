@@ -27,7 +27,7 @@ struct Hit {
 
 struct DetectionQuery {
   DetectionMask mask{};
-  int tool = 0;
+  Tool tool = Tool::Sel;
   int pickCounter = 0;
   double tolerance = 8;  // pixels
   double scale = 1;      // pixels per plane unit

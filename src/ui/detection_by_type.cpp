@@ -10,10 +10,6 @@
 namespace velt {
 namespace {
 
-bool ToolIn(int tool, std::initializer_list<int> tools) {
-  return std::find(tools.begin(), tools.end(), tool) != tools.end();
-}
-
 std::optional<TypeHit> Near(double d, const DetectionQuery& q, Element* enters, int side = -1) {
   if (!std::isfinite(d) || d * q.scale >= q.tolerance) return std::nullopt;
   return TypeHit{d, enters, side};
@@ -45,9 +41,9 @@ std::optional<TypeHit> TestPolygon(Element& e, const DetectionQuery& q) {
     if (d && (!best || *d < best->distance)) best = Near(*d, q, &e, static_cast<int>(i));
   }
   // Some tools take the side itself, as a segment.
-  const bool sideEnters =
-      ToolIn(q.tool, {7, 8, 18, 26, 27, 28, 37, 38}) || (q.tool == 21 && q.pickCounter == 1);
-  if (best && sideEnters) best->enters = poly->sides[best->side].get();
+  const int sidesFrom = RowOf(q.tool).sidesFromPick;
+  if (best && sidesFrom >= 0 && q.pickCounter >= sidesFrom)
+    best->enters = poly->sides[best->side].get();
   return best;
 }
 
@@ -192,9 +188,7 @@ std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
     if (d && (!best || *d < best->distance)) best = Near(*d, q, line, i);
     ++i;
   }
-  const bool whole =
-      ToolIn(q.tool, {0, 32, 33, 40, 41, 45, 52, 53, 56, 60, 61, 62, 64, 74, 75, 76, 79});
-  if (best && whole) best->enters = &e;
+  if (best && RowOf(q.tool).wholeAxes) best->enters = &e;
   return best;
 }
 

@@ -159,7 +159,7 @@ void Interaction::SetCurrentColour(int32_t colour, bool fill) {
 DetectionQuery Interaction::Query(Vec2 at) const {
   DetectionQuery q;
   q.mask = mask_;
-  q.tool = ToolNumber(tool_);
+  q.tool = tool_;
   q.pickCounter = pickCounter_;
   q.tolerance = ws_.options.detectionDistance;
   q.showHidden = ws_.showHidden;

@@ -95,14 +95,14 @@ constexpr std::array<std::string_view, kToolCount> kPrompts = {
     ""};
 
 // Hints of the buttons whose tool has no prompt of its own.
-std::string_view HintOf(int tool) {
-  if (tool == 13) return "Vector suma";
-  if (tool == 64) return "Color del próximo elemento, cambiar el color de elementos";
-  if (tool == 65) return "Color de relleno";
-  if (tool >= 68 && tool <= 73) return "Forma de los puntos";
-  if (tool >= 74 && tool <= 79) return "Estilo de las líneas";
-  if (tool >= 80 && tool <= 82) return "Marca de los ángulos";
-  return kPrompts[tool];
+std::string_view HintOf(Tool t) {
+  if (t == Tool::B_vectorsuma) return "Vector suma";
+  if (t == Tool::B_color) return "Color del próximo elemento, cambiar el color de elementos";
+  if (t == Tool::B_color_relleno) return "Color de relleno";
+  if (ToolBetween(t, Tool::B_forma_punto1, Tool::B_forma_punto6)) return "Forma de los puntos";
+  if (ToolBetween(t, Tool::B_forma_linea1, Tool::B_forma_linea6)) return "Estilo de las líneas";
+  if (ToolBetween(t, Tool::B_forma_angulo1, Tool::B_forma_angulo3)) return "Marca de los ángulos";
+  return kPrompts[ToolNumber(t)];
 }
 
 constexpr std::array<StringEntry, 84> kTexts = {{
@@ -198,9 +198,10 @@ std::span<const int> SelectGroupTypes() {
 std::span<const StringEntry> WindowStrings() {
   static const std::vector<StringEntry> entries = [] {
     std::vector<StringEntry> v;
-    for (int t = 0; t < kToolCount; ++t) {
-      v.push_back({ToolPrompt(t), kPrompts[t]});
-      v.push_back({ToolHint(t), HintOf(t)});
+    for (int n = 0; n < kToolCount; ++n) {
+      const Tool t = static_cast<Tool>(n);
+      v.push_back({ToolPromptNumber(t), kPrompts[n]});
+      v.push_back({ToolHintNumber(t), HintOf(t)});
     }
     for (const StringEntry& e : kTexts)
       if (e.number) v.push_back(e);

@@ -339,6 +339,30 @@ std::array<ToolRow, kToolCount> BuildRows() {
     x.press = PressEditElement;
   }
 
+  // ---- detection under the pointer
+  at(Tool::B_Punto).crossings = CrossingOffer::Always;
+  auto crossings = [](ToolRow& x) {
+    if (x.crossings == CrossingOffer::Never) x.crossings = CrossingOffer::WhilePoints;
+  };
+  range(Tool::B_Recta, Tool::B_Punto_Inter, crossings);
+  range(Tool::B_comp_par, Tool::B_rep_pun, crossings);
+  range(Tool::B_N_angulo, Tool::B_redefpun, crossings);
+  range(Tool::B_zoom, Tool::B_MacCon, crossings);
+  rows({Tool::B_Recta_Para, Tool::B_Recta_Perp, Tool::B_Punto_Inter, Tool::B_comp_par,
+        Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_N_pend, Tool::B_N_prop},
+       [](ToolRow& x) { x.sidesFromPick = 0; });
+  at(Tool::B_sim_ax).sidesFromPick = 1;  // the axis, after the object
+  rows({Tool::Sel, Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_ecoord, Tool::B_N_cuadricula,
+        Tool::B_N_rep_fun, Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_vernoverbot, Tool::B_vernover,
+        Tool::B_editelem, Tool::B_elimelem, Tool::B_color, Tool::B_forma_linea1,
+        Tool::B_forma_linea2, Tool::B_forma_linea3, Tool::B_forma_linea6},
+       [](ToolRow& x) { x.wholeAxes = true; });
+  rows({Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_vernoverbot},
+       [](ToolRow& x) { x.prefersSelected = false; });
+  rows({Tool::B_traza, Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_iteracion},
+       [](ToolRow& x) { x.repicks = true; });
+  at(Tool::B_Poligono).closesOnFirst = true;
+
   // ---- pointer shapes that reach below the hot spot push the cursor message down
   range(Tool::B_comp_par, Tool::B_comp_al, [](ToolRow& x) { x.messageLower = true; });
   range(Tool::B_redefpun, Tool::B_anim, [](ToolRow& x) { x.messageLower = true; });

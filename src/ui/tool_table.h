@@ -152,6 +152,8 @@ using PreviewFn = void (*)(const std::vector<Element*>& picks, Pt pointer, Previ
 // nothing.
 using SelectionFn = bool (*)(ToolContext&);
 
+enum class CrossingOffer : int8_t { Never, WhilePoints, Always };
+
 // What a tool does with each click on an element (and with the selection when it is chosen).
 enum class ToolRole : int8_t { Construct, Move, Edit };
 
@@ -172,6 +174,16 @@ struct ToolRow {
   // selected: runs once the gesture is reset, and the elements stay selected.
   SelectionFn selectionAsObject = nullptr;
   bool messageLower = false;  // the pointer shape reaches below the hot spot
+
+  // ---- detection under the pointer
+  // Two curves under the pointer offer their crossing as a new point: never, while the tool
+  // still wants points, or always (the point tool).
+  CrossingOffer crossings = CrossingOffer::Never;
+  int8_t sidesFromPick = -1;    // from this pick on a polygon's side enters as a segment
+  bool wholeAxes = false;       // an axis line under the pointer stands for its axes
+  bool prefersSelected = true;  // of several hits, only the selected ones stay
+  bool repicks = false;         // the gesture's picks can be picked again
+  bool closesOnFirst = false;   // the first pick can be picked again to close the figure
 };
 
 const ToolRow& RowOf(Tool t);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "geometry/recompute.h"
 #include "support/builders.h"
 
 namespace velt {
@@ -12,7 +13,7 @@ using test::AddPoint;
 
 DetectionQuery At(Tool tool, double x, double y) {
   DetectionQuery q;
-  q.tool = ToolNumber(tool);
+  q.tool = tool;
   q.mask = ToolMask(tool);
   q.pointer = {x, y};
   return q;
@@ -69,8 +70,9 @@ TEST(Detection, ToolZeroChoosesTheLastDraggablePoint) {
   Detection r = Detect(d, At(Tool::Sel, 1, 1));
   ASSERT_EQ(r.hits.size(), 1u);
   EXPECT_EQ(r.hits[0].element, b);  // the midpoint cannot be dragged by itself
-  EXPECT_EQ(Detect(d, At(Tool::B_Segmento, 1, 1)).hits.size(), 3u);
-  (void)m;
+  Detection all = Detect(d, At(Tool::B_Segmento, 1, 1));
+  ASSERT_EQ(all.hits.size(), 3u);
+  EXPECT_EQ(all.hits[2].element, m);
 }
 
 TEST(Detection, PolygonGivesItsSideToLineTools) {
@@ -97,8 +99,105 @@ TEST(Detection, PicksOfTheGestureAreLeftOut) {
   DetectionQuery q = At(Tool::B_Segmento, 1, 1);
   q.picks = &picks;
   EXPECT_TRUE(Detect(d, q).hits.empty());
-  q.tool = ToolNumber(Tool::B_Poligono);  // the polygon keeps its first vertex to close on
+  q.tool = Tool::B_Poligono;  // the polygon keeps its first vertex to close on
   EXPECT_EQ(Detect(d, q).first(), a);
+}
+
+TEST(Detection, CrossingsAreOfferedByTheToolsThatWantPoints) {
+  Document d;
+  Element* a = AddPoint(d, 0, 0);
+  Element* b = AddPoint(d, 100, 100);
+  Element* c = AddPoint(d, 0, 100);
+  Element* e = AddPoint(d, 100, 0);
+  for (Element* p : {a, b, c, e}) p->visibility = 0;
+  Add(d, kLineTwoPoints, {a, b}, {0, 0, 100, 100});
+  Add(d, kLineTwoPoints, {c, e}, {0, 100, 100, 0});
+  // Near (50, 50), where the two lines cross.
+  for (Tool tool : {Tool::B_Punto, Tool::B_Recta, Tool::B_Circ2pr, Tool::B_N_ecoord}) {
+    Detection r = Detect(d, At(tool, 52, 51));
+    ASSERT_TRUE(r.candidate) << ToolNumber(tool);
+    EXPECT_NEAR(r.candidate->x(), 50, 1e-9);
+    EXPECT_NEAR(r.candidate->y(), 50, 1e-9);
+  }
+  for (Tool tool : {Tool::Sel, Tool::B_vernover, Tool::B_traza}) {
+    Detection r = Detect(d, At(tool, 52, 51));
+    EXPECT_FALSE(r.candidate) << ToolNumber(tool);
+    EXPECT_EQ(r.hits.size(), 2u) << ToolNumber(tool);
+  }
+  // Once the tool wants no more points, the two lines stay two lines.
+  DetectionQuery q = At(Tool::B_Recta, 52, 51);
+  q.mask[kTypePoint] = 0;
+  EXPECT_FALSE(Detect(d, q).candidate);
+  // The point tool offers the crossing with no point in its mask.
+  ASSERT_EQ(ToolMask(Tool::B_Punto)[kTypePoint], 0);
+}
+
+TEST(Detection, AxesEnterWholeOrByTheLineThatWasHit) {
+  Document d;
+  Element* o = AddPoint(d, 0, 0);
+  o->visibility = 0;
+  Element* axes = Add(d, kAxes, {o});
+  RecomputeAll(d);
+  const auto* ext = axes->as<AxesExt>();
+  ASSERT_TRUE(ext && ext->xAxis);
+  for (Tool tool : {Tool::Sel, Tool::B_N_cuadricula, Tool::B_color, Tool::B_forma_linea6})
+    EXPECT_EQ(Detect(d, At(tool, 60, 1)).first(), axes) << ToolNumber(tool);
+  for (Tool tool : {Tool::B_Recta_Para, Tool::B_comp_par, Tool::B_forma_linea4}) {
+    Detection r = Detect(d, At(tool, 60, 1));
+    EXPECT_EQ(r.first(), ext->xAxis.get()) << ToolNumber(tool);
+    EXPECT_EQ(Detect(d, At(tool, 1, 60)).first(), ext->yAxis.get()) << ToolNumber(tool);
+  }
+}
+
+TEST(Detection, SelectedHitsWinExceptForTheMacroAndButtonTools) {
+  Document d;
+  Element* a = AddPoint(d, 0, 0);
+  Element* b = AddPoint(d, 100, 0);
+  Element* c = AddPoint(d, 100, 4);
+  for (Element* p : {a, b, c}) p->visibility = 0;
+  Element* s1 = Add(d, kSegment, {a, b}, {0, 0, 100, 0});
+  Element* s2 = Add(d, kSegment, {a, c}, {0, 0, 100, 4});
+  s2->selected = true;
+  Detection sel = Detect(d, At(Tool::Sel, 80, 1.6));
+  ASSERT_EQ(sel.hits.size(), 1u);
+  EXPECT_EQ(sel.first(), s2);
+  for (Tool tool : {Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_vernoverbot}) {
+    Detection r = Detect(d, At(tool, 80, 1.6));
+    ASSERT_EQ(r.hits.size(), 2u) << ToolNumber(tool);
+    EXPECT_EQ(r.hits[0].element, s1);
+  }
+}
+
+TEST(Detection, SomeToolsPickAgainWhatTheyPicked) {
+  Document d;
+  Element* a = AddPoint(d, 0, 0);
+  std::vector<Element*> picks{a};
+  for (Tool tool : {Tool::B_traza, Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_iteracion}) {
+    DetectionQuery q = At(tool, 1, 1);
+    q.mask[kTypePoint] = 1;
+    q.picks = &picks;
+    EXPECT_EQ(Detect(d, q).first(), a) << ToolNumber(tool);
+  }
+  Element* b = AddPoint(d, 50, 0);
+  picks = {a, b};
+  DetectionQuery q = At(Tool::B_Poligono, 50, 1);  // only the first vertex closes the polygon
+  q.picks = &picks;
+  EXPECT_TRUE(Detect(d, q).empty());
+}
+
+TEST(Detection, AxialSymmetryTakesAPolygonSideAsItsAxis) {
+  Document d;
+  Element* a = AddPoint(d, 0, 0);
+  Element* b = AddPoint(d, 100, 0);
+  Element* c = AddPoint(d, 0, 100);
+  for (Element* p : {a, b, c}) p->visibility = 0;
+  Element* poly = test::AddWithPicks(d, kPolygon, {a, b, c});
+  for (auto& s : poly->as<PolygonExt>()->sides)
+    s->value = {s->parent[0]->x(), s->parent[0]->y(), s->parent[1]->x(), s->parent[1]->y()};
+  DetectionQuery q = At(Tool::B_sim_ax, 50, 1);
+  EXPECT_EQ(Detect(d, q).first(), poly);  // the object: the whole polygon
+  q.pickCounter = 1;
+  EXPECT_EQ(Detect(d, q).first(), poly->as<PolygonExt>()->sides[0].get());  // the axis
 }
 
 }  // namespace
