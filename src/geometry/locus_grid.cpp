@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "geometry/element_points.h"
-#include "view/axes_grid.h"
+#include "geometry/grid_nodes.h"
 
 namespace velt {
 namespace {
@@ -50,16 +50,10 @@ std::vector<GridSweepNode> GridSweepNodes(const Document& doc, const Element& gr
   std::vector<GridSweepNode> nodes;
   const Element* axes = AxesOf(gridPoint);
   if (!axes) return nodes;
-  const auto& ext = *axes->as<AxesExt>();
-  Pt o{};
-  if (axes->parent[0]) {
-    o = PointA(*axes->parent[0]);
-  } else if (ext.xAxis) {
-    o = PointA(*ext.xAxis);
-  }
-  const double kx = NiceTickCount(ext.xUnit), ky = NiceTickCount(ext.yUnit);
-  const double sx = kx * ext.xUnit, sy = ky * ext.yUnit;
-  if (!(sx > 0) || !(sy > 0) || !std::isfinite(sx) || !std::isfinite(sy)) return nodes;
+  const auto g = GridSpacingOf(*axes);
+  if (!g) return nodes;
+  const Pt o = g->origin;
+  const double kx = g->ticksX, ky = g->ticksY, sx = g->stepX, sy = g->stepY;
   const IndexRange cols = Columns(o.x, sx, doc.viewLeft, doc.viewRight);
   // Rows from the top edge down, the bottom edge excluded: the same count upside down.
   const IndexRange rows = Columns(-o.y, sy, -doc.viewTop, -doc.viewBottom);

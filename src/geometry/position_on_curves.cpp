@@ -24,8 +24,6 @@ constexpr double kLinePairFallback = 2.5;
 // The polar angle of p about c in [0, 2pi); 0 when p is c.
 double PolarAngle(Pt c, Pt p) { return OrientedAngle(c + Pt{1, 0}, c, p).value_or(0); }
 
-double Dot(Pt a, Pt b) { return a.x * b.x + a.y * b.y; }
-
 // The fraction along a -> b of the foot of the perpendicular from k, kept within 0..1.
 double FootFraction(Pt k, Pt a, Pt b) {
   const Pt d = b - a;
@@ -43,32 +41,6 @@ double SegmentDistance(Pt k, Pt a, Pt b) {
 double LineDistance(Pt k, Pt a, Pt b) {
   const auto foot = FootOnLine(k, a, b);
   return foot ? foot->distance : Distance(k, a);
-}
-
-// ---- arcs ---------------------------------------------------------------------
-
-struct ArcFrame {
-  Pt centre, p1, p3;
-  double radius = 0;
-  double start = 0;  // polar angle of P1
-  double sweep = 0;  // angle swept from P1 to P3 in the arc's own direction, in (0, 2pi]
-  bool ccw = false;
-};
-
-std::optional<ArcFrame> FrameOfArc(const Element& arc) {
-  if (!arc.parent[0] || !arc.parent[2]) return std::nullopt;
-  ArcFrame f;
-  f.centre = PointA(arc);
-  f.p1 = PointA(*arc.parent[0]);
-  f.p3 = PointA(*arc.parent[2]);
-  f.radius = Distance(f.centre, f.p1);
-  // g: counter-clockwise from P3 to P1, that is clockwise from P1 to P3.
-  const auto g = OrientedAngle(f.p3, f.centre, f.p1);
-  if (!g) return std::nullopt;
-  f.start = PolarAngle(f.centre, f.p1);
-  f.ccw = arc.attr1 == 1;
-  f.sweep = f.ccw ? kTwoPi - *g : *g;
-  return f;
 }
 
 // ---- conics -------------------------------------------------------------------
@@ -136,6 +108,29 @@ int NearestChord(const ConicData& data, Pt k) {
 
 }  // namespace
 
+// ---- arcs ---------------------------------------------------------------------
+
+std::optional<ArcFrame> FrameOfArc(const Element& arc) {
+  if (!arc.parent[0] || !arc.parent[2]) return std::nullopt;
+  ArcFrame f;
+  f.centre = PointA(arc);
+  f.p1 = PointA(*arc.parent[0]);
+  f.p3 = PointA(*arc.parent[2]);
+  f.radius = Distance(f.centre, f.p1);
+  // g: counter-clockwise from P3 to P1, that is clockwise from P1 to P3.
+  const auto g = OrientedAngle(f.p3, f.centre, f.p1);
+  if (!g) return std::nullopt;
+  f.start = PolarAngle(f.centre, f.p1);
+  f.ccw = arc.attr1 == 1;
+  f.sweep = f.ccw ? kTwoPi - *g : *g;
+  return f;
+}
+
+Pt ArcFrame::At(double fraction) const {
+  const double angle = ccw ? start + sweep * fraction : start - sweep * fraction;
+  return Pt{centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)};
+}
+
 // ---- circle -------------------------------------------------------------------
 
 std::optional<Pt> PositionOnCircle(const Element& carrier, double& t, const RuleContext&) {
@@ -161,8 +156,7 @@ std::optional<Pt> PositionOnArc(const Element& carrier, double& t, const RuleCon
   // t = 0 and t = 1 are the end points themselves.
   if (t == 0) return f->p1;
   if (t == 1) return f->p3;
-  const double angle = f->ccw ? f->start + f->sweep * t : f->start - f->sweep * t;
-  return Pt{f->centre.x + f->radius * std::cos(angle), f->centre.y + f->radius * std::sin(angle)};
+  return f->At(t);
 }
 
 std::optional<CarrierHit> ParameterOnArc(const Element& carrier, const PositionProbe& probe,

@@ -10,6 +10,20 @@ std::optional<Pt> PositionOnCircle(const Element& carrier, double& t, const Rule
 std::optional<CarrierHit> ParameterOnCircle(const Element& carrier, const PositionProbe& probe,
                                             const RuleContext& ctx);
 
+// The circle and the angles of an arc (kind 19): it runs from its first point P1 through its
+// second to its third point P3.
+struct ArcFrame {
+  Pt centre, p1, p3;
+  double radius = 0;
+  double start = 0;  // polar angle of P1
+  double sweep = 0;  // angle swept from P1 to P3 in the arc's own direction, in (0, 2pi]
+  bool ccw = false;  // the arc turns counter-clockwise from P1
+  // The point of the arc at a fraction of its sweep (0 at P1, 1 at P3).
+  Pt At(double fraction) const;
+};
+// Nothing when P1 or P3 is missing or lies on the centre.
+std::optional<ArcFrame> FrameOfArc(const Element& arc);
+
 // Arc: t runs from 0 at its first point to 1 at its third point.
 std::optional<Pt> PositionOnArc(const Element& carrier, double& t, const RuleContext& ctx);
 std::optional<CarrierHit> ParameterOnArc(const Element& carrier, const PositionProbe& probe,

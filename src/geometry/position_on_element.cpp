@@ -57,6 +57,16 @@ std::optional<CarrierHit> ParameterFromPosition(const Element& carrier, const Po
   return ops.parameter(carrier, probe, ctx);
 }
 
+std::optional<CarrierFoot> FootOnCarrier(const Element& carrier, Pt position,
+                                         const RuleContext& ctx) {
+  const auto hit = ParameterFromPosition(carrier, PositionProbe{position}, ctx);
+  if (!hit) return std::nullopt;
+  double t = hit->t;
+  const auto at = PositionOnElement(carrier, t, ctx);
+  if (!at) return std::nullopt;
+  return CarrierFoot{t, *at, hit->distance};
+}
+
 bool ParameterIsFraction(int32_t kind) {
   const int32_t type = TypeOfKind(kind);
   return type == kTypeSegment || type == kTypeVector || kind == kLineTwoPoints ||

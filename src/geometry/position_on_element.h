@@ -56,6 +56,17 @@ std::optional<Pt> PositionOnElement(const Element& carrier, double& t, const Rul
 std::optional<CarrierHit> ParameterFromPosition(const Element& carrier, const PositionProbe& probe,
                                                 const RuleContext& ctx);
 
+// Where a position falls on a carrier: the parameter, the carrier's point there and the
+// distance from the position to the carrier.
+struct CarrierFoot {
+  double t = 0;
+  Pt foot;
+  double distance = 0;
+};
+// ParameterFromPosition with the point that the parameter gives; nothing where either fails.
+std::optional<CarrierFoot> FootOnCarrier(const Element& carrier, Pt position,
+                                         const RuleContext& ctx = {});
+
 // True when t on this straight carrier is a fraction of AB (lines and rays through two
 // points, segments, sides, vectors); false when it is a signed distance from A.
 bool ParameterIsFraction(int32_t kind);

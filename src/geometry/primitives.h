@@ -14,6 +14,9 @@ struct Pt {
 inline Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
 inline Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
 inline Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
+// The dot product and the z component of the cross product of two vectors.
+inline double Dot(Pt a, Pt b) { return a.x * b.x + a.y * b.y; }
+inline double Cross(Pt a, Pt b) { return a.x * b.y - a.y * b.x; }
 
 // A line given by two of its points.
 struct Line2 {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "geometry/element_points.h"
 #include "ui/intersection_pick.h"
 
 namespace velt {
@@ -77,7 +78,7 @@ ElementPtr NearestCrossing(const std::vector<Hit>& hits, const Document& doc,
   for (int s = 0; s < n; ++s) {
     auto c = MakeIntersectionCandidate(a, b, s, doc);
     if (!c) continue;
-    const double d = Dist(PointOf(*c), q.pointer);
+    const double d = Distance(PointA(*c), q.pointer);
     if (d * q.scale < q.tolerance && d < bestDistance) {
       bestDistance = d;
       best = std::move(c);

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "geometry/primitives.h"
 #include "model/document.h"
-#include "ui/plane_math.h"
 #include "ui/tool_table.h"
 
 namespace velt {
@@ -14,7 +14,7 @@ inline constexpr int kMaxHits = 100;
 
 struct Box {
   double left = 0, top = 0, right = 0, bottom = 0;  // plane units, top > bottom
-  bool Contains(Vec2 p) const { return p.x >= left && p.x <= right && p.y <= top && p.y >= bottom; }
+  bool Contains(Pt p) const { return p.x >= left && p.x <= right && p.y <= top && p.y >= bottom; }
 };
 // The drawn box of a text-like element (numbers, labels, texts, tables, buttons, bitmaps);
 // supplied by the drawing side, nullopt when the element shows no box.
@@ -35,7 +35,7 @@ struct DetectionQuery {
   bool onlyShown = false;
   const std::vector<Element*>* picks = nullptr;  // the gesture's picks
   BoxOf boxOf;
-  Vec2 pointer;
+  Pt pointer;
   const Document* doc = nullptr;  // swept loci recompute their instances in it
 };
 

@@ -3,12 +3,30 @@
 #include <cmath>
 
 #include "geometry/conic_chords.h"
+#include "geometry/element_points.h"
+#include "geometry/grid_nodes.h"
 #include "geometry/locus_sampling.h"
+#include "geometry/position_on_element.h"
+#include "geometry/tolerances.h"
 #include "ui/detection.h"
-#include "ui/grid_node.h"
 
 namespace velt {
 namespace {
+
+// Distance from k to a straight element of the given type (line, ray, segment, vector) with
+// defining points a and b; nothing when a and b coincide or the foot lies off the element.
+// Segments and vectors reach 2 units beyond their ends.
+std::optional<double> StraightDistance(int32_t type, Pt a, Pt b, Pt k) {
+  const double len = Distance(a, b);
+  if (len < kPointCoincidence) return std::nullopt;
+  const double f = Dot(k - a, b - a) / (len * len);
+  const Pt foot = a + (b - a) * f;
+  if (type == kTypeRay && f < 0) return std::nullopt;
+  if ((type == kTypeSegment || type == kTypeVector) &&
+      (Distance(foot, a) > len + 2 || Distance(foot, b) > len + 2))
+    return std::nullopt;
+  return Distance(foot, k);
+}
 
 std::optional<TypeHit> Near(double d, const DetectionQuery& q, Element* enters, int side = -1) {
   if (!std::isfinite(d) || d * q.scale >= q.tolerance) return std::nullopt;
@@ -23,11 +41,11 @@ std::optional<TypeHit> BoxHit(Element& e, const DetectionQuery& q) {
 }
 
 std::optional<TypeHit> TestPoint(Element& e, const DetectionQuery& q) {
-  return Near(Dist(PointOf(e), q.pointer), q, &e);
+  return Near(Distance(PointA(e), q.pointer), q, &e);
 }
 
 std::optional<TypeHit> TestStraight(Element& e, const DetectionQuery& q) {
-  auto d = StraightDistance(e.type(), PointOf(e), SecondOf(e), q.pointer);
+  auto d = StraightDistance(e.type(), PointA(e), PointB(e), q.pointer);
   return d ? Near(*d, q, &e) : std::nullopt;
 }
 
@@ -37,7 +55,7 @@ std::optional<TypeHit> TestPolygon(Element& e, const DetectionQuery& q) {
   std::optional<TypeHit> best;
   for (size_t i = 0; i < poly->sides.size(); ++i) {
     Element& s = *poly->sides[i];
-    auto d = StraightDistance(kTypeSegment, PointOf(s), SecondOf(s), q.pointer);
+    auto d = StraightDistance(kTypeSegment, PointA(s), PointB(s), q.pointer);
     if (d && (!best || *d < best->distance)) best = Near(*d, q, &e, static_cast<int>(i));
   }
   // Some tools take the side itself, as a segment.
@@ -48,17 +66,17 @@ std::optional<TypeHit> TestPolygon(Element& e, const DetectionQuery& q) {
 }
 
 std::optional<TypeHit> TestCircle(Element& e, const DetectionQuery& q) {
-  const double r = Dist(PointOf(e), SecondOf(e));
+  const double r = Distance(PointA(e), PointB(e));
   if (!(r <= 1e14)) return std::nullopt;
-  const double d = std::abs(Dist(PointOf(e), q.pointer) - r);
+  const double d = std::abs(Distance(PointA(e), q.pointer) - r);
   if (r >= 4) return Near(d, q, &e);
   if (!(d * q.scale < q.tolerance + 1)) return std::nullopt;
   return TypeHit{d, &e};
 }
 
 std::optional<TypeHit> TestArc(Element& e, const DetectionQuery& q) {
-  auto foot = ParameterOnCarrier(e, q.pointer);
-  return foot ? Near(foot->distance, q, &e) : std::nullopt;
+  const auto hit = ParameterFromPosition(e, PositionProbe{q.pointer}, RuleContext{});
+  return hit ? Near(hit->distance, q, &e) : std::nullopt;
 }
 
 std::optional<TypeHit> TestAngle(Element& e, const DetectionQuery& q) {
@@ -66,9 +84,9 @@ std::optional<TypeHit> TestAngle(Element& e, const DetectionQuery& q) {
   const Element* p1 = e.parent[0];
   const Element* v = e.parent[1];
   if (!p1 || !v) return std::nullopt;
-  const Vec2 c = PointOf(*v);
+  const Pt c = PointA(*v);
   const double r = e.value[2];
-  const double d = std::abs(Dist(c, q.pointer) - r);
+  const double d = std::abs(Distance(c, q.pointer) - r);
   const double start = std::atan2(p1->y() - c.y, p1->x() - c.x);
   double a = std::atan2(q.pointer.y - c.y, q.pointer.x - c.x) - start;
   while (a < 0) a += 2 * M_PI;
@@ -126,15 +144,15 @@ std::optional<TypeHit> TestLocus(Element& e, const DetectionQuery& q) {
   auto instance = [&](const Element& t) {
     switch (t.type()) {
       case kTypeCircle: {
-        const double r = Dist(PointOf(t), SecondOf(t));
-        consider(std::abs(Dist(PointOf(t), q.pointer) - r));
+        const double r = Distance(PointA(t), PointB(t));
+        consider(std::abs(Distance(PointA(t), q.pointer) - r));
         break;
       }
       case kTypeLine:
       case kTypeRay:
       case kTypeSegment:
       case kTypeVector:
-        consider(StraightDistance(t.type(), PointOf(t), SecondOf(t), q.pointer));
+        consider(StraightDistance(t.type(), PointA(t), PointB(t), q.pointer));
         break;
       default: {
         auto hit = HitByType(const_cast<Element&>(t), q);
@@ -165,14 +183,14 @@ std::optional<TypeHit> TestLocus(Element& e, const DetectionQuery& q) {
   auto gap = [&](int32_t i) { return s->colours[i] == kLocusGap; };
   auto piece = [&](int32_t i, int32_t j) {
     if (gap(i) || gap(j)) return;
-    const Vec2 a{s->x1[i], s->y1[i]}, b{s->x1[j], s->y1[j]};
-    if (grid || !(Dist(a, b) < 200)) {
-      consider(Dist(a, q.pointer));
+    const Pt a{s->x1[i], s->y1[i]}, b{s->x1[j], s->y1[j]};
+    if (grid || !(Distance(a, b) < 200)) {
+      consider(Distance(a, q.pointer));
       return;
     }
     consider(StraightDistance(kTypeSegment, a, b, q.pointer));
   };
-  if (m == 1 && !gap(0)) consider(Dist(Vec2{s->x1[0], s->y1[0]}, q.pointer));
+  if (m == 1 && !gap(0)) consider(Distance(Pt{s->x1[0], s->y1[0]}, q.pointer));
   for (int32_t i = 0; i + 1 < m; ++i) piece(i, i + 1);
   if (m > 2 && e.attr1 == 1) piece(m - 1, 0);
   return best ? Near(*best, q, &e) : std::nullopt;
@@ -184,7 +202,7 @@ std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
   std::optional<TypeHit> best;
   int i = 0;
   for (Element* line : {axes->xAxis.get(), axes->yAxis.get()}) {
-    auto d = StraightDistance(kTypeLine, PointOf(*line), SecondOf(*line), q.pointer);
+    auto d = StraightDistance(kTypeLine, PointA(*line), PointB(*line), q.pointer);
     if (d && (!best || *d < best->distance)) best = Near(*d, q, line, i);
     ++i;
   }
@@ -194,7 +212,7 @@ std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
 
 std::optional<TypeHit> TestGrid(Element& e, const DetectionQuery& q) {
   auto node = NearestGridNode(e, q.pointer);
-  return node ? Near(Dist(node->at, q.pointer), q, &e) : std::nullopt;
+  return node ? Near(Distance(node->at, q.pointer), q, &e) : std::nullopt;
 }
 
 std::optional<TypeHit> TestName(Element& e, const DetectionQuery& q) {

@@ -4,8 +4,9 @@
 #include <cmath>
 
 #include "geometry/element_points.h"
-#include "ui/grid_node.h"
-#include "ui/plane_math.h"
+#include "geometry/grid_nodes.h"
+#include "geometry/position_on_element.h"
+#include "geometry/tolerances.h"
 
 namespace velt {
 namespace {
@@ -24,7 +25,7 @@ void ProjectOnCarrier(Element& p, Pt to) {
       p.value = {node->at.x, node->at.y, node->u, node->v};
     return;
   }
-  if (auto foot = ParameterOnCarrier(*carrier, to)) {
+  if (auto foot = FootOnCarrier(*carrier, to)) {
     p.value[3] = foot->t;
     SetPointA(p, foot->foot);
   }
@@ -36,7 +37,7 @@ void SetMarkRadius(Element& mark, Pt target) {
   const Pt v = PointA(*mark.parent[1]);
   const double arm =
       std::min(Distance(v, PointA(*mark.parent[0])), Distance(v, PointA(*mark.parent[2])));
-  if (!(arm >= kCoincidence)) return;
+  if (!(arm >= kPointCoincidence)) return;
   mark.value[1] = Distance(v, target) / arm;
 }
 
@@ -96,7 +97,7 @@ void MoveItself(Element& e, const MoveStart& start, Pt shift, Pt target, const M
     case DragRule::Radius:
       // The second defining point follows the pointer: the line turns about its point, the
       // circle's radius reaches the pointer.
-      if (Distance(PointA(e), target) >= kCoincidence) {
+      if (Distance(PointA(e), target) >= kPointCoincidence) {
         e.value[2] = target.x;
         e.value[3] = target.y;
       }

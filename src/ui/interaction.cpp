@@ -19,7 +19,7 @@ Interaction::Interaction(Workspace& ws, Host& host) : ws_(ws), host_(host) {
   boxOf_ = ViewBoxes(ws_, std::make_shared<FixedPitchMeasure>());  // the window measures its own
 }
 
-Vec2 Interaction::ToPlane(double px, double py) const {
+Pt Interaction::ToPlane(double px, double py) const {
   const Document& d = doc();
   return {px + d.viewLeft, d.viewTop - py};
 }
@@ -156,7 +156,7 @@ void Interaction::SetCurrentColour(int32_t colour, bool fill) {
 
 // ---- detection ------------------------------------------------------------
 
-DetectionQuery Interaction::Query(Vec2 at) const {
+DetectionQuery Interaction::Query(Pt at) const {
   DetectionQuery q;
   q.mask = mask_;
   q.tool = tool_;
@@ -170,7 +170,7 @@ DetectionQuery Interaction::Query(Vec2 at) const {
   return q;
 }
 
-void Interaction::RunDetection(Vec2 at) {
+void Interaction::RunDetection(Pt at) {
   detection_ = Detect(doc(), Query(at));
   UpdateMessage();
 }

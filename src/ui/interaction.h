@@ -32,7 +32,7 @@ struct CursorMessage {
 
 struct SelectionRect {
   bool active = false;
-  Vec2 start, corner;  // plane coordinates
+  Pt start, corner;  // plane coordinates
 };
 
 class Interaction {
@@ -98,14 +98,14 @@ class Interaction {
   }
 
   // Where the pointer is, in plane coordinates.
-  Vec2 pointer() const { return pointer_; }
-  Vec2 ToPlane(double px, double py) const;
+  Pt pointer() const { return pointer_; }
+  Pt ToPlane(double px, double py) const;
 
  private:
   friend class ToolContext;
   Document& doc() const { return ws_.doc(); }
-  DetectionQuery Query(Vec2 at) const;
-  void RunDetection(Vec2 at);
+  DetectionQuery Query(Pt at) const;
+  void RunDetection(Pt at);
   void ClearDetection();
   void UpdateMessage();
   void ShowPrompt();
@@ -117,29 +117,29 @@ class Interaction {
   void StoreStep();
   void Reresolve(Document& d);
   void AddPick(Element* e);
-  Element* CreatePointAtClick(Vec2 at, bool storeUndo);
+  Element* CreatePointAtClick(Pt at, bool storeUndo);
   Element* Commit();
   Element* MakeElement(ElementTemplate& t);
   void Recompute();
 
   // picking
-  Element* PickPoint(Vec2 at);  // the element under the pointer as a point, or a new one
+  Element* PickPoint(Pt at);  // the element under the pointer as a point, or a new one
   Element* UnderPointer() const { return detection_.first(); }
   int SideUnderPointer() const;
-  void PressMoveTool(Vec2 at, KeyMods mods);
+  void PressMoveTool(Pt at, KeyMods mods);
 
   // dragging
   void StartDrag();
   // A constructed point traced by a locus is dragged through the locus's driver.
   bool StartLocusDrag(Element& e);
-  void LocusDragStep(Vec2 at);
-  void DragStep(Vec2 at);
+  void LocusDragStep(Pt at);
+  void DragStep(Pt at);
   // The element the drag moves, for the rules that leave it alone (null for a selection).
   const Element* DraggedElement() const;
   void EndDrag();
   void FinishRectangle(KeyMods mods);
-  void MoveSelectionBy(Vec2 delta);
-  void ZoomStep(Vec2 at);
+  void MoveSelectionBy(Pt delta);
+  void ZoomStep(Pt at);
 
   Workspace& ws_;
   Host& host_;
@@ -155,7 +155,7 @@ class Interaction {
 
   Detection detection_;
   CursorMessage message_;
-  Vec2 pointer_;
+  Pt pointer_;
   const Element* locusDrag_ = nullptr;  // the locus whose driver a drag moves
   bool ctrlHeld_ = false;
   bool blinkOn_ = false;
@@ -167,7 +167,7 @@ class Interaction {
   bool groupDrag_ = false;
   std::vector<Element*> movers_;       // what a drag moves
   std::vector<MoveStart> moveStarts_;  // and where each started
-  Vec2 pressAt_;                       // where the press in tool 0 was
+  Pt pressAt_;                         // where the press in tool 0 was
   SelectionRect rect_;
   bool keyRun_ = false;  // an arrow-key run has stored its step
 
@@ -175,7 +175,7 @@ class Interaction {
   bool panning_ = false;
   double panStartPx_ = 0, panStartPy_ = 0, panLeft_ = 0, panTop_ = 0;
   bool zooming_ = false;
-  Vec2 zoomCentre_;
+  Pt zoomCentre_;
   double zoomLastY_ = 0;
 
   // the palette

@@ -36,7 +36,7 @@ bool Interaction::StartLocusDrag(Element& e) {
   return true;
 }
 
-void Interaction::LocusDragStep(Vec2 at) {
+void Interaction::LocusDragStep(Pt at) {
   DragDriverAlongLocus(doc(), *locusDrag_, Pt{at.x, at.y});
   doc().modified = 1;
   RecomputeDragged(doc(), DraggedElement());

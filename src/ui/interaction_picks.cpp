@@ -1,13 +1,14 @@
 // A press of the left button: the tool's gesture takes it; a click that is not on a point
 // becomes one where the gesture wants a point.
+#include "geometry/grid_nodes.h"
 #include "geometry/intersection_codes.h"
-#include "ui/grid_node.h"
+#include "geometry/position_on_element.h"
 #include "ui/interaction.h"
 #include "ui/tool_context.h"
 
 namespace velt {
 
-Element* Interaction::CreatePointAtClick(Vec2 at, bool storeUndo) {
+Element* Interaction::CreatePointAtClick(Pt at, bool storeUndo) {
   if (storeUndo && !snapshotTaken_) {
     StoreStep();  // also looks up the detected elements in the new list
     snapshotTaken_ = true;
@@ -30,7 +31,7 @@ Element* Interaction::CreatePointAtClick(Vec2 at, bool storeUndo) {
                    : std::array<double, 4>{at.x, at.y, 0, 0};
   } else if (Element* under = UnderPointer()) {
     Element* carrier = under;
-    auto foot = ParameterOnCarrier(*carrier, at);
+    auto foot = FootOnCarrier(*carrier, at);
     t.kind = kPointOnElement;
     t.parent[0] = carrier;
     if (foot)
@@ -45,14 +46,14 @@ Element* Interaction::CreatePointAtClick(Vec2 at, bool storeUndo) {
   return p;
 }
 
-Element* Interaction::PickPoint(Vec2 at) {
+Element* Interaction::PickPoint(Pt at) {
   Element* under = UnderPointer();
   if (!detection_.candidate && under && under->type() == kTypePoint) return under;
   return CreatePointAtClick(at, true);
 }
 
 void Interaction::MouseDown(MouseButton b, double px, double py, KeyMods mods) {
-  const Vec2 at = ToPlane(px, py);
+  const Pt at = ToPlane(px, py);
   pointer_ = at;
   if (!dragging_ && !ctrlHeld_) RunDetection(at);
   Element* under = UnderPointer();

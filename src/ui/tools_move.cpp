@@ -27,7 +27,7 @@ std::vector<Element*> Selected(std::vector<ElementPtr>& list) {
 void PressMove(ToolContext& c, Pt at) { c.PressMoveTool(at); }
 void PressZoom(ToolContext& c, Pt at) { c.BeginZoom(at); }
 
-void Interaction::PressMoveTool(Vec2 at, KeyMods mods) {
+void Interaction::PressMoveTool(Pt at, KeyMods mods) {
   Element* under = detection_.candidate ? nullptr : UnderPointer();
   if (!under) {
     if (!mods.shift) SetSelected(doc().elements(), 0);
@@ -42,7 +42,7 @@ void Interaction::PressMoveTool(Vec2 at, KeyMods mods) {
 }
 
 void Interaction::MouseMove(double px, double py, KeyMods mods, bool leftHeld) {
-  const Vec2 at = ToPlane(px, py);
+  const Pt at = ToPlane(px, py);
   pointer_ = at;
   if (panning_) {
     Document& d = doc();
@@ -159,9 +159,9 @@ void Interaction::StartDrag() {
   ClearDetection();
 }
 
-void Interaction::DragStep(Vec2 at) {
+void Interaction::DragStep(Pt at) {
   if (locusDrag_) return LocusDragStep(at);
-  const Vec2 shift = at - pressAt_;
+  const Pt shift = at - pressAt_;
   const bool single = movers_.size() == 1;
   const MoveLimits limits{static_cast<double>(ws_.options.nameDistance)};
   for (size_t i = 0; i < movers_.size(); ++i) {
@@ -248,10 +248,10 @@ void Interaction::KeyDown(Key k, KeyMods mods) {
         keyRun_ = true;
       }
       const double step = mods.ctrl ? 3 : 1;
-      const Vec2 d = k == Key::Left    ? Vec2{-step, 0}
-                     : k == Key::Right ? Vec2{step, 0}
-                     : k == Key::Up    ? Vec2{0, step}
-                                       : Vec2{0, -step};
+      const Pt d = k == Key::Left    ? Pt{-step, 0}
+                   : k == Key::Right ? Pt{step, 0}
+                   : k == Key::Up    ? Pt{0, step}
+                                     : Pt{0, -step};
       MoveSelectionBy(d);
       return;
     }
@@ -267,7 +267,7 @@ void Interaction::KeyUp(Key k) {
   }
 }
 
-void Interaction::MoveSelectionBy(Vec2 delta) {
+void Interaction::MoveSelectionBy(Pt delta) {
   // Points, texts, bitmaps, labels and names move themselves; anything else moves through
   // the free points it is built on, each of which moves once.
   std::vector<Element*> movers;
@@ -288,17 +288,17 @@ void Interaction::MoveSelectionBy(Vec2 delta) {
   host_.Repaint();
 }
 
-void Interaction::ZoomStep(Vec2 at) {
+void Interaction::ZoomStep(Pt at) {
   const double f = std::abs(1 + 0.003 * (at.y - zoomLastY_));
   zoomLastY_ = at.y;
-  const Vec2 c = zoomCentre_;
+  const Pt c = zoomCentre_;
   for (auto& owned : doc().elements()) {
     Element& e = *owned;
     if (e.kind == kFreePoint) {
-      const Vec2 p = c + (PointOf(e) - c) * f;
+      const Pt p = c + (PointA(e) - c) * f;
       e.x() = p.x, e.y() = p.y;
     } else if (e.kind == kCircleCentre) {
-      const Vec2 q = PointOf(e) + (SecondOf(e) - PointOf(e)) * f;
+      const Pt q = PointA(e) + (PointB(e) - PointA(e)) * f;
       e.value[2] = q.x, e.value[3] = q.y;
     } else if (auto* a = e.as<AxesExt>()) {
       a->xUnit *= f;

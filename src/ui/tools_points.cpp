@@ -1,11 +1,11 @@
 // Point tools: a point by a click, and tying a point to a curve, merging it or freeing it.
 #include <algorithm>
 
+#include "geometry/position_on_element.h"
 #include "geometry/recompute.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
 #include "ui/host.h"
-#include "ui/plane_math.h"
 #include "ui/strings_window.h"
 #include "ui/tool_gestures.h"
 #include "ui/workspace.h"
@@ -91,7 +91,7 @@ void PressRedefine(ToolContext& c, Pt at) {
     }
     DeleteWithDependents(d, *point);
   } else {
-    auto foot = ParameterOnCarrier(*target, at);
+    auto foot = FootOnCarrier(*target, at);
     point->kind = kPointOnElement;
     point->ext = ExtensionForKind(kPointOnElement);
     point->parent = {target, nullptr, nullptr};

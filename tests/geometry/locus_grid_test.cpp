@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "geometry/grid_nodes.h"
 #include "geometry/locus_sampling.h"
 #include "geometry/recompute.h"
 #include "support/builders.h"
@@ -30,6 +31,35 @@ struct GridFigure {
   }
   const SampleExt& s() const { return *locus->as<SampleExt>(); }
 };
+
+TEST(GridNodes, TheNearestNodeFollowsTheOriginAndTheUnits) {
+  GridFigure f;
+  Element* grid = f.g->parent[0];
+  Element* axes = grid->parent[0];
+  // Units of 40: one grid unit between nodes.
+  auto node = NearestGridNode(*grid, {83, 116});
+  ASSERT_TRUE(node);
+  EXPECT_EQ(node->u, 2);
+  EXPECT_EQ(node->v, 3);
+  EXPECT_DOUBLE_EQ(node->at.x, 80);
+  EXPECT_DOUBLE_EQ(node->at.y, 120);
+  axes->parent[0]->value[0] = 10;
+  axes->parent[0]->value[1] = 5;
+  node = NearestGridNode(*grid, {-93, 121});
+  ASSERT_TRUE(node);
+  EXPECT_EQ(node->u, -3);  // (-93 - 10) / 40 = -2.575
+  EXPECT_EQ(node->v, 3);   // (121 - 5) / 40 = 2.9
+  EXPECT_DOUBLE_EQ(node->at.x, -110);
+  EXPECT_DOUBLE_EQ(node->at.y, 125);
+  // Units of 8: 60 / 8 = 7.5 rounds down to 5 units, 40 apart.
+  axes->as<AxesExt>()->xUnit = 8;
+  node = NearestGridNode(*grid, {10 + 61, 5});
+  ASSERT_TRUE(node);
+  EXPECT_EQ(node->u, 10);
+  EXPECT_DOUBLE_EQ(node->at.x, 90);
+  axes->as<AxesExt>()->xUnit = 0;
+  EXPECT_FALSE(NearestGridNode(*grid, {0, 0}));
+}
 
 TEST(LocusGrid, TheDriverVisitsTheNodesInTheViewRowByRow) {
   GridFigure f;

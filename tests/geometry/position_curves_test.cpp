@@ -6,6 +6,7 @@
 
 #include "geometry/conic.h"
 #include "geometry/element_points.h"
+#include "geometry/position_on_curves.h"
 #include "geometry/position_on_element.h"
 #include "geometry/recompute.h"
 #include "support/builders.h"
@@ -101,6 +102,49 @@ TEST_F(OnCurves, ArcFromFirstToThirdPoint) {
   EXPECT_NEAR(h.distance, std::hypot(0.5, 1), 1e-12);
   h = Hit(arc, {-2, -0.5});  // nearer to P3
   EXPECT_EQ(h.t, 1);
+}
+
+TEST_F(OnCurves, ArcFrameAndFootOnCarrier) {
+  Element* p1 = AddPoint(doc, 1, 0);
+  Element* p2 = AddPoint(doc, 0, 1);
+  Element* p3 = AddPoint(doc, -1, 0);
+  Element* arc = Add(doc, kArc, {p1, p2, p3});
+  RecomputeAll(doc);
+  auto f = FrameOfArc(*arc);
+  ASSERT_TRUE(f);
+  EXPECT_NEAR(f->radius, 1, 1e-12);
+  EXPECT_NEAR(f->sweep, kPi, 1e-12);
+  const double h = std::sqrt(0.5);
+  EXPECT_NEAR(f->At(0.25).x, h, 1e-12);
+  EXPECT_NEAR(f->At(0.25).y, h, 1e-12);
+  auto foot = FootOnCarrier(*arc, {0, 3});
+  ASSERT_TRUE(foot);
+  EXPECT_NEAR(foot->t, 0.5, 1e-12);
+  EXPECT_NEAR(foot->foot.x, 0, 1e-12);
+  EXPECT_NEAR(foot->foot.y, 1, 1e-12);
+  EXPECT_NEAR(foot->distance, 2, 1e-12);
+  // Clockwise through the lower half.
+  MoveTo(p2, 0, -1);
+  RecomputeAll(doc);
+  f = FrameOfArc(*arc);
+  ASSERT_TRUE(f);
+  EXPECT_NEAR(f->At(0.25).x, h, 1e-12);
+  EXPECT_NEAR(f->At(0.25).y, -h, 1e-12);
+  foot = FootOnCarrier(*arc, {3, -3});
+  ASSERT_TRUE(foot);
+  EXPECT_NEAR(foot->t, 0.25, 1e-12);
+  EXPECT_NEAR(foot->distance, 3 * std::sqrt(2.0) - 1, 1e-12);
+  // A circle of radius 5 about (10, 20): straight above, a quarter turn.
+  Element* c = AddPoint(doc, 10, 20);
+  Element* circle = Add(doc, kCircleCentre, {c}, {10, 20, 13, 24});
+  foot = FootOnCarrier(*circle, {10, 40});
+  ASSERT_TRUE(foot);
+  EXPECT_NEAR(foot->t, kPi / 2, 1e-12);
+  EXPECT_NEAR(foot->foot.x, 10, 1e-12);
+  EXPECT_NEAR(foot->foot.y, 25, 1e-12);
+  EXPECT_NEAR(foot->distance, 15, 1e-12);
+  // A type without positions has no foot.
+  EXPECT_FALSE(FootOnCarrier(*c, {0, 0}));
 }
 
 TEST_F(OnCurves, ArcParameterAndPositionInvertEachOther) {

@@ -53,11 +53,11 @@ struct Bench {
     ix.MouseUp(MouseButton::Left, Px(x), Py(y), m);
   }
   // Press at one place, move through the others with the button held, release at the last.
-  void Drag(std::initializer_list<Vec2> path, KeyMods m = {}) {
+  void Drag(std::initializer_list<Pt> path, KeyMods m = {}) {
     auto it = path.begin();
     Move(it->x, it->y, false, m);
     ix.MouseDown(MouseButton::Left, Px(it->x), Py(it->y), m);
-    Vec2 last = *it;
+    Pt last = *it;
     for (++it; it != path.end(); ++it) {
       Move(it->x, it->y, true, m);
       last = *it;
