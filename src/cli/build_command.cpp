@@ -1,6 +1,7 @@
 // velt-cli build [--in IN.vlt] [--out OUT.vlt] [--size WxH] SCRIPT: plays a construction
 // script on a new document (or on IN.vlt) through the same interaction as the window. Messages
-// the window would show go to stdout as "message: TEXT"; then OUT.vlt is written, or, without
+// the window would show go to stdout as "message: TEXT", the lines of `overlay` commands as
+// "overlay: LINE"; then OUT.vlt is written, or, without
 // --out, the result is printed as `dump` prints it. A line that cannot be read or played ends
 // with exit code 6 and "line N: reason" on stderr, and nothing is written.
 #include <cstdio>
@@ -113,6 +114,7 @@ int RunBuild(const Args& args) {
 
   const ScriptResult result = RunScript(ws, *script, ScriptSettings{b.width, b.height});
   for (const std::string& m : result.messages) std::printf("message: %s\n", m.c_str());
+  for (const std::string& o : result.overlay) std::printf("overlay: %s\n", o.c_str());
   std::fflush(stdout);
   if (result.failure) {
     std::fprintf(stderr, "line %d: %s\n", result.failure->line, result.failure->reason.c_str());

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "qt_canvas.h"
+#include "ui/overlay.h"
 #include "ui/view_boxes.h"
 #include "view/draw_element.h"
 #include "view/pictures.h"
@@ -59,41 +60,16 @@ void PlaneWidget::Redraw() {
   opt.showHidden = ws_.showHidden;
   opt.language = &ws_.language;  // label texts as the boxes that find them measure them
   opt.dragging = ix_.dragging();
-  opt.rubberBand = ix_.selectionRect().active;
   opt.clientWidth = size.width();
   opt.clientHeight = size.height();
-  const SelectionRect& r = ix_.selectionRect();
-  if (r.active)
-    opt.selectionRectangle =
-        WorldRect{std::min(r.start.x, r.corner.x), std::max(r.start.y, r.corner.y),
-                  std::max(r.start.x, r.corner.x), std::min(r.start.y, r.corner.y)};
+  const Overlay overlay = BuildOverlay(ix_, d);
+  opt.rubberBand = overlay.rectangle.has_value();
+  opt.selectionRectangle = overlay.rectangle;
   RedrawAll(d, *canvas_, opt);
   const DrawContext ctx = ScreenContext(d, *canvas_, opt);
-  auto look = [&](const Element& e, int32_t colour, bool halo) {
-    Look l{colour, halo ? HaloStyleOf(e.style) : e.style, -1, false};
-    if (e.type() == kTypePoint && halo) l.style = 3;
-    return l;
-  };
-  // The picks blink in the selection colour (points as style 3).
-  if (ix_.blinkOn())
-    for (const Element* e : ix_.picks()) DrawElement(ctx, *e, look(*e, d.selectionColour, false));
-  const Interaction::PreviewElements preview = ix_.Preview();
-  for (const auto& e : preview.drawn) DrawElement(ctx, *e, look(*e, e->colour, false));
-  // The highlight of what lies under the pointer.
-  const Detection& det = ix_.detection();
-  if (det.candidate) {
-    auto p = NewElementOfKind(kFreePoint);
-    p->value = det.candidate->value;
-    p->style = 3;
-    DrawElement(ctx, *p, look(*p, d.selectionColour, true));
-  }
-  for (const Hit& h : det.hits) {
-    DrawElement(ctx, *h.element, look(*h.element, d.selectionColour, true));
-    DrawElement(ctx, *h.element, look(*h.element, h.element->colour, false));
-  }
+  for (const OverlayMark& m : overlay.marks) DrawElement(ctx, *m.element, m.look);
   picture_ = canvas_->Image().copy();
-  const CursorMessage& m = ix_.cursorMessage();
-  if (m.visible) {
+  if (const CursorMessage& m = overlay.message; m.visible) {
     QPainter p(&picture_);
     QFont f(QString::fromStdString(d.cursorFont.face), d.cursorFont.size);
     p.setFont(f);
@@ -134,9 +110,7 @@ void PlaneWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void PlaneWidget::mouseReleaseEvent(QMouseEvent* e) {
-  if (const SelectionRect& r = ix_.selectionRect(); r.active)
-    lastSelection_ = WorldRect{std::min(r.start.x, r.corner.x), std::max(r.start.y, r.corner.y),
-                               std::max(r.start.x, r.corner.x), std::min(r.start.y, r.corner.y)};
+  if (auto r = RectangleOf(ix_.selectionRect())) lastSelection_ = r;
   ix_.MouseUp(ButtonOf(e->button()), e->position().x(), e->position().y(), ModsOf(e->modifiers()));
 }
 

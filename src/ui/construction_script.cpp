@@ -53,6 +53,8 @@ constexpr CommandWord kCommands[] = {
     {"macro-complete", ScriptCommand::MacroComplete, 0, "macro-complete NAME"},
     {"macro", ScriptCommand::MacroChoose, 0, "macro NAME"},
     {"macro-load", ScriptCommand::MacroLoad, 0, "macro-load FILE.mac"},
+    {"move", ScriptCommand::Move, 2, "move X Y"},
+    {"overlay", ScriptCommand::Overlay, 0, "overlay"},
 };
 
 struct KeyWord {

@@ -12,6 +12,9 @@
 //   macro-complete NAME           record the macro of the elements chosen with tools 52, 53
 //   macro NAME                    choose a macro of the document for tool 51
 //   macro-load FILE.mac           load a macro file into the document
+//   move X Y                      the pointer moves there, no button held
+//   overlay                       report what the window draws over the picture (picks,
+//                                 previews, highlight, cursor message, selection rectangle)
 //
 // `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
 #include <cstddef>
@@ -51,6 +54,8 @@ enum class ScriptCommand {
   MacroComplete,
   MacroChoose,
   MacroLoad,
+  Move,
+  Overlay,
 };
 
 struct ScriptStep {
@@ -85,6 +90,7 @@ struct ScriptSettings {
 
 struct ScriptResult {
   std::vector<std::string> messages;     // what the window would have shown, in order
+  std::vector<std::string> overlay;      // the lines of the `overlay` commands, in order
   std::optional<ScriptFailure> failure;  // set when a line could not be read or played
   std::size_t unusedAnswers = 0;         // answers no dialog asked for
 };

@@ -5,6 +5,7 @@
 #include "geometry/recompute.h"
 #include "ui/construction_script.h"
 #include "ui/macro_commands.h"
+#include "ui/overlay.h"
 #include "ui/strings_macros.h"
 #include "ui/strings_scripts.h"
 #include "view/viewport.h"
@@ -117,6 +118,18 @@ class Player {
         return true;
       }
       case ScriptCommand::MacroLoad: LoadMacroInto(ws_, host_, s.text); return true;
+      case ScriptCommand::Move: {
+        const auto p = Pixel(s, s.x1, s.y1);
+        if (!p) return false;
+        ix_.MouseMove(p->x, p->y, none, false);
+        return true;
+      }
+      case ScriptCommand::Overlay: {
+        // The picks as the window shows them while their blink is on.
+        for (std::string& line : DescribeOverlay(BuildOverlay(ix_, ws_.doc(), true)))
+          result_.overlay.push_back(std::move(line));
+        return true;
+      }
     }
     return true;
   }
