@@ -18,6 +18,7 @@ class NullHost : public Host {
   void ShowMessage(const std::string&, MessageIcon) override {}
   void SetStatus(int, const std::string&) override {}
   void SetBlinking(bool) override {}
+  void SetButtonTimer(int) override {}
   void ToolChanged(Tool) override {}
   void CommandsChanged() override {}
   void Repaint() override {}

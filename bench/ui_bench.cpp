@@ -26,6 +26,7 @@ class DrawingHost : public Host {
   void ShowMessage(const std::string&, MessageIcon) override {}
   void SetStatus(int, const std::string&) override {}
   void SetBlinking(bool) override {}
+  void SetButtonTimer(int) override {}
   void ToolChanged(Tool) override {}
   void CommandsChanged() override {}
   void Repaint() override {

@@ -49,6 +49,9 @@ MainWindow::MainWindow(const QString& startFile, QWidget* parent)
   blink_ = new QTimer(this);
   blink_->setInterval(180);
   connect(blink_, &QTimer::timeout, this, [this] { ix_.BlinkTick(); });
+  buttonTimer_ = new QTimer(this);
+  buttonTimer_->setSingleShot(true);
+  connect(buttonTimer_, &QTimer::timeout, this, [this] { ix_.ButtonTimerTick(); });
 
   BuildMenus();
   BuildToolBars();
@@ -109,6 +112,14 @@ void MainWindow::SetBlinking(bool on) {
   if (!blink_) return;
   if (on && !blink_->isActive()) blink_->start();
   if (!on) blink_->stop();
+}
+
+void MainWindow::SetButtonTimer(int milliseconds) {
+  if (!buttonTimer_) return;
+  if (milliseconds > 0)
+    buttonTimer_->start(milliseconds);
+  else
+    buttonTimer_->stop();
 }
 
 void MainWindow::ToolChanged(Tool tool) {

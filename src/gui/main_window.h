@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow, public Host {
   void Repaint() override;
   void SetStatus(int panel, const std::string& text) override;
   void SetBlinking(bool on) override;
+  void SetButtonTimer(int milliseconds) override;
   void ToolChanged(Tool tool) override;
   void CommandsChanged() override;
   std::optional<Picture> ChoosePicture() override;
@@ -106,6 +107,7 @@ class MainWindow : public QMainWindow, public Host {
   std::map<Tool, QAction*> toolActions_;
   std::map<QString, QAction*> actions_;
   QTimer* blink_ = nullptr;
+  QTimer* buttonTimer_ = nullptr;  // a pressed movement button pops up
   MessageHook messageHook_;
   bool updatingLists_ = false;
   bool updatingScroll_ = false;

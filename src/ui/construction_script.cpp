@@ -44,6 +44,7 @@ constexpr CommandWord kCommands[] = {
     {"double-click", ScriptCommand::DoubleClick, 2, "double-click X Y"},
     {"right-click", ScriptCommand::RightClick, 2, "right-click X Y"},
     {"drag", ScriptCommand::Drag, 4, "drag X1 Y1 X2 Y2"},
+    {"press", ScriptCommand::Press, 2, "press X Y"},
     {"key", ScriptCommand::Key, 0, "key Escape|Left|Right|Up|Down|Plus|Minus|Delete"},
     {"undo", ScriptCommand::Undo, 0, "undo"},
     {"redo", ScriptCommand::Redo, 0, "redo"},

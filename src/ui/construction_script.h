@@ -6,6 +6,7 @@
 //   tool N | tool BUTTON          choose a tool by its number or its button name
 //   click X Y | shift-click X Y | double-click X Y | right-click X Y
 //   drag X1 Y1 X2 Y2              press, four moves with the button held, release
+//   press X Y                     press the active button there with the move tool
 //   key Escape|Left|Right|Up|Down|Plus|Minus|Delete
 //   undo | redo | select-all | delete
 //   answer TEXT                   the reply to the next dialog or question
@@ -17,6 +18,7 @@
 //                                 previews, highlight, cursor message, selection rectangle)
 //
 // `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
+// Timers (a pressed movement button popping up) run out before the next line.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -56,6 +58,7 @@ enum class ScriptCommand {
   MacroLoad,
   Move,
   Overlay,
+  Press,
 };
 
 struct ScriptStep {

@@ -20,6 +20,9 @@ class Host : public DocumentHost {
   virtual void SetStatus(int panel, const std::string& text) = 0;
   // The blink timer of the picks: on while a gesture is open.
   virtual void SetBlinking(bool on) = 0;
+  // The movement button's pop-up timer: after `milliseconds` the window calls
+  // Interaction::ButtonTimerTick once; 0 stops a timer that has not run out.
+  virtual void SetButtonTimer(int milliseconds) = 0;
   // The tool changed: press its button.
   virtual void ToolChanged(Tool tool) = 0;
   // Undo, redo and the document list may have changed.

@@ -39,6 +39,7 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
   }();
   const bool wasGestureStep = snapshotTaken_;
   if (!ToolBetween(tool, Tool::B_MacCon, Tool::B_mac_fin)) ws_.macroSession.Clear();
+  redefinedButton_ = -1;
   tool_ = tool;
   if (hasSelection && RowOf(tool).onSelection) {
     // An edit tool chosen with a selection acts on it at once.
@@ -231,6 +232,10 @@ void Interaction::UpdateMessage() {
 }
 
 void Interaction::DocumentChanged() {
+  // A button still pending belonged to the document that is gone.
+  pendingButton_ = -1;
+  if (buttonTimer_) host_.SetButtonTimer(0);
+  buttonTimer_ = false;
   ResetGesture();
   snapshotTaken_ = false;
   tool_ = Tool::Sel;

@@ -66,10 +66,21 @@ class Interaction {
   void DisableAllTraces();  // "Desactivar todas las trazas"
   // Before the current document changes (the open gesture is abandoned in its own document)
   // and after it changed (switch, new, open, close).
-  void BeforeDocumentChange() { SelectTool(Tool::Sel); }
+  void BeforeDocumentChange() {
+    SettlePendingButton();
+    SelectTool(Tool::Sel);
+  }
   void DocumentChanged();
   // The drawn boxes of text-like elements, from the drawing side.
   void SetBoxOf(BoxOf f) { boxOf_ = std::move(f); }
+
+  // ---- action buttons (ui/tools_buttons.cpp)
+  // The movement button's timer ran out: the pressed button pops up.
+  void ButtonTimerTick();
+  bool buttonTimerRunning() const { return buttonTimer_; }
+  // Redefinition of a hide/show button (from its edit dialog): tool 56 with the button's
+  // elements selected; a click on empty plane or on the button makes its replacement.
+  void RedefineButton(Element& button);
 
   // ---- the palette
   void SetCurrentColour(int32_t colour, bool fill);
@@ -127,6 +138,10 @@ class Interaction {
   Element* UnderPointer() const { return detection_.first(); }
   int SideUnderPointer() const;
   void PressMoveTool(Pt at, KeyMods mods);
+  // A press in tool 0 on an active button; ignored while the pop-up timer runs.
+  void PressButtonElement(Element& b);
+  // The pending movement button pops up at once (before the document changes).
+  void SettlePendingButton();
 
   // dragging
   void StartDrag();
@@ -170,6 +185,11 @@ class Interaction {
   Pt pressAt_;                         // where the press in tool 0 was
   SelectionRect rect_;
   bool keyRun_ = false;  // an arrow-key run has stored its step
+
+  // action buttons, held by number: the list they are in may be replaced by undo
+  int32_t pendingButton_ = -1;    // the movement button drawn down until the timer runs out
+  bool buttonTimer_ = false;      // the pop-up timer runs: presses are ignored
+  int32_t redefinedButton_ = -1;  // the hide/show button tool 56 is redefining
 
   // right-button plane move and the zoom tool
   bool panning_ = false;

@@ -6,6 +6,7 @@
 #include "ui/construction_script.h"
 #include "ui/macro_commands.h"
 #include "ui/overlay.h"
+#include "ui/strings_buttons.h"
 #include "ui/strings_macros.h"
 #include "ui/strings_scripts.h"
 #include "view/viewport.h"
@@ -50,8 +51,14 @@ class Player {
     return false;
   }
 
+  // The timers that ran out since the last line.
+  void RunTimers() {
+    if (host_.TakeButtonTimer()) ix_.ButtonTimerTick();
+  }
+
   // False when the step's position lies outside the window.
   bool Play(const ScriptStep& s) {
+    RunTimers();
     const KeyMods none{};
     switch (s.command) {
       case ScriptCommand::Tool: ix_.SelectTool(s.tool); return true;
@@ -130,11 +137,33 @@ class Player {
           result_.overlay.push_back(std::move(line));
         return true;
       }
+      case ScriptCommand::Press: return PressButton(s);
     }
     return true;
   }
 
  private:
+  // `press X Y`: the move tool's press on the active button there; a failure when there is
+  // none.
+  bool PressButton(const ScriptStep& s) {
+    const auto p = Pixel(s, s.x1, s.y1);
+    if (!p) return false;
+    if (ix_.tool() != Tool::Sel) ix_.SelectTool(Tool::Sel);
+    const KeyMods none{};
+    ix_.MouseMove(p->x, p->y, none, false);
+    const Element* under = ix_.detection().first();
+    if (!under || ix_.detection().candidate || under->type() != kTypeButton || !under->attr1) {
+      char detail[80];
+      std::snprintf(detail, sizeof detail, "%g %g", s.x1, s.y1);
+      result_.failure =
+          ScriptFailure{s.line, ws_.Text(str::kScriptNoButton) + ": " + std::string(detail)};
+      return false;
+    }
+    ix_.MouseDown(MouseButton::Left, p->x, p->y, none);
+    ix_.MouseUp(MouseButton::Left, p->x, p->y, none);
+    return true;
+  }
+
   // The pixel of a plane position in the window, or the failure of its line.
   std::optional<PixelPointF> Pixel(const ScriptStep& s, double x, double y) {
     const PixelPointF p = WorldToPixelExact(MappingOf(ws_.doc()), x, y);
@@ -172,6 +201,7 @@ ScriptResult RunScript(Workspace& ws, std::string_view text, ScriptSettings sett
   player.Start();
   for (const ScriptStep& s : parsed.steps)
     if (!player.Play(s) || !player.WithinBudget(s)) break;
+  player.RunTimers();
   result.unusedAnswers = player.pendingAnswers();
   return result;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ui/host.h"
 
@@ -31,6 +32,10 @@ class ScriptedHost : public Host {
   void Repaint() override {}
   void SetStatus(int, const std::string&) override {}
   void SetBlinking(bool) override {}
+  // Timers run out between the lines of a script.
+  void SetButtonTimer(int milliseconds) override { buttonTimer_ = milliseconds > 0; }
+  // Whether the pop-up timer was running; it is stopped.
+  bool TakeButtonTimer() { return std::exchange(buttonTimer_, false); }
   void ToolChanged(Tool) override {}
   void CommandsChanged() override {}
   bool EditElement(Element& e) override;
@@ -41,6 +46,7 @@ class ScriptedHost : public Host {
 
   MessageSink sink_;
   std::deque<std::string> answers_;
+  bool buttonTimer_ = false;
 };
 
 }  // namespace velt

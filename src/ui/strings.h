@@ -8,6 +8,7 @@
 //   1050..1079 expression and calculator messages
 //   1080..1099 view and drawing texts (labels, strings_measures.h, with their unit texts
 //              at 1160..1170)
+//   1130..1139 action buttons: default captions, the movement-button warning
 //   1100..1179 other messages (1150 is the question asked before printing the screen
 //              picture; 1175..1179 the locus and trace commands, strings_loci.h)
 //   1180..1199 construction-script messages

@@ -72,6 +72,12 @@ class ToolContext {
   void NoteColourUsed();  // the colour tool coloured something
   void ClearDetection();
 
+  // ---- action buttons
+  // The hide/show button tool 56 is redefining, or null.
+  Element* RedefinedButton() const;
+  // The caption a new button of this kind takes, in the language in use.
+  std::string DefaultCaption(int32_t kind) const;
+
   // ---- hooks of the move-like gestures
   void BeginZoom(Pt at);
   void PressMoveTool(Pt at);

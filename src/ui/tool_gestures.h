@@ -89,6 +89,14 @@ void PressMacroInitial(ToolContext& c, Pt at);  // tool 52: toggles an initial e
 void PressMacroFinal(ToolContext& c, Pt at);    // tool 53: toggles a final element
 void PressMacroApply(ToolContext& c, Pt at);    // tool 51: the chosen macro's next parameter
 
+// ---- action buttons (tools_buttons.cpp)
+// Tool 56: each element clicked goes into or out of the selection; a click on empty plane
+// (or on the button being redefined) makes the hide/show button of the selected elements.
+void PressHideShowButton(ToolContext& c, Pt at);
+// Tool 57: points in pairs (the point to move, then the point it goes to); a click on empty
+// plane makes the movement button, or refuses pairs that cannot be.
+void PressMoveButton(ToolContext& c, Pt at);
+
 // ---- moving (tools_move.cpp)
 void PressMove(ToolContext& c, Pt at);  // selection, rectangle, start of a drag
 void PressZoom(ToolContext& c, Pt at);

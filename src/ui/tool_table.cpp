@@ -315,6 +315,8 @@ std::array<ToolRow, kToolCount> BuildRows() {
   }
   gesture(Tool::B_zoom, PressZoom);
   gesture(Tool::B_inbitmap, PressInsertBitmap);
+  gesture(Tool::B_vernoverbot, PressHideShowButton);
+  gesture(Tool::B_movbot, PressMoveButton);
 
   // ---- macros: the mask of tool 51 follows the chosen macro's parameters
   gesture(Tool::B_MacCon, PressMacroApply);

@@ -29,6 +29,10 @@ void PressZoom(ToolContext& c, Pt at) { c.BeginZoom(at); }
 
 void Interaction::PressMoveTool(Pt at, KeyMods mods) {
   Element* under = detection_.candidate ? nullptr : UnderPointer();
+  if (under && under->type() == kTypeButton && under->attr1 != 0) {
+    PressButtonElement(*under);
+    return;
+  }
   if (!under) {
     if (!mods.shift) SetSelected(doc().elements(), 0);
     rect_.active = true;
@@ -107,7 +111,7 @@ void Interaction::MouseUp(MouseButton b, double px, double py, KeyMods mods) {
   }
   if (tool_ == Tool::Sel && pressed_ && (clickPending_ || mods.shift)) {
     Element* e = pressed_;
-    const bool switchingButton = e->type() == kTypeButton && e->attr2 == 1;
+    const bool switchingButton = e->type() == kTypeButton && e->attr1 != 0;
     if (!switchingButton) e->selected = e->selected ? 0 : 1;
     host_.Repaint();
   }

@@ -97,7 +97,8 @@ void DrawButtonElement(const DrawContext& ctx, const Element& e, const Look& loo
   if (!b || look.fillOnly) return;
   Canvas& c = ctx.canvas;
   const TextFont font = ToTextFont(LabelFontOf(e, ctx.doc.numberFont), ctx.opt.screenDpi);
-  const TextExtent ext = c.MeasureText(b->caption, font);
+  const std::string caption = ButtonCaptionOf(e, LanguageOf(ctx));
+  const TextExtent ext = c.MeasureText(caption, font);
   const PixelPoint p = ctx.Pixel(SecondPointOf(e));
   const int w = ext.width + 2 * kButtonPadX, h = ext.height + 2 * kButtonPadY;
   if (!ctx.opt.realSize) {
@@ -124,14 +125,14 @@ void DrawButtonElement(const DrawContext& ctx, const Element& e, const Look& loo
   if (up) {
     line(kWhite, {l + 1, t + 1}, {r - 2, t + 1});  // highlight along the top and left
     line(kWhite, {l + 1, t + 1}, {l + 1, btm - 2});
-    c.Text({l + kButtonPadX - 1, t + kButtonPadY - 1}, b->caption, font, look.colour, -1);
+    c.Text({l + kButtonPadX - 1, t + kButtonPadY - 1}, caption, font, look.colour, -1);
   } else {
     c.SetBrush({face, true});
     c.SetPen({kBlack, 1, LineStyle::kSolid});
     c.Rectangle({l + 1, t + 1, r - 1, btm - 1});
     line(kWhite, {l + 2, btm - 3}, {r - 2, btm - 3});
     line(kWhite, {r - 3, t + 2}, {r - 3, btm - 2});
-    c.Text({l + kButtonPadX, t + kButtonPadY}, b->caption, font, look.colour, -1);
+    c.Text({l + kButtonPadX, t + kButtonPadY}, caption, font, look.colour, -1);
   }
 }
 

@@ -135,7 +135,8 @@ std::optional<WorldRect> ElementBox(const Document& doc, const Element& e, const
     case kTypeButton: {
       const ButtonExt* b = e.as<ButtonExt>();
       if (!b) return std::nullopt;
-      const TextExtent ext = measure.Measure(b->caption, FontOf(e, doc.numberFont, screenDpi));
+      const TextExtent ext =
+          measure.Measure(ButtonCaptionOf(e, lang), FontOf(e, doc.numberFont, screenDpi));
       return BoxAt(map, labelAt, ext.width + 2 * kButtonPadX, ext.height + 2 * kButtonPadY);
     }
     case kTypeBitmap: {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/strings_buttons.h"
 #include "ui/strings_measures.h"
 #include "view/element_text.h"
 
@@ -85,6 +86,12 @@ std::string LabelTextOf(const Document& doc, const Element& e, const LanguageTab
 
 std::string LabelTextOf(const Document& doc, const Element& e) {
   return LabelTextOf(doc, e, BuiltInLanguage());
+}
+
+std::string ButtonCaptionOf(const Element& e, const LanguageTable& lang) {
+  const ButtonExt* b = e.as<ButtonExt>();
+  if (b && !b->caption.empty()) return b->caption;
+  return lang.Get(str::kButtonCaptionShowHide);
 }
 
 }  // namespace velt

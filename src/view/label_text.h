@@ -34,6 +34,9 @@ std::optional<CoordinatesText> CoordinatesTextOf(const Element& coordinates);
 // The answer a checker shows: its own message, or the language table's when it has none.
 std::string CheckerText(const Element& e, const LanguageTable& lang);
 
+// The caption a button shows: its own, or the hide/show button's default when it has none.
+std::string ButtonCaptionOf(const Element& e, const LanguageTable& lang);
+
 // What a label-like element (name, number, function, equation, coordinates, checker) shows;
 // empty for other elements.
 std::string LabelTextOf(const Document& doc, const Element& e, const LanguageTable& lang);

@@ -27,6 +27,8 @@ class FakeHost : public Host {
   void Repaint() override { ++repaints; }
   void SetStatus(int panel, const std::string& text) override { status[panel] = text; }
   void SetBlinking(bool on) override { blinking = on; }
+  int buttonTimer = 0;  // the pop-up timer's interval while it runs
+  void SetButtonTimer(int milliseconds) override { buttonTimer = milliseconds; }
   void ToolChanged(Tool t) override { tool = t; }
   void CommandsChanged() override {}
   // What the picture file dialog answers (nothing: cancelled).
