@@ -79,6 +79,19 @@ TEST(ScriptButtons, HideShowButtonHidesWhatItPicksAndEachPressTurnsItOver) {
   EXPECT_EQ(s.E(3).visibility, 1);
 }
 
+TEST(ScriptButtons, DeletingAControlledElementDeletesTheButton) {
+  // Point 1 carries segment 3, which the button controls.
+  Scenario s(std::string(kTwoSegments) + kHideShowOverBoth + "tool 0\nclick 0 0\ndelete\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  EXPECT_EQ(s.Count(), 4) << "points 2, 4, 5 and segment 6 stay";
+  bool anyButton = false;
+  ForEachDeep(s.doc().elements(),
+              [&](const Element& e) { anyButton = anyButton || e.type() == kTypeButton; });
+  EXPECT_FALSE(anyButton);
+  EXPECT_EQ(s.E(4).kind, kSegment) << "segment 6 is now number 4";
+  EXPECT_EQ(s.E(4).visibility, 0) << "it keeps the visibility the button gave it";
+}
+
 TEST(ScriptButtons, HiddenElementsAreNotPickedAndButtonsStack) {
   // Segment 3 hidden by the hide/show tool first.
   Scenario s(std::string(kTwoSegments) + "tool 60\nclick 50 0\n" + kHideShowOverBoth);
