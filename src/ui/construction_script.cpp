@@ -56,6 +56,7 @@ constexpr CommandWord kCommands[] = {
     {"macro-load", ScriptCommand::MacroLoad, 0, "macro-load FILE.mac"},
     {"move", ScriptCommand::Move, 2, "move X Y"},
     {"overlay", ScriptCommand::Overlay, 0, "overlay"},
+    {"tick", ScriptCommand::Tick, 0, "tick N (1..100000)"},
 };
 
 struct KeyWord {
@@ -128,6 +129,16 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
         if (SameWordIgnoringCase(kw.word, words[1])) k = &kw;
       if (!k) return fail(str::kScriptUnknownKey, words[1]);
       s.key = k->key;
+      break;
+    }
+    case ScriptCommand::Tick: {
+      int n = 0;
+      const std::string_view w = args == 1 ? words[1] : std::string_view{};
+      const auto [end, ec] = std::from_chars(w.data(), w.data() + w.size(), n);
+      if (args != 1 || ec != std::errc{} || end != w.data() + w.size() || n < 1 ||
+          n > kScriptMaxTicks)
+        return fail(str::kScriptArguments, c->usage);
+      s.count = n;
       break;
     }
     case ScriptCommand::Answer:

@@ -16,6 +16,7 @@
 //   move X Y                      the pointer moves there, no button held
 //   overlay                       report what the window draws over the picture (picks,
 //                                 previews, highlight, cursor message, selection rectangle)
+//   tick N                        advance the document's animation N ticks
 //
 // `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
 // Timers (a pressed movement button popping up) run out before the next line.
@@ -36,6 +37,7 @@ inline constexpr std::size_t kScriptMaxBytes = 1 << 20;
 inline constexpr int kScriptMaxLines = 20000;
 inline constexpr std::size_t kScriptMaxLineLength = 4096;
 inline constexpr double kScriptMaxCoordinate = 1e7;
+inline constexpr int kScriptMaxTicks = 100000;
 // Every gesture keeps a copy of the whole figure for undo, so a long script grows the history
 // with the square of its length: it stops once the history holds this much.
 inline constexpr std::size_t kScriptMaxUndoBytes = std::size_t{128} << 20;
@@ -59,6 +61,7 @@ enum class ScriptCommand {
   Move,
   Overlay,
   Press,
+  Tick,
 };
 
 struct ScriptStep {
@@ -68,6 +71,7 @@ struct ScriptStep {
   Key key = Key::Other;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // plane coordinates
   std::string text;                       // the answer, a macro's name or file
+  int count = 0;                          // animation ticks
 };
 
 struct ScriptFailure {

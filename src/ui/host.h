@@ -32,6 +32,8 @@ class Host : public DocumentHost {
   virtual bool ChooseFont(Font&) { return false; }
   // A picture file chosen by the user, as BMP bytes; nothing when cancelled.
   virtual std::optional<Picture> ChoosePicture() { return std::nullopt; }
+  // The animation list changed; `shown` is the entry the animation window should show.
+  virtual void AnimationsChanged(const Element* /*shown*/) {}
 };
 
 }  // namespace velt

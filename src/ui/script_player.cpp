@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "anim/animation.h"
 #include "geometry/recompute.h"
 #include "ui/construction_script.h"
 #include "ui/macro_commands.h"
@@ -138,6 +139,9 @@ class Player {
         return true;
       }
       case ScriptCommand::Press: return PressButton(s);
+      case ScriptCommand::Tick:
+        for (int i = 0; i < s.count; ++i) AnimationTick(ws_.doc());
+        return true;
     }
     return true;
   }

@@ -44,6 +44,10 @@ void PressTrace(ToolContext& c, Pt at);  // each click switches a trace on or of
 // the list was full.
 bool ToggleTrace(Figure& figure, Element& e);
 
+// ---- animation (tools_animation.cpp)
+// Tool 48: each click adds an animatable element to the animation list or takes it out.
+void PressAnimation(ToolContext& c, Pt at);
+
 // ---- intersections (tools_intersection.cpp)
 void PressIntersection(ToolContext& c, Pt at);
 

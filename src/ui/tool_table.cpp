@@ -291,6 +291,7 @@ std::array<ToolRow, kToolCount> BuildRows() {
   at(Tool::B_inversion).preview = PreviewInversion;
   gesture(Tool::B_Lugar_G, PressLocus);
   gesture(Tool::B_traza, PressTrace);
+  gesture(Tool::B_anim, PressAnimation);
 
   // ---- measurements, checkers, equations and coordinates
   rows({Tool::B_comp_par, Tool::B_comp_perp},

@@ -75,9 +75,9 @@ TEST(ScriptReading, LinesThatCannotBeReadAreRefusedWithTheirNumber) {
 
 TEST(ScriptReading, ToolsNotBuiltYetAreRefusedByNumberAndName) {
   const LanguageTable lang;
-  // The animation tool is in the table but does not work yet.
-  ExpectRefused("tool 48\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 48 (B_anim)");
-  ExpectRefused("\n\ntool B_anim\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 48");
+  // The parametric colour tool is in the table but does not work yet.
+  ExpectRefused("tool 66\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 66 (B_colorpar)");
+  ExpectRefused("\n\ntool B_colorpar\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 66");
 }
 
 TEST(ScriptReading, BoundsOnLinesAndLength) {
