@@ -1,6 +1,7 @@
 #include "ui/language.h"
 
 #include "ui/strings.h"
+#include "ui/strings_animation.h"
 #include "ui/strings_buttons.h"
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
@@ -24,6 +25,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::LociStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::MacroStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::ButtonStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::AnimationStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

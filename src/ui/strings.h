@@ -10,7 +10,8 @@
 //              at 1160..1170)
 //   1130..1139 action buttons: default captions, the movement-button warning
 //   1100..1179 other messages (1150 is the question asked before printing the screen
-//              picture; 1175..1179 the locus and trace commands, strings_loci.h)
+//              picture; 1175..1179 the locus and trace commands, strings_loci.h;
+//              1100..1119 the animation window and the replay, strings_animation.h)
 //   1180..1199 construction-script messages
 //   2000..2099 dialogs (2020..2049 the macro dialog and its messages, strings_macros.h)
 #include <span>
