@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "anim/animation.h"
 #include "geometry/element_points.h"
 #include "ui/intersection_pick.h"
 
@@ -95,9 +94,8 @@ Detection Detect(Document& doc, const DetectionQuery& q) {
   std::vector<Hit>& hits = out.hits;
   const ToolRow& row = RowOf(q.tool);
   MainPass(doc, q, hits);
-  // The animation tool finds only what can move by itself.
-  if (q.tool == Tool::B_anim)
-    std::erase_if(hits, [](const Hit& h) { return !IsAnimatable(*h.element); });
+  if (const auto finds = row.finds)
+    std::erase_if(hits, [&](const Hit& h) { return !finds(*h.element); });
 
   // Points first.
   std::vector<Hit> points;

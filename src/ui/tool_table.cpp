@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "anim/animation.h"
 #include "ui/strings_window.h"
 #include "ui/tool_gestures.h"
 
@@ -292,6 +293,7 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_Lugar_G, PressLocus);
   gesture(Tool::B_traza, PressTrace);
   gesture(Tool::B_anim, PressAnimation);
+  at(Tool::B_anim).finds = IsAnimatable;
 
   // ---- measurements, checkers, equations and coordinates
   rows({Tool::B_comp_par, Tool::B_comp_perp},

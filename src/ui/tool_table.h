@@ -184,6 +184,8 @@ struct ToolRow {
   bool prefersSelected = true;  // of several hits, only the selected ones stay
   bool repicks = false;         // the gesture's picks can be picked again
   bool closesOnFirst = false;   // the first pick can be picked again to close the figure
+  // Only the elements this accepts are found (the animation tool: what can move by itself).
+  bool (*finds)(const Element&) = nullptr;
 };
 
 const ToolRow& RowOf(Tool t);
