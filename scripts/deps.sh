@@ -1,6 +1,6 @@
 # Installs the Debian packages that building and testing VELT need, when missing.
 VELT_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-  libbenchmark-dev qt6-base-dev libgl-dev xvfb xauth)
+  libbenchmark-dev libgif-dev qt6-base-dev libgl-dev xvfb xauth)
 
 velt_install_deps() {
   local missing=()

@@ -7,6 +7,7 @@
 #include "anim/animation.h"
 #include "geometry/element_points.h"
 #include "geometry/locus_sampling.h"
+#include "geometry/position_on_curves.h"
 #include "geometry/position_on_element.h"
 #include "geometry/tolerances.h"
 
@@ -28,7 +29,7 @@ constexpr double kConicLast = 119;
 
 // A value that runs between two bounds and turns back at them.
 struct Bounce {
-  double low, high;     // where it turns
+  double low, high;      // where it turns
   double lowAt, highAt;  // where it is put when it crossed them
 };
 
@@ -52,21 +53,17 @@ bool Usable(double length) { return std::isfinite(length) && length > kDivisionG
 
 // Length of an arc: its radius times the angle it sweeps from its first to its third point.
 double ArcLength(const Element& arc) {
-  if (!arc.parent[0] || !arc.parent[2]) return 0;
-  const Pt centre = PointA(arc), p1 = PointA(*arc.parent[0]), p3 = PointA(*arc.parent[2]);
-  const auto g = OrientedAngle(p3, centre, p1);
-  if (!g) return 0;
-  const double sweep = arc.attr1 == 1 ? kTwoPi - *g : *g;
-  return Distance(centre, p1) * sweep;
+  const auto f = FrameOfArc(arc);
+  return f ? f->radius * f->sweep : 0;
 }
 
 // Length of the path a locus draws: its joined pieces (gaps are not crossed).
 double LocusLength(const Element& locus) {
   const auto* s = locus.as<SampleExt>();
   if (!s) return 0;
-  const int32_t m = std::min<int32_t>({s->recorded, static_cast<int32_t>(s->colours.size()),
-                                       static_cast<int32_t>(s->x1.size()),
-                                       static_cast<int32_t>(s->y1.size())});
+  const int32_t m =
+      std::min<int32_t>({s->recorded, static_cast<int32_t>(s->colours.size()),
+                         static_cast<int32_t>(s->x1.size()), static_cast<int32_t>(s->y1.size())});
   if (m < 2) return 0;
   const bool closed = locus.kind == kLocus && locus.attr1 == 1;
   const int32_t pieces = closed ? m : m - 1;

@@ -10,6 +10,7 @@ int RunDump(const Args& args);
 int RunConvert(const Args& args);
 int RunRender(const Args& args);
 int RunBuild(const Args& args);
+int RunAnimate(const Args& args);
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
@@ -21,6 +22,8 @@ const std::vector<Command>& AllCommands() {
       {"render", "render FILE -o OUT.png|OUT.svg|OUT.pdf|OUT.tex [--size WxH] [--centre]",
        RunRender},
       {"build", "build [--in IN.vlt] [--out OUT.vlt] [--size WxH] SCRIPT|-", RunBuild},
+      {"animate", "animate FILE -o OUT.gif|OUT.png --frames N [--size WxH] [--centre]",
+       RunAnimate},
   };
   return commands;
 }

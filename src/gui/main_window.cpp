@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "animation_window.h"
 #include "geometry/recompute.h"
 #include "model/undo.h"
 #include "plane_widget.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const QString& startFile, QWidget* parent)
   buttonTimer_->setSingleShot(true);
   connect(buttonTimer_, &QTimer::timeout, this, [this] { ix_.ButtonTimerTick(); });
 
+  BuildAnimation();
   BuildMenus();
   BuildToolBars();
   BuildDocumentBar();
@@ -125,6 +127,12 @@ void MainWindow::SetButtonTimer(int milliseconds) {
 void MainWindow::ToolChanged(Tool tool) {
   auto it = toolActions_.find(tool);
   if (it != toolActions_.end()) it->second->setChecked(true);
+  // The animation window shows with its tool and hides with any other.
+  if (anim_ && tool == Tool::B_anim) {
+    anim_->Open();
+  } else if (anim_) {
+    anim_->Suspend();
+  }
 }
 
 void MainWindow::CommandsChanged() {
@@ -132,6 +140,7 @@ void MainWindow::CommandsChanged() {
   if (auto* a = actions_["M_undo"]) a->setEnabled(CanUndo(d));
   if (auto* a = actions_["M_redo"]) a->setEnabled(CanRedo(d));
   RefreshDocumentLists();
+  if (anim_ && anim_->isVisible()) anim_->Refresh();  // undo may have changed the list
 }
 
 // ---- events ----------------------------------------------------------------

@@ -54,6 +54,11 @@ class MainWindow : public QMainWindow, public Host {
   void ToolChanged(Tool tool) override;
   void CommandsChanged() override;
   std::optional<Picture> ChoosePicture() override;
+  void AnimationsChanged(const Element* shown) override;
+
+  // The animation window (TV_animac) and the step-by-step replay (TPaP).
+  class TV_animac* animationWindow() const { return anim_; }
+  void ReplayCommand();
 
  protected:
   void closeEvent(QCloseEvent*) override;
@@ -71,6 +76,7 @@ class MainWindow : public QMainWindow, public Host {
   void BuildStatusBar();
   void AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<Tool> tools);
   void AddPalette(QToolBar* bar, bool fill);
+  void BuildAnimation();  // main_window_animation.cpp
 
   // documents
   void NewDocumentCommand();
@@ -108,6 +114,7 @@ class MainWindow : public QMainWindow, public Host {
   std::map<QString, QAction*> actions_;
   QTimer* blink_ = nullptr;
   QTimer* buttonTimer_ = nullptr;  // a pressed movement button pops up
+  class TV_animac* anim_ = nullptr;
   MessageHook messageHook_;
   bool updatingLists_ = false;
   bool updatingScroll_ = false;

@@ -19,6 +19,7 @@
 #include "plane_widget.h"
 #include "tool_icons.h"
 #include "ui/strings.h"
+#include "ui/strings_animation.h"
 #include "ui/strings_export.h"
 #include "ui/strings_loci.h"
 #include "ui/strings_window.h"
@@ -259,6 +260,8 @@ void MainWindow::BuildMenus() {
         list.exec();
       },
       QKeySequence(Qt::Key_F3)));
+  view->addAction(MakeAction(
+      "M_PasoaPaso", str::kReplayMenu, [this] { ReplayCommand(); }, QKeySequence(Qt::Key_F2)));
 
   QMenu* help = bar->addMenu(T(str::kMenuHelp));
   auto noHelp = [this] { ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning); };

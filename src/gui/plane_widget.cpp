@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "model/element_list.h"
 #include "qt_canvas.h"
 #include "ui/overlay.h"
 #include "ui/view_boxes.h"
@@ -54,7 +55,7 @@ void PlaneWidget::Redraw() {
   }
   DrawOptions opt;
   opt.tracePicture = tracePicture_.get();
-  opt.addTraces = ix_.dragging();
+  opt.addTraces = ix_.dragging() || traceHolders_ > 0;
   opt.viewDragging = clearTraces_ || ix_.panning();
   clearTraces_ = false;
   opt.showHidden = ws_.showHidden;
@@ -65,8 +66,26 @@ void PlaneWidget::Redraw() {
   const Overlay overlay = BuildOverlay(ix_, d);
   opt.rubberBand = overlay.rectangle.has_value();
   opt.selectionRectangle = overlay.rectangle;
-  RedrawAll(d, *canvas_, opt);
+  RedrawAll(d, *canvas_, opt, stopAt_);
   const DrawContext ctx = ScreenContext(d, *canvas_, opt);
+  if (stopAt_) {
+    // The names of the elements drawn, though they come later in the list.
+    const ElementList& list = d.elements();
+    const std::ptrdiff_t stop = IndexOf(list, stopAt_);
+    for (size_t i = stop < 0 ? list.size() : static_cast<size_t>(stop); i < list.size(); ++i) {
+      const Element& e = *list[i];
+      if (e.kind == kName && e.parent[0] && IsDrawable(e, ws_.showHidden) &&
+          IndexOf(list, e.parent[0]) < stop)
+        DrawElement(ctx, e, Look{e.colour, e.style, -1, false});
+    }
+  }
+  if (const Element* h = highlight_) {
+    // The replay's step, in the selection colour under its own.
+    Look halo{d.selectionColour, HaloStyleOf(h->style), -1, false};
+    if (h->type() == kTypePoint) halo.style = 3;
+    DrawElement(ctx, *h, halo);
+    DrawElement(ctx, *h, Look{h->colour, h->style, -1, false});
+  }
   for (const OverlayMark& m : overlay.marks) DrawElement(ctx, *m.element, m.look);
   picture_ = canvas_->Image().copy();
   if (const CursorMessage& m = overlay.message; m.visible) {

@@ -23,6 +23,14 @@ class PlaneWidget : public QWidget {
   const std::optional<WorldRect>& lastSelection() const { return lastSelection_; }
   // Redraws once with the trace picture cleared: the marks go, the traces stay on.
   void ClearTraces();
+  // While a window that moves the figure by itself is shown (the animation window), traced
+  // elements leave their marks at every redraw, as during a drag. Each holder says on and
+  // off once.
+  void HoldTraces(bool on) { traceHolders_ += on ? 1 : -1; }
+  // The replay: only the elements before stopAt are drawn (null: all of them), with the
+  // names of the elements drawn; the highlighted element is drawn in the selection colour.
+  void SetDrawLimit(const Element* stopAt) { stopAt_ = stopAt; }
+  void SetHighlight(const Element* e) { highlight_ = e; }
 
  signals:
   void resized();
@@ -41,6 +49,9 @@ class PlaneWidget : public QWidget {
   std::unique_ptr<class QtCanvas> canvas_;        // MainPicture, drawn off-screen
   std::unique_ptr<class QtCanvas> tracePicture_;  // TracePicture: the marks of traces
   bool clearTraces_ = false;
+  int traceHolders_ = 0;
+  const Element* stopAt_ = nullptr;
+  const Element* highlight_ = nullptr;
   QImage picture_;  // what the widget shows: the picture with the pointer's message
   std::optional<WorldRect> lastSelection_;
 };

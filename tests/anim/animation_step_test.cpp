@@ -90,9 +90,9 @@ TEST_F(Animate, PointOnCircleWrapsWithoutTurning) {
 }
 
 TEST_F(Animate, PointOnPolygonCirculatesFromSideToSide) {
-  Element* square = AddWithPicks(doc, kPolygon,
-                                 {AddPoint(doc, 0, 0), AddPoint(doc, 100, 0),
-                                  AddPoint(doc, 100, 100), AddPoint(doc, 0, 100)});
+  Element* square = AddWithPicks(
+      doc, kPolygon,
+      {AddPoint(doc, 0, 0), AddPoint(doc, 100, 0), AddPoint(doc, 100, 100), AddPoint(doc, 0, 100)});
   Element* p = On(square, 0.995);
   Animation& a = Entry(p, 10);  // 1/100 of a side per tick
   Ticks(1);
@@ -114,8 +114,8 @@ TEST_F(Animate, PointOnPolygonCirculatesFromSideToSide) {
 
 TEST_F(Animate, PointOnArcMovesByItsLength) {
   // Half a circle of radius 100 from (100, 0) over (0, 100) to (-100, 0): length 100 pi.
-  Element* arc = Add(doc, kArc, {AddPoint(doc, 100, 0), AddPoint(doc, 0, 100),
-                                 AddPoint(doc, -100, 0)});
+  Element* arc =
+      Add(doc, kArc, {AddPoint(doc, 100, 0), AddPoint(doc, 0, 100), AddPoint(doc, -100, 0)});
   Element* p = On(arc, 0.5);
   ASSERT_TRUE(p->exists);
   Entry(p, 30);  // step 9
@@ -154,9 +154,10 @@ TEST_F(Animate, PointOnLinesAndRaysBouncesFarOut) {
 }
 
 TEST_F(Animate, PointOnConicWrapsOverItsSamples) {
-  Element* conic = AddWithPicks(doc, kConic,
-                                {AddPoint(doc, 100, 0), AddPoint(doc, 0, 50), AddPoint(doc, -100, 0),
-                                 AddPoint(doc, 0, -50), AddPoint(doc, 70.710678, 35.355339)});
+  Element* conic =
+      AddWithPicks(doc, kConic,
+                   {AddPoint(doc, 100, 0), AddPoint(doc, 0, 50), AddPoint(doc, -100, 0),
+                    AddPoint(doc, 0, -50), AddPoint(doc, 70.710678, 35.355339)});
   Element* p = On(conic, 118.95);
   Animation& a = Entry(p, 10);  // a tenth of a sample per tick
   Ticks(1);

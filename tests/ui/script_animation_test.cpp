@@ -36,8 +36,9 @@ TEST(ScriptToolAnimation, APickedPointRunsAlongItsSegmentWithItsDependents) {
 }
 
 TEST(ScriptToolAnimation, OnlyAnimatableElementsAreTakenAndASecondClickRemoves) {
-  Scenario s(std::string(kSegmentFigure) +
-             "tool B_anim\nclick 0 0\nclick 150 0\nclick 100 50\n");  // free point, segment, midpoint
+  Scenario s(
+      std::string(kSegmentFigure) +
+      "tool B_anim\nclick 0 0\nclick 150 0\nclick 100 50\n");  // free point, segment, midpoint
   ASSERT_TRUE(s.ok()) << s.failure();
   EXPECT_TRUE(s.doc().figure->animations.empty());
   const int steps = s.doc().undo.position;
@@ -60,8 +61,8 @@ TEST(ScriptToolAnimation, UndoReturnsToTheFigureWithoutTheEntry) {
 
 TEST(ScriptToolAnimation, TickCountsAreRead) {
   const LanguageTable lang;
-  for (const char* bad : {"tick\n", "tick 0\n", "tick 2.5\n", "tick -3\n", "tick 100001\n",
-                          "tick 3 4\n"}) {
+  for (const char* bad :
+       {"tick\n", "tick 0\n", "tick 2.5\n", "tick -3\n", "tick 100001\n", "tick 3 4\n"}) {
     Scenario s(bad);
     ASSERT_TRUE(s.result.failure) << bad;
     EXPECT_EQ(s.result.failure->reason.rfind(lang.Get(str::kScriptArguments), 0), 0u) << bad;
