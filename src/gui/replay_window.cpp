@@ -83,7 +83,9 @@ TPaP::TPaP(Workspace& ws, ReplayHooks hooks, QWidget* parent)
   connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
 
   // Opening: the track bar from 1 to the step count, the timer off at 0.5 s.
+  updating_ = true;  // the range moves the track bar, not the step
   tb_->setRange(1, std::max(1, replay_.count()));
+  updating_ = false;
   intervals_->setCurrentIndex(kReplayDefaultInterval);
   timer_.setInterval(ReplayIntervalMs(kReplayDefaultInterval));
   if (replay_.count() == 0) {
