@@ -1,6 +1,8 @@
 // Scenarios of the animation tool and the script's `tick`, played as scripts.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 
 #include "model/kinds.h"
@@ -69,6 +71,39 @@ TEST(ScriptToolAnimation, TickCountsAreRead) {
   }
   Scenario s("tick 100000\n");
   EXPECT_TRUE(s.ok()) << s.failure();
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+TEST(ScriptToolAnimation, APointOnALocusMovesByThePathsLength) {
+  // The locus of the midpoint of (10, 20) and a point running on the circle of centre
+  // (100, 50) and radius 60: 80 samples on the circle of centre (55, 35) and radius 30.
+  Scenario s(
+      "tool 5\nclick 100 50\nclick 160 50\n"
+      "tool 1\nclick 100 110\nclick 10 20\n"
+      "tool 15\nclick 10 20\nclick 100 110\n"
+      "tool 19\nclick 55 65\nclick 100 110\n"
+      "tool B_Punto\nclick 85 35\n"
+      "tool B_anim\nclick 85 35\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Kind(7), kPointOnElement);
+  ASSERT_EQ(s.Kind(s.Parents(7)[0]), kLocus);
+  ASSERT_EQ(s.doc().figure->animations.size(), 1u);
+  // The closed path of 80 chords of a circle of radius 30.
+  const double length = 80 * 2 * 30 * std::sin(std::numbers::pi / 80);
+  // The click put the point at the start of the path, where a new entry (backwards) turns
+  // at once; then it runs forwards by 2.25 units of the path per tick.
+  EXPECT_EQ(s.E(7).value[3], 0);
+  s.Play("tick 1\n");
+  EXPECT_EQ(s.E(7).value[3], 0);
+  EXPECT_EQ(s.doc().figure->animations[0].reversed, 0);
+  s.Play("tick 2\n");
+  EXPECT_NEAR(s.E(7).value[3], 2 * 2.25 / length, 1e-12);
+  EXPECT_NEAR(std::hypot(s.At(7).x - 55, s.At(7).y - 35), 30, 0.1);
 }
 
 }  // namespace
