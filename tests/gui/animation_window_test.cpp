@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cmath>
 
+#include "anim/animation.h"
 #include "main_window.h"
 #include "model/create.h"
 #include "model/undo.h"
@@ -214,6 +216,42 @@ TEST(ReplayWindow, NoVisibleElementsSaysSo) {
             f.w.workspace().Text(str::kReplayNoSteps));
   EXPECT_FALSE(r.findChild<QPushButton*>("B_Unoadel")->isEnabled());
   EXPECT_EQ(shown.calls, 0);
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+// The colour of the plane's picture at a plane position.
+QRgb PixelAt(MainWindow& w, double x, double y) {
+  const Document& d = w.workspace().doc();
+  return w.plane()->picture().pixel(static_cast<int>(std::lround(x - d.viewLeft)),
+                                    static_cast<int>(std::lround(d.viewTop - y)));
+}
+
+TEST(AnimationWindow, TracedElementsLeaveMarksWhileItIsShown) {
+  Figure f;
+  f.seg->visibility = 0;  // only the running point is drawn on the segment's line
+  f.doc().figure->traces = {f.p};
+  f.doc().figure->animations.push_back(Animation{f.p, 1, 0, 10});
+  f.w.Repaint();
+  const QRgb background = PixelAt(f.w, 30, 40);
+  ASSERT_NE(PixelAt(f.w, 50, 0), background) << "the point is drawn";
+  // Without the window the point moves and leaves nothing behind.
+  for (int i = 0; i < 10; ++i) {
+    AnimationTick(f.doc());
+    f.w.Repaint();
+  }
+  EXPECT_EQ(PixelAt(f.w, 52, 0), background);
+  // With it every tick adds the point's mark.
+  f.w.interaction().SelectTool(Tool::B_anim);
+  f.Child<QPushButton>("B_pausa")->click();
+  for (int i = 0; i < 10; ++i) f.anim().Tick();
+  EXPECT_NEAR(f.p->x(), 70, 1e-9);
+  EXPECT_NE(PixelAt(f.w, 62, 0), background);
+  EXPECT_EQ(PixelAt(f.w, 52, 0), background);
 }
 
 }  // namespace
