@@ -5,9 +5,11 @@
 // 0 written, 2 the file could not be read, 5 the picture could not be written.
 //
 // velt-cli-png --frames N IN OUT WIDTH HEIGHT CENTRE: the frames of `velt-cli animate`. The
-// document's animation runs N ticks; after each, the figure is drawn. With OUT "-" the frames'
+// document's animation runs N ticks; after each, the figure is drawn, traced elements leaving
+// their marks from frame to frame. With OUT "-" the frames'
 // pixels go to standard output (three bytes a pixel, rows top down) for velt-cli to encode;
 // otherwise each frame is saved as OUT with "-0001", "-0002", ... before its extension.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,9 @@
 #include "geometry/recompute.h"
 #include "io/document_file.h"
 #include "picture_export.h"
+#include "qt_canvas.h"
+#include "view/pictures.h"
+#include "view/redraw.h"
 #include "view/render.h"
 
 namespace {
@@ -33,22 +38,35 @@ std::string FramePath(const std::string& out, int frame) {
 
 int Frames(velt::Document& doc, int frames, const std::string& out,
            const velt::RenderSettings& settings) {
-  const velt::PixelBox box{0, 0, settings.width, settings.height};
+  const int w = settings.width, h = settings.height;
+  velt::QtCanvas canvas(w, h);
+  canvas.SetAntialiased(doc.antiAliased != 0);
+  // Traced elements leave their marks from frame to frame, as in the animation window.
+  velt::QtCanvas traces(w, h);
+  velt::ClearPicture(traces, velt::TraceBackground(doc.backgroundColour));
   velt::DrawOptions opt;
   opt.mainPicture = false;
+  opt.tracePicture = &traces;
+  opt.addTraces = true;
+  opt.clientWidth = w;
+  opt.clientHeight = h;
   const bool raw = out == "-";
   for (int i = 1; i <= frames; ++i) {
     velt::AnimationTick(doc);
+    velt::RedrawAll(doc, canvas, opt);
     if (raw) {
-      const QImage image = velt::ViewPicture(doc, box, opt).convertToFormat(QImage::Format_RGB888);
+      const QImage image = canvas.Image().convertToFormat(QImage::Format_RGB888);
       for (int y = 0; y < image.height(); ++y) {
         const size_t n = static_cast<size_t>(image.width()) * 3;
         if (std::fwrite(image.constScanLine(y), 1, n, stdout) != n) return 5;
       }
     } else {
-      const std::string bytes = velt::PictureBytes(doc, velt::PictureFormat::kPng, box, opt);
-      if (bytes.empty() ||
-          velt::SavePictureFile(FramePath(out, i), bytes) != velt::SaveResult::kSaved)
+      QByteArray bytes;
+      QBuffer buffer(&bytes);
+      if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG") ||
+          velt::SavePictureFile(FramePath(out, i),
+                                std::string_view(bytes.constData(), bytes.size())) !=
+              velt::SaveResult::kSaved)
         return 5;
     }
   }

@@ -9,6 +9,40 @@ printf 'tool B_Segmento\nclick -150 0\nclick 150 0\ntool B_Punto\nclick 0 0\ntoo
 "$cli" build --out "$work/moving.vlt" "$work/moving.txt" >/dev/null 2>"$work/err" ||
   fail "build of the moving figure: $(cat "$work/err")"
 
+# png_pixel FILE X Y: the colour at a pixel as rrggbb (8-bit RGB or RGBA, not interlaced).
+png_pixel() {
+  python3 -c '
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+pos, idat, w, h, ctype = 8, b"", 0, 0, 0
+while pos < len(data):
+    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
+    body = data[pos + 8:pos + 8 + n]
+    if kind == b"IHDR":
+        w, h, depth, ctype = struct.unpack(">IIBB", body[:10])
+    elif kind == b"IDAT":
+        idat += body
+    pos += 12 + n
+bpp = {2: 3, 6: 4}[ctype]
+raw, rows, prev = zlib.decompress(idat), [], bytearray(w * bpp)
+for y in range(h):
+    f, line = raw[y * (w * bpp + 1)], bytearray(raw[y * (w * bpp + 1) + 1:(y + 1) * (w * bpp + 1)])
+    for i in range(len(line)):
+        a = line[i - bpp] if i >= bpp else 0
+        b, c = prev[i], prev[i - bpp] if i >= bpp else 0
+        if f == 1: line[i] = (line[i] + a) & 255
+        elif f == 2: line[i] = (line[i] + b) & 255
+        elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
+        elif f == 4:
+            p = a + b - c
+            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+            line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+    rows.append(line)
+    prev = line
+x, y = int(sys.argv[2]), int(sys.argv[3])
+print("%02x%02x%02x" % tuple(rows[y][x * bpp:x * bpp + 3]))' "$@"
+}
+
 # gif_frames FILE: width, height, the number of images, their delays and whether the first
 # and last images differ, read block by block from the GIF itself.
 gif_frames() {
@@ -62,6 +96,20 @@ else
   [[ -e "$work/f-0004.png" || -e "$work/f.png" ]] && fail "more frames than asked for"
   cmp -s "$work/f-0001.png" "$work/f-0003.png" && fail "the first and last frames are the same"
   code 5 animate "$work/moving.vlt" -o "$work/no/such/dir/m.gif" --frames 2
+  # A traced point leaves its marks from frame to frame: with the segment hidden, where the
+  # point was at the first frame is still coloured at the twentieth, and only when traced.
+  printf 'tool B_vernover\nclick 100 0\n' >"$work/hide.txt"
+  "$cli" build --in "$work/moving.vlt" --out "$work/bare.vlt" "$work/hide.txt" >/dev/null ||
+    fail "hiding the segment"
+  printf 'tool B_traza\nclick 0 0\n' >"$work/trace.txt"
+  "$cli" build --in "$work/bare.vlt" --out "$work/traced.vlt" "$work/trace.txt" >/dev/null ||
+    fail "tracing the point"
+  code 0 animate "$work/bare.vlt" -o "$work/b.png" --frames 20 --size 400x300 --centre
+  code 0 animate "$work/traced.vlt" -o "$work/t.png" --frames 20 --size 400x300 --centre
+  # The point runs left 2.25 units a tick from the origin, at pixel (200, 150).
+  background=$(png_pixel "$work/b-0020.png" 100 50)
+  [[ $(png_pixel "$work/b-0020.png" 195 150) == "$background" ]] || fail "a mark without a trace"
+  [[ $(png_pixel "$work/t-0020.png" 195 150) != "$background" ]] || fail "no mark of the trace"
 fi
 
 code 1 animate "$work/moving.vlt" -o "$work/m.gif"
