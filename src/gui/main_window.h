@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow, public Host {
   void ToolChanged(Tool tool) override;
   void CommandsChanged() override;
   std::optional<Picture> ChoosePicture() override;
+  bool ChooseFont(Font& font) override;
   void AnimationsChanged(const Element* shown) override;
 
   // The animation window (TV_animac) and the step-by-step replay (TPaP).
@@ -87,6 +88,11 @@ class MainWindow : public QMainWindow, public Host {
   void SwitchToIndex(int i);
   void AfterDocumentChange();
   void OpenMacroDialog();  // TMacCon
+  // "Aspecto de los elementos...", "Tipos de Letra..." and "Lista documentos..."
+  void AddDialogCommands(QMenu* options);
+  void AppearanceCommand();    // TOp_aspecto
+  void FontsCommand();         // TOp_fon
+  void DocumentListCommand();  // TV_listadoc
   void RefreshDocumentLists();
   void ShowWorkspace(bool on);
 

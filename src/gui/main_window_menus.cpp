@@ -20,6 +20,7 @@
 #include "tool_icons.h"
 #include "ui/strings.h"
 #include "ui/strings_animation.h"
+#include "ui/strings_appearance.h"
 #include "ui/strings_export.h"
 #include "ui/strings_loci.h"
 #include "ui/strings_window.h"
@@ -263,6 +264,8 @@ void MainWindow::BuildMenus() {
   view->addAction(MakeAction(
       "M_PasoaPaso", str::kReplayMenu, [this] { ReplayCommand(); }, QKeySequence(Qt::Key_F2)));
 
+  // Appearance, fonts and the document list (main_window_dialogs.cpp).
+  AddDialogCommands(bar->addMenu(T(str::kOptionsMenuCaption)));
   QMenu* help = bar->addMenu(T(str::kMenuHelp));
   auto noHelp = [this] { ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning); };
   help->addAction(T(str::kHelpContents), this, noHelp);

@@ -2,6 +2,7 @@
 
 #include "ui/strings.h"
 #include "ui/strings_animation.h"
+#include "ui/strings_appearance.h"
 #include "ui/strings_buttons.h"
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
@@ -26,6 +27,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::MacroStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::ButtonStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::AnimationStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::AppearanceStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

@@ -13,6 +13,7 @@
 //              picture; 1175..1179 the locus and trace commands, strings_loci.h;
 //              1100..1119 the animation window and the replay, strings_animation.h)
 //   1180..1199 construction-script messages
+//   2300..2349 appearance, fonts and document-list windows (strings_appearance.h)
 //   2000..2099 dialogs (2020..2049 the macro dialog and its messages, strings_macros.h)
 #include <span>
 

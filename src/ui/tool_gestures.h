@@ -67,6 +67,12 @@ void PreviewInversion(const std::vector<Element*>& picks, Pt k, PreviewSet& out)
 // Tool 58: a point, segment or vector, then a picture file; the bitmap is anchored to it.
 void PressInsertBitmap(ToolContext& c, Pt at);
 
+// ---- fonts (tools_fonts.cpp)
+// Tool 63: the element clicked, or every selected one (false with no selection), takes the
+// font chosen in the font dialog; one undo step only when the dialog is confirmed.
+void PressFont(ToolContext& c, Pt at);
+bool FontSelection(ToolContext& c);
+
 // ---- measurements, checkers, equations and coordinates (tools_measures.cpp)
 // The answer's label stands where the last click was (tool 40: the first); a pair of axes is
 // taken without a pick when the document has exactly one.

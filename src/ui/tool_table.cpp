@@ -336,6 +336,8 @@ std::array<ToolRow, kToolCount> BuildRows() {
   rows({Tool::B_vernover, Tool::B_elimelem, Tool::B_font, Tool::B_color, Tool::B_color_relleno},
        edit);
   range(Tool::B_forma_punto1, Tool::B_forma_angulo3, edit);
+  at(Tool::B_font).press = PressFont;  // the font dialog first, then the undo step
+  at(Tool::B_font).onSelection = FontSelection;
   at(Tool::B_elimelem).onSelection = nullptr;  // never on the selection
   {
     ToolRow& x = at(Tool::B_editelem);

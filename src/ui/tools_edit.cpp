@@ -1,4 +1,4 @@
-// Editing and style tools: hide or show, delete, font, colour, fill colour, point shape, line
+// Editing and style tools: hide or show, delete, colour, fill colour, point shape, line
 // style and angle mark, on each click or on the whole selection at once.
 #include "model/dependents.h"
 #include "model/element_list.h"
@@ -28,14 +28,6 @@ bool StyleApplies(Tool t, int32_t type) {
   if (ToolBetween(t, Tool::B_forma_linea1, Tool::B_forma_linea6))
     return ToolMask(Tool::B_forma_linea1)[type] != 0;
   return type == kTypeAngle;
-}
-
-void SetFont(Element& e, const Font& f) {
-  if (e.labelFont) e.labelFont = f;
-  if (auto* x = e.as<TextExt>()) {
-    x->font = f;
-    for (auto& r : x->runs) r.font = f;
-  }
 }
 
 void SetColour(Element& e, int32_t colour) {
@@ -70,15 +62,6 @@ void PressEdit(ToolContext& c, Pt) {
   Element* target = c.UnderElement();
   if (!target) return;
   const Tool t = c.tool();
-  if (t == Tool::B_font) {
-    Font f = target->labelFont       ? *target->labelFont
-             : target->as<TextExt>() ? target->as<TextExt>()->font
-                                     : c.doc().textFont;
-    if (!c.host().ChooseFont(f)) return;
-    if (Element* e = AfterStep(c, *target)) SetFont(*e, f);
-    c.Repaint();
-    return;
-  }
   // One undo step per click.
   Element* e = AfterStep(c, *target);
   if (!e) return;
@@ -108,8 +91,6 @@ bool EditSelection(ToolContext& c) {
     if (e.selected) selected.push_back(const_cast<Element*>(&e));
   });
   if (selected.empty()) return false;
-  Font font = c.doc().textFont;
-  if (t == Tool::B_font && !c.host().ChooseFont(font)) return true;
   Renumber(c.doc().elements());
   std::vector<int32_t> numbers;
   for (Element* e : selected) numbers.push_back(e->number);
@@ -121,8 +102,6 @@ bool EditSelection(ToolContext& c) {
     if (t == Tool::B_vernover) {
       ToggleHidden(*e);
       e->selected = 0;
-    } else if (t == Tool::B_font) {
-      SetFont(*e, font);
     } else if (t == Tool::B_color) {
       SetColour(*e, c.currentColour());
     } else if (t == Tool::B_color_relleno) {
