@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -232,6 +233,52 @@ TEST(DocumentListWindow, ClosingEveryDocumentClosesTheListOnThePlaceholder) {
     EXPECT_FALSE(d.isVisible());
   });
   EXPECT_TRUE(t.w.workspace().documents.placeholder());
+}
+
+}  // namespace
+}  // namespace velt
+
+namespace velt {
+namespace {
+
+// The windows opened from the main window's menus, answered inside their modal loops.
+TEST(SettingsDialogsFromMenus, AppearanceSchemeReachesTheShownDocument) {
+  MainWindow w;
+  w.show();
+  w.workspace().doc().modified = 0;
+  QTimer::singleShot(0, [] {
+    auto* d = qobject_cast<TOp_aspecto*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    Find<QComboBox>(*d, "ComboBox2")->setCurrentIndex(3);
+    QTest::mouseClick(Find<QPushButton>(*d, "B_aceptar"), Qt::LeftButton);
+  });
+  w.findChild<QAction*>("M_op_asp")->trigger();
+  EXPECT_EQ(w.workspace().doc().backgroundColour, 0xFFFFFF);
+  EXPECT_EQ(w.workspace().doc().modified, 1);
+  EXPECT_TRUE(w.windowTitle().endsWith(" *")) << "the caption shows the change";
+}
+
+TEST(SettingsDialogsFromMenus, TheFontToolsDialogStopsAt72Points) {
+  MainWindow w;
+  w.show();
+  QTimer::singleShot(0, [] {
+    auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    QFont big("Courier New");
+    big.setPointSize(120);
+    big.setItalic(true);
+    d->setCurrentFont(big);
+    d->accept();
+  });
+  Font f{"Arial", 255, 10};
+  ASSERT_TRUE(w.ChooseFont(f));
+  EXPECT_EQ(f.size, 72);
+  EXPECT_EQ(f.italic, 1);
+  EXPECT_EQ(f.colour, 255) << "the colour is not the font dialog's";
+  QTimer::singleShot(0, [] {
+    if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) d->reject();
+  });
+  EXPECT_FALSE(w.ChooseFont(f));
 }
 
 }  // namespace
