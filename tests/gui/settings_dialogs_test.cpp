@@ -4,11 +4,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -219,6 +221,26 @@ TEST(DocumentListWindow, SaveFollowsModifiedAndButtonsWalk) {
     EXPECT_FALSE(d.isVisible());
   });
   EXPECT_EQ(t.Tab(), 1);
+}
+
+TEST(DocumentListWindow, SaveWritesTheCurrentDocumentAndRefillsTheList) {
+  ListWindow t;
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("figura.vlt");
+  Document* second = t.w.workspace().documents.at(1);
+  second->fileName = path.toStdString();
+  second->modified = 1;
+  t.Run([&](TV_listadoc& d) {
+    QTest::mouseClick(Find<QPushButton>(d, "B_sig"), Qt::LeftButton);
+    auto* save = Find<QPushButton>(d, "B_guardar");
+    ASSERT_TRUE(save->isEnabled());
+    QTest::mouseClick(save, Qt::LeftButton);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(Find<QListWidget>(d, "ListBox1")->item(1)->text(), "figura");
+    EXPECT_EQ(Find<QListWidget>(d, "ListBox1")->currentRow(), 1);
+    EXPECT_FALSE(save->isEnabled()) << "nothing left to save";
+  });
 }
 
 TEST(DocumentListWindow, ClosingEveryDocumentClosesTheListOnThePlaceholder) {
