@@ -57,6 +57,8 @@ constexpr CommandWord kCommands[] = {
     {"move", ScriptCommand::Move, 2, "move X Y"},
     {"overlay", ScriptCommand::Overlay, 0, "overlay"},
     {"tick", ScriptCommand::Tick, 0, "tick N (1..100000)"},
+    {"expression", ScriptCommand::Expression, 0, "expression TEXT"},
+    {"function-type", ScriptCommand::FunctionType, 0, "function-type 1|2|3|4"},
 };
 
 struct KeyWord {
@@ -144,10 +146,17 @@ bool ReadLine(std::string_view line, int number, const LanguageTable& language,
     case ScriptCommand::Answer:
     case ScriptCommand::MacroComplete:
     case ScriptCommand::MacroChoose:
-    case ScriptCommand::MacroLoad: {
+    case ScriptCommand::MacroLoad:
+    case ScriptCommand::Expression: {
       if (args == 0) return fail(str::kScriptArguments, c->usage);
       // The whole rest of the line, inner blanks kept.
       s.text = std::string(Trim(line.substr(words[0].size())));
+      break;
+    }
+    case ScriptCommand::FunctionType: {
+      if (args != 1 || words[1].size() != 1 || words[1][0] < '1' || words[1][0] > '4')
+        return fail(str::kScriptArguments, c->usage);
+      s.x1 = words[1][0] - '0';
       break;
     }
     default: {

@@ -17,6 +17,8 @@
 //   overlay                       report what the window draws over the picture (picks,
 //                                 previews, highlight, cursor message, selection rectangle)
 //   tick N                        advance the document's animation N ticks
+//   expression TEXT               type TEXT into the calculator (tools 42-44) and execute it
+//   function-type N               choose the calculator's function type (1 y=f(x) .. 4 w=f(r))
 //
 // `#` starts a comment; blank lines are ignored. A dialog with no queued answer is cancelled.
 // Timers (a pressed movement button popping up) run out before the next line.
@@ -62,6 +64,8 @@ enum class ScriptCommand {
   Overlay,
   Press,
   Tick,
+  Expression,
+  FunctionType,
 };
 
 struct ScriptStep {

@@ -30,6 +30,12 @@ class Host : public DocumentHost {
   // Element editors; false when the user cancelled (or no editor exists yet).
   virtual bool EditElement(Element&) { return false; }
   virtual bool ChooseFont(Font&) { return false; }
+  // The calculator of tools 42-44 opens or closes; its state is the workspace's calculator.
+  virtual void ShowCalculator(bool) {}
+  // The calculator's variables, expression or result changed from outside the dialog.
+  virtual void CalculatorChanged() {}
+  // Opens the parameter dialog on a parameter (kind 63).
+  virtual void EditParameter(Element&) {}
   // A picture file chosen by the user, as BMP bytes; nothing when cancelled.
   virtual std::optional<Picture> ChoosePicture() { return std::nullopt; }
   // The animation list changed; `shown` is the entry the animation window should show.

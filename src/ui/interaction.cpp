@@ -10,6 +10,7 @@
 #include "ui/strings_measures.h"
 #include "ui/strings_window.h"
 #include "ui/tool_context.h"
+#include "ui/tool_gestures.h"
 #include "ui/view_boxes.h"
 
 namespace velt {
@@ -40,6 +41,10 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
   const bool wasGestureStep = snapshotTaken_;
   if (!ToolBetween(tool, Tool::B_MacCon, Tool::B_mac_fin)) ws_.macroSession.Clear();
   redefinedButton_ = -1;
+  if (ws_.calculator.open) {
+    ws_.calculator = CalculatorSession{};
+    host_.ShowCalculator(false);
+  }
   tool_ = tool;
   if (hasSelection && RowOf(tool).onSelection) {
     // An edit tool chosen with a selection acts on it at once.
@@ -65,6 +70,11 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
   if (selectionAsObject) {
     ToolContext c(*this);
     RowOf(tool_).selectionAsObject(c);
+  }
+  if (ToolBetween(tool_, Tool::B_N_calcular, Tool::B_N_funcion)) {
+    ws_.calculator.Reset(PurposeOfTool(ToolNumber(tool_)));
+    ws_.calculator.open = true;
+    host_.ShowCalculator(true);
   }
   host_.CommandsChanged();
   host_.Repaint();
@@ -112,6 +122,9 @@ void Interaction::Reresolve(Document& d) {
   for (Element*& p : picks_) look(p);
   for (Element*& p : movers_) look(p);
   look(pressed_);
+  for (Element*& p : ws_.calculator.variables) look(p);
+  std::erase(ws_.calculator.variables, nullptr);
+  look(ws_.calculator.editing);
   for (Hit& h : detection_.hits) look(h.element);
   std::erase_if(detection_.hits, [](const Hit& h) { return !h.element; });
   if (detection_.candidate)
@@ -229,6 +242,22 @@ void Interaction::UpdateMessage() {
   if (named && nameOf->nameElement)
     if (const auto* n = nameOf->nameElement->as<NameExt>()) message_.text += " " + n->text;
   message_.colour = ws_.options.adaptCursorColour ? e->colour : d.cursorFont.colour;
+}
+
+CalcResult Interaction::ExecuteCalculator(std::string_view text) {
+  ToolContext c(*this);
+  return velt::ExecuteCalculator(c, text);
+}
+
+void Interaction::SetFunctionType(int32_t type) {
+  if (type < 1 || type > 4) return;
+  ws_.calculator.functionType = type;
+  host_.CalculatorChanged();
+}
+
+void Interaction::StoreEditStep() {
+  StoreStep();
+  host_.CommandsChanged();
 }
 
 void Interaction::DocumentChanged() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/create.h"
+#include "ui/calculator_session.h"
 #include "ui/detection.h"
 #include "ui/element_moves.h"
 #include "ui/host.h"
@@ -54,6 +55,14 @@ class Interaction {
   void DoubleClick(double px, double py);
   void KeyDown(Key k, KeyMods mods);
   void KeyUp(Key k);
+
+  // ---- the calculator of tools 42-44 (its state is the workspace's calculator)
+  // The execute button with the text of the expression box.
+  CalcResult ExecuteCalculator(std::string_view text);
+  // The function type chosen in the calculator (1..4).
+  void SetFunctionType(int32_t type);
+  // A dialog changes the figure: one undo step first (the window's state follows the list).
+  void StoreEditStep();
 
   // ---- commands that touch the gesture
   void UndoCommand();

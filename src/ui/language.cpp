@@ -9,6 +9,7 @@
 #include "ui/strings_loci.h"
 #include "ui/strings_macros.h"
 #include "ui/strings_measures.h"
+#include "ui/strings_numbers.h"
 #include "ui/strings_scripts.h"
 #include "ui/strings_window.h"
 
@@ -28,6 +29,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::ButtonStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::AnimationStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::AppearanceStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::NumberStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

@@ -8,7 +8,9 @@
 #include "ui/macro_commands.h"
 #include "ui/overlay.h"
 #include "ui/strings_buttons.h"
+#include "ui/parameter_edit.h"
 #include "ui/strings_macros.h"
+#include "ui/strings_numbers.h"
 #include "ui/strings_scripts.h"
 #include "view/viewport.h"
 
@@ -22,7 +24,13 @@ class Player {
         settings_(settings),
         result_(result),
         host_([this](const std::string& m) { result_.messages.push_back(m); }),
-        ix_(ws, host_) {}
+        ix_(ws, host_) {
+    host_.SetParameterAnswer([this](Element& parameter, const std::string& answer) {
+      AnswerParameterDialog(
+          ws_.doc(), parameter, answer, [this] { ix_.StoreEditStep(); },
+          [this](int) { result_.messages.push_back(ws_.Text(str::kInvalidInput)); });
+    });
+  }
 
   void Start() {
     Document& d = ws_.doc();
@@ -141,6 +149,16 @@ class Player {
       case ScriptCommand::Press: return PressButton(s);
       case ScriptCommand::Tick:
         for (int i = 0; i < s.count; ++i) AnimationTick(ws_.doc());
+        return true;
+      case ScriptCommand::Expression:
+        if (!ws_.calculator.open) {
+          result_.failure = ScriptFailure{s.line, ws_.Text(str::kScriptNoCalculator)};
+          return false;
+        }
+        ix_.ExecuteCalculator(s.text);
+        return true;
+      case ScriptCommand::FunctionType:
+        ix_.SetFunctionType(static_cast<int32_t>(s.x1));
         return true;
     }
     return true;

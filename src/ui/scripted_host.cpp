@@ -82,4 +82,9 @@ bool ScriptedHost::ChooseFont(Font& font) {
   return true;
 }
 
+void ScriptedHost::EditParameter(Element& parameter) {
+  const auto a = NextAnswer();
+  if (a && parameterAnswer_) parameterAnswer_(parameter, *a);
+}
+
 }  // namespace velt

@@ -40,6 +40,10 @@ class ScriptedHost : public Host {
   void CommandsChanged() override {}
   bool EditElement(Element& e) override;
   bool ChooseFont(Font& font) override;
+  // The parameter dialog takes the next answer ("P A B"); without one it is cancelled.
+  void EditParameter(Element& parameter) override;
+  using ParameterAnswerFn = std::function<void(Element&, const std::string&)>;
+  void SetParameterAnswer(ParameterAnswerFn f) { parameterAnswer_ = std::move(f); }
 
  private:
   std::optional<std::string> NextAnswer();
@@ -47,6 +51,7 @@ class ScriptedHost : public Host {
   MessageSink sink_;
   std::deque<std::string> answers_;
   bool buttonTimer_ = false;
+  ParameterAnswerFn parameterAnswer_;
 };
 
 }  // namespace velt

@@ -5,7 +5,7 @@
 //   30..102    construction kind names (kind + 30)
 //   200..647   interface labels, tool hints and prompts (window)
 //   1000..1049 file and document messages
-//   1050..1079 expression and calculator messages
+//   1050..1079 expression and calculator messages, the parameter dialog (strings_numbers.h)
 //   1080..1099 view and drawing texts (labels, strings_measures.h, with their unit texts
 //              at 1160..1170)
 //   1130..1139 action buttons: default captions, the movement-button warning

@@ -16,6 +16,7 @@ std::span<const StringEntry> ScriptStrings() {
       {kScriptCannotRead, "no se puede leer el guion"},
       {kScriptTooFar, "la coordenada es demasiado grande"},
       {kScriptTooMuchUndo, "el historial de deshacer del guion es demasiado grande"},
+      {kScriptNoCalculator, "la calculadora no está abierta"},
   };
   return entries;
 }

@@ -18,6 +18,7 @@ inline constexpr int kScriptLineTooLong = 1188;
 inline constexpr int kScriptCannotRead = 1189;
 inline constexpr int kScriptTooFar = 1190;
 inline constexpr int kScriptTooMuchUndo = 1191;
+inline constexpr int kScriptNoCalculator = 1192;
 
 std::span<const StringEntry> ScriptStrings();
 

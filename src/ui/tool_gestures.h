@@ -1,6 +1,7 @@
 #pragma once
 // The gestures of the tools that are more than their row, by family. Each family's code lives
 // in its own ui/tools_<family>.cpp; the tool table names these functions in its rows.
+#include <string_view>
 #include <vector>
 
 #include "ui/tool_context.h"
@@ -87,6 +88,22 @@ void PressArea(ToolContext& c, Pt at);                   // 36
 void PressSlope(ToolContext& c, Pt at);                  // 37
 void PressProportion(ToolContext& c, Pt at);             // 38
 void PressEquationOrCoordinates(ToolContext& c, Pt at);  // 40
+// The document's only pair of axes, or null when it has none or several.
+Element* SoleAxes(const Document& doc);
+
+// ---- calculations, parameters, functions, graphs and tables (tools_numbers.cpp)
+// Tools 42-44: each number, coordinate number or user function picked becomes a variable of
+// the expression in the calculator.
+void PressCalculatorPick(ToolContext& c, Pt at);
+// The calculator's execute button: evaluates the text and, when it is valid, makes the
+// calculation, parameter or function (one undo step), or redefines the one being edited.
+struct CalcResult;
+CalcResult ExecuteCalculator(ToolContext& c, std::string_view text);
+// Double click on a calculation or function (the calculator in tool 42 or 44, loaded with
+// it) or a parameter (its dialog); false for other elements.
+bool OpenNumberEditor(ToolContext& c, Element& e);
+void PressGraph(ToolContext& c, Pt at);  // 45: a function, then the axes (axes rule)
+void PressTable(ToolContext& c, Pt at);  // 50: numbers, then empty plane; or a table
 
 // ---- editing and style (tools_edit.cpp)
 void PressEdit(ToolContext& c, Pt at);         // applies the tool to the element clicked

@@ -310,6 +310,12 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_N_prop, PressProportion);
   gesture(Tool::B_N_ecoord, PressEquationOrCoordinates);
 
+  // ---- calculations, parameters, functions, graphs and tables
+  range(Tool::B_N_calcular, Tool::B_N_funcion,
+        [&](ToolRow& x) { gesture(x.tool, PressCalculatorPick); });
+  gesture(Tool::B_N_rep_fun, PressGraph);
+  gesture(Tool::B_N_tabla, PressTable);
+
   build(Tool::B_N_ejes, Points(Tool::B_N_ejes, {S::Parent1}), kAxes);
   {
     DetectionMask axes{};

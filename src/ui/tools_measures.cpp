@@ -67,17 +67,6 @@ const DetectionMask& PointsOnly() {
 
 // ---- the axes rule
 
-// The document's only pair of axes, or null when it has none or several.
-Element* SoleAxes(const Document& doc) {
-  Element* found = nullptr;
-  for (const auto& e : doc.elements()) {
-    if (e->kind != kAxes) continue;
-    if (found) return nullptr;
-    found = e.get();
-  }
-  return found;
-}
-
 // Commits `kind` with the axes in parent slot `slot` when the document has exactly one pair;
 // otherwise the next pick supplies them.
 void AxesOrWait(ToolContext& c, int32_t kind, int slot, Pt labelAt) {
@@ -103,6 +92,16 @@ bool PickAxes(ToolContext& c, int slot) {
 }
 
 }  // namespace
+
+Element* SoleAxes(const Document& doc) {
+  Element* found = nullptr;
+  for (const auto& e : doc.elements()) {
+    if (e->kind != kAxes) continue;
+    if (found) return nullptr;
+    found = e.get();
+  }
+  return found;
+}
 
 // Tools 26 and 27: two straight elements (a polygon side, an axis line); the second click
 // places the answer.

@@ -5,6 +5,7 @@
 
 #include "model/document_set.h"
 #include "model/options.h"
+#include "ui/calculator_session.h"
 #include "ui/language.h"
 #include "ui/macro_session.h"
 
@@ -20,6 +21,7 @@ class Workspace {
   LanguageTable language;
   DocumentSet documents;
   MacroSession macroSession;                  // the macro tools' lists and chosen macro
+  CalculatorSession calculator;               // tools 42-44: the expression being entered
   bool showHidden = false;                    // "Ver lo oculto"
   int clientWidth = 800, clientHeight = 600;  // the plane area in pixels
 

@@ -21,6 +21,7 @@ DrawRoutine DrawRoutineOf(int32_t type) {
     t[kTypeNumber] = DrawLabelElement;
     t[kTypeFunction] = DrawLabelElement;
     t[kTypeAxes] = DrawAxesElement;
+    t[kTypeTable] = DrawTableElement;
     t[kTypeEquation] = DrawLabelElement;
     t[kTypeCoordinates] = DrawLabelElement;
     t[kTypeProperty] = DrawLabelElement;

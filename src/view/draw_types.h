@@ -24,6 +24,7 @@ void DrawNameElement(const DrawContext& ctx, const Element& e, const Look& look)
 void DrawLabelElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawButtonElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawBitmapElement(const DrawContext& ctx, const Element& e, const Look& look);
+void DrawTableElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawLocusElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawGraphElement(const DrawContext& ctx, const Element& e, const Look& look);
 // Loci and function graphs share a type: each kind to its own routine.

@@ -7,11 +7,10 @@
 #include "view/label_text.h"
 #include "view/name_anchor.h"
 #include "view/rich_text.h"
+#include "view/table_text.h"
 
 namespace velt {
 namespace {
-
-constexpr int32_t kTransposed = -100;
 
 WorldRect FromPixels(const ViewMapping& map, const PixelBox& b) {
   const WorldPoint tl = PixelToWorld(map, b.left, b.top);
@@ -38,27 +37,14 @@ std::optional<WorldRect> TextBox(const ViewMapping& map, WorldPoint at, const st
   return BoxAt(map, at, ext.width, ext.height);
 }
 
-// A table: a grid of cells as wide as the widest cell text and one line (less 3 pixels)
-// high, rows downwards; transposed tables exchange rows and columns.
+// A table: its grid of cells as the drawing lays it out.
 std::optional<WorldRect> TableBox(const Element& e, const ViewMapping& map, const TextFont& font,
                                   const TextMeasure& measure) {
-  const TableExt* t = e.as<TableExt>();
-  if (!t || t->columns.empty() || t->rows < 1) return std::nullopt;
-  const int rows = std::min(t->rows, kTableRows);
-  const int columns = static_cast<int>(t->columns.size());
-  int cellWidth = 0;
-  for (int c = 0; c < columns; ++c) {
-    for (int r = 0; r < rows; ++r) {
-      const size_t i = static_cast<size_t>(c) * kTableRows + r;
-      const double v = i < t->grid.size() ? t->grid[i] : NAN;
-      const std::string text = std::isfinite(v) ? FormatNumber(v, e.decimals) : " -";
-      cellWidth = std::max(cellWidth, measure.Measure(text, font).width);
-    }
-  }
-  const int cellHeight = measure.Measure("Wg", font).height - 3;
-  const bool transposed = e.attr1 == kTransposed;
-  const int across = transposed ? rows : columns, down = transposed ? columns : rows;
-  return BoxAt(map, {e.value[2], e.value[3]}, across * cellWidth, down * cellHeight);
+  const TableLayout layout = LayOutTable(e, measure, font);
+  const int down = static_cast<int>(layout.cells.size());
+  if (down == 0 || layout.columns == 0) return std::nullopt;
+  return BoxAt(map, {e.value[2], e.value[3]}, layout.columns * layout.cellWidth,
+               down * layout.cellHeight);
 }
 
 // A coordinate number (kind 43 or 44) inside its owner's text "name(x;y)": the x text right

@@ -29,6 +29,17 @@ std::vector<std::vector<std::string>> TableRowsAsDrawn(const Element& table) {
   return rows;
 }
 
+TableLayout LayOutTable(const Element& table, const TextMeasure& measure, const TextFont& font) {
+  TableLayout out;
+  out.cells = TableRowsAsDrawn(table);
+  out.columns = out.cells.empty() ? 0 : static_cast<int>(out.cells.front().size());
+  for (const auto& row : out.cells)
+    for (const std::string& cell : row)
+      out.cellWidth = std::max(out.cellWidth, measure.Measure(cell, font).width);
+  out.cellHeight = measure.Measure("Wg", font).height - 3;
+  return out;
+}
+
 std::string TableText(const Element& table) {
   std::string out;
   const auto rows = TableRowsAsDrawn(table);
