@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace velt {
 
+class CalculatorDialog;
 class PlaneWidget;
 
 class MainWindow : public QMainWindow, public Host {
@@ -55,6 +56,10 @@ class MainWindow : public QMainWindow, public Host {
   void CommandsChanged() override;
   std::optional<Picture> ChoosePicture() override;
   bool ChooseFont(Font& font) override;
+  void ShowCalculator(bool show) override;
+  void CalculatorChanged() override;
+  void EditParameter(Element& parameter) override;
+  CalculatorDialog* calculator() const { return calculator_; }
   void AnimationsChanged(const Element* shown) override;
 
   // The animation window (TV_animac) and the step-by-step replay (TPaP).
@@ -125,6 +130,7 @@ class MainWindow : public QMainWindow, public Host {
   bool updatingLists_ = false;
   bool updatingScroll_ = false;
   QRect normalGeometry_;
+  CalculatorDialog* calculator_ = nullptr;  // TV_calc, made when first shown
 };
 
 }  // namespace velt

@@ -25,7 +25,7 @@ std::span<const StringEntry> NumberStrings() {
       {kButtonArc, "arc"},
       {kButtonClear, "C"},
       {kButtonExecute, "="},
-      {kButtonErase, "<-"},
+      {kButtonOff, "Apagar"},
       {kParameterValue, "Valor"},
       {kParameterMinimum, "Mínimo"},
       {kParameterMaximum, "Máximo"},

@@ -26,7 +26,7 @@ inline constexpr int kButtonPi = 1067;
 inline constexpr int kButtonArc = 1068;
 inline constexpr int kButtonClear = 1069;
 inline constexpr int kButtonExecute = 1070;
-inline constexpr int kButtonErase = 1071;
+inline constexpr int kButtonOff = 1071;  // closes the calculator
 // The parameter dialog's fields and button.
 inline constexpr int kParameterValue = 1072;
 inline constexpr int kParameterMinimum = 1073;

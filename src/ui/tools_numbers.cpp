@@ -186,7 +186,7 @@ bool OpenNumberEditor(ToolContext& c, Element& e) {
   s.variables = x->variables;
   s.expression = x->text;
   if (e.kind == kFunction) s.functionType = expr::FunctionTypeOf(e);
-  c.host().CalculatorChanged();
+  c.host().ShowCalculator(true);  // again, with the element's text in the box
   c.Repaint();
   return true;
 }
