@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "geometry/conic.h"
+#include "geometry/graph_sampling.h"
 #include "geometry/intersect_circle.h"
 #include "geometry/intersect_conic.h"
 #include "geometry/intersect_straight.h"
@@ -23,6 +24,7 @@ Pt First(const Element& e) { return {e.value[0], e.value[1]}; }
 Pt Second(const Element& e) { return {e.value[2], e.value[3]}; }
 
 bool IsGap(const SampleExt& s, int32_t i) { return s.colours[i] == kLocusGap; }
+bool IsBreak(const SampleExt& s, int32_t i) { return s.colours[i] == kGraphBreak; }
 Pt SampleAt(const SampleExt& s, int32_t i) { return {s.x1[i], s.y1[i]}; }
 
 int32_t RecordedOf(const SampleExt& s) {
@@ -240,7 +242,8 @@ std::vector<LocusPiece> PolylinePieces(const SampleExt& s, bool closed, double l
       continue;
     }
     const Pt at = SampleAt(s, i);
-    if (Distance(SampleAt(s, prev), at) > longPiece) {
+    // A graph does not run on across a jump its continuity test found.
+    if (IsBreak(s, prev) || Distance(SampleAt(s, prev), at) > longPiece) {
       start = prev = i;
       continue;
     }

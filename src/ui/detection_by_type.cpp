@@ -4,6 +4,7 @@
 
 #include "geometry/conic_chords.h"
 #include "geometry/element_points.h"
+#include "geometry/graph_sampling.h"
 #include "geometry/grid_nodes.h"
 #include "geometry/locus_sampling.h"
 #include "geometry/position_on_element.h"
@@ -126,6 +127,8 @@ std::optional<TypeHit> TestSamples(Element& e, const DetectionQuery& q) {
     const size_t j = i + 1;
     if ((i < gaps->size() && (*gaps)[i] == -1111) || (j < gaps->size() && (*gaps)[j] == -1111))
       continue;
+    // A graph is found where it is drawn: never along a jump.
+    if (e.kind == kFunctionGraph && !GraphStepJoined(e, static_cast<int32_t>(i))) continue;
     auto d = StraightDistance(kTypeSegment, {(*xs)[i], (*ys)[i]}, {(*xs)[j], (*ys)[j]}, q.pointer);
     if (d && (!best || *d < *best)) best = d;
   }

@@ -255,5 +255,30 @@ TEST(ScriptEditors, ARedefinitionTakesOnlyEarlierNumbers) {
   EXPECT_EQ(s.E(7).as<ExpressionExt>()->variables.size(), 1u);
 }
 
+TEST(ScriptToolGraph, IntersectionsWithALineSkipTheGraphsJumps) {
+  // y = 5 floor(x) against y = 5x - 5/2 (in axis units of 40): they meet at x = k + 1/2 only;
+  // the jumps at whole x cross the line but are no part of the graph.
+  Scenario s(
+      "tool B_N_ejes\nclick 0 0\ntool B_N_funcion\nexpression 5*floor(x)\n"
+      "tool B_N_rep_fun\nclick -375 265\n"
+      "tool B_Recta\nclick -30 -250\nclick 70 250\n"
+      "tool B_Punto_Inter\nclick -35 -200\nclick 14 -30\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  // 1 origin, 2 axes (3, 4), 5 the function, 6 the graph, 7 a point, 8 the line through it,
+  // found along the graph where the jump at x = -1 passes near it.
+  ASSERT_EQ(s.Kind(6), kFunctionGraph);
+  ASSERT_EQ(s.Kind(7), kFreePoint);
+  ASSERT_EQ(s.Parents(8)[0], 7);
+  std::vector<double> xs;
+  for (int n = 9; n <= s.Count(); ++n) {
+    ASSERT_EQ(s.Kind(n), kIntersection);
+    EXPECT_EQ(s.E(n).attr1, 42);
+    xs.push_back(s.At(n).x / 40);
+  }
+  // Whole x from -10 to 9 on the view's range -10 .. 10: twenty crossings.
+  ASSERT_EQ(xs.size(), 20u);
+  for (double x : xs) EXPECT_NEAR(x - std::floor(x), 0.5, 1e-9) << x;
+}
+
 }  // namespace
 }  // namespace velt
