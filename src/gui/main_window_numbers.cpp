@@ -4,6 +4,7 @@
 #include "calculator_dialog.h"
 #include "main_window.h"
 #include "parameter_dialog.h"
+#include "plane_widget.h"
 
 namespace velt {
 
@@ -36,7 +37,10 @@ void MainWindow::EditParameter(Element& parameter) {
   const QRect frame = frameGeometry();
   const int x = std::max(frame.left() + 8, frame.center().x() - dialog.width() / 2);
   dialog.move(x, frame.bottom() - dialog.height());
+  // Traces mark while the slider moves the figure.
+  if (plane_) plane_->HoldTraces(true);
   dialog.exec();
+  if (plane_) plane_->HoldTraces(false);
   CommandsChanged();
   Repaint();
 }

@@ -5,9 +5,11 @@
 
 #include "model/element_list.h"
 #include "qt_canvas.h"
+#include "ui/calculator_session.h"
 #include "ui/overlay.h"
 #include "ui/view_boxes.h"
 #include "view/draw_element.h"
+#include "view/number_letters.h"
 #include "view/pictures.h"
 #include "view/redraw.h"
 
@@ -55,7 +57,8 @@ void PlaneWidget::Redraw() {
   }
   DrawOptions opt;
   opt.tracePicture = tracePicture_.get();
-  opt.addTraces = ix_.dragging() || traceHolders_ > 0;
+  // Traces mark while a drag runs, a window holds them, or the calculator is open.
+  opt.addTraces = ix_.dragging() || traceHolders_ > 0 || ws_.calculator.open;
   opt.viewDragging = clearTraces_ || ix_.panning();
   clearTraces_ = false;
   opt.showHidden = ws_.showHidden;
@@ -87,6 +90,10 @@ void PlaneWidget::Redraw() {
     DrawElement(ctx, *h, Look{h->colour, h->style, -1, false});
   }
   for (const OverlayMark& m : overlay.marks) DrawElement(ctx, *m.element, m.look);
+  if (ws_.calculator.open) {
+    const auto lettered = LetteredVariables(ws_.calculator);
+    DrawNumberLetters(ctx, lettered, QtTextMeasure());
+  }
   picture_ = canvas_->Image().copy();
   if (const CursorMessage& m = overlay.message; m.visible) {
     QPainter p(&picture_);

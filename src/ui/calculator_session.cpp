@@ -100,6 +100,18 @@ std::string VariableName(const CalculatorSession& s, std::size_t index) {
   return {};
 }
 
+std::vector<LetteredNumber> LetteredVariables(const CalculatorSession& s) {
+  std::vector<LetteredNumber> out;
+  for (size_t i = 0; i < s.variables.size(); ++i) {
+    if (expr::IsUserFunctionElement(s.variables[i])) continue;
+    std::string letter = VariableName(s, i);
+    for (char& ch : letter)
+      if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    out.push_back({s.variables[i], std::move(letter)});
+  }
+  return out;
+}
+
 namespace {
 
 std::string Trimmed(std::string_view text) {

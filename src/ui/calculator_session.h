@@ -10,6 +10,7 @@
 
 #include "model/document.h"
 #include "ui/language.h"
+#include "view/number_letters.h"
 
 namespace velt {
 
@@ -81,6 +82,10 @@ Element* CalculatorVariableFor(Element* picked, int side);
 bool AddCalculatorVariable(CalculatorSession& s, Element* e);
 // The name a variable has in the expression: its letter for a number, Fn for a function.
 std::string VariableName(const CalculatorSession& s, std::size_t index);
+
+// The numbers of the expression with their letters in lower case ("a", "b", ...), for
+// framing and lettering them on the picture while the calculator is open.
+std::vector<LetteredNumber> LetteredVariables(const CalculatorSession& s);
 
 enum class CalcOutcome : int8_t {
   Cleared,    // the text was empty: the result box is cleared
