@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "geometry/recompute.h"
+#include "main_window.h"
 #include "model/kinds.h"
 #include "model/undo.h"
 #include "parameter_dialog.h"
@@ -180,6 +181,31 @@ TEST(ParameterDialog, SliderMovesTheFigureAndClosingStoresOneStep) {
   Undo(s.doc(), {});
   RecomputeAll(s.doc());
   EXPECT_EQ(s.doc().elements()[0]->value[0], 2);
+}
+
+TEST(CalculatorDialog, TheWindowShowsItForItsToolsAndClosesItWithTheTool) {
+  MainWindow w;
+  w.resize(900, 700);
+  w.show();
+  QApplication::processEvents();
+  w.interaction().SelectTool(Tool::B_N_parametro);
+  ASSERT_NE(w.calculator(), nullptr);
+  EXPECT_TRUE(w.calculator()->isVisible());
+  EXPECT_EQ(w.calculator()->objectName(), "TV_calc");
+  auto* expr = w.calculator()->findChild<QLineEdit*>("Ed_expr");
+  expr->setText("3*2");
+  QTest::mouseClick(w.calculator()->findChild<QPushButton*>("B_exe"), Qt::LeftButton);
+  ASSERT_EQ(w.workspace().doc().elements().size(), 1u);
+  EXPECT_EQ(w.workspace().doc().elements()[0]->kind, kParameter);
+  EXPECT_EQ(w.workspace().doc().elements()[0]->value[0], 6);
+  // Another tool closes it; "Apagar" goes back to the move tool.
+  w.interaction().SelectTool(Tool::B_Punto);
+  EXPECT_FALSE(w.calculator()->isVisible());
+  w.interaction().SelectTool(Tool::B_N_calcular);
+  EXPECT_TRUE(w.calculator()->isVisible());
+  QTest::mouseClick(w.calculator()->findChild<QPushButton*>("B_apaga"), Qt::LeftButton);
+  EXPECT_FALSE(w.calculator()->isVisible());
+  EXPECT_EQ(w.interaction().tool(), Tool::Sel);
 }
 
 }  // namespace
