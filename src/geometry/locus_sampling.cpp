@@ -11,6 +11,7 @@
 #include "geometry/position_on_element.h"
 #include "geometry/recompute.h"
 #include "geometry/tolerances.h"
+#include "view/parametric_colour.h"
 
 namespace velt {
 namespace {
@@ -175,7 +176,10 @@ int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& o
     out.y1[k] = traced->value[1];
     out.x2[k] = traced->value[2];
     out.y2[k] = traced->value[3];
-    out.colours[k] = traced->colour;
+    // A traced element whose colour follows a number records that colour at each sample
+    // (its source may stand after it in the list, beyond what the chain has recomputed).
+    const auto own = traced->colourMode > 0 ? ParametricColourOf(*traced) : std::nullopt;
+    out.colours[k] = own.value_or(traced->colour);
     ++k;
   }
   sweep.Restore();

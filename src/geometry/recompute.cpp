@@ -1,5 +1,7 @@
 #include "geometry/recompute.h"
 
+#include "view/parametric_colour.h"
+
 namespace velt {
 
 bool IsNotComputed(int32_t kind) {
@@ -37,7 +39,10 @@ bool ParentsUsable(const Element& e, const KindRule& rule) {
 }  // namespace
 
 void RecomputeElement(Element& e, const RuleContext& ctx) {
-  if (!IsValidKind(e.kind) || IsNotComputed(e.kind)) return;
+  if (!IsValidKind(e.kind)) return;
+  // A colour that follows a number follows it whether or not the element is computed.
+  ApplyParametricColour(e);
+  if (IsNotComputed(e.kind)) return;
   const KindRule& rule = Rules()[e.kind];
   if (!rule.ownParentTest && !ParentsUsable(e, rule)) {
     e.exists = 0;

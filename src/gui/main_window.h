@@ -65,6 +65,12 @@ class MainWindow : public QMainWindow, public Host {
   // The animation window (TV_animac) and the step-by-step replay (TPaP).
   class TV_animac* animationWindow() const { return anim_; }
   void ReplayCommand();
+  void RunEditDialog(EditSession& session) override;
+  std::optional<int32_t> ChooseColourScale() override;
+  void RunPointEntry(PointEntrySession& session) override;
+  std::optional<EditedText> EditText(const EditedText& initial, Pt at) override;
+  // Opens the editor of an element (the construction list's double click); true when done.
+  bool EditElement(Element& e);
 
  protected:
   void closeEvent(QCloseEvent*) override;

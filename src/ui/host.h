@@ -4,9 +4,13 @@
 #include <string>
 
 #include "model/document_set.h"
+#include "ui/text_editing.h"
 #include "ui/tool_table.h"
 
 namespace velt {
+
+class EditSession;
+class PointEntrySession;
 
 enum class MessageIcon { Information, Warning, Error };
 
@@ -27,8 +31,18 @@ class Host : public DocumentHost {
   virtual void ToolChanged(Tool tool) = 0;
   // Undo, redo and the document list may have changed.
   virtual void CommandsChanged() = 0;
-  // Element editors; false when the user cancelled (or no editor exists yet).
-  virtual bool EditElement(Element&) { return false; }
+  // The dialogs of the element editors; each returns once its dialog has closed.
+  // The element edit dialog, acting on the session live; a session left open is closed as
+  // Cancel by the caller.
+  virtual void RunEditDialog(EditSession&) {}
+  // The parametric colour dialog: the scale chosen (1, 2, 3..101 or 103..201), nothing when
+  // cancelled.
+  virtual std::optional<int32_t> ChooseColourScale() { return std::nullopt; }
+  // The point entry dialog, accepting pairs through the session until it is closed.
+  virtual void RunPointEntry(PointEntrySession&) {}
+  // The text editor opened at a plane position on a text (empty for a new one); the edited
+  // text, or nothing when cancelled.
+  virtual std::optional<EditedText> EditText(const EditedText&, Pt) { return std::nullopt; }
   virtual bool ChooseFont(Font&) { return false; }
   // The calculator of tools 42-44 opens or closes; its state is the workspace's calculator.
   virtual void ShowCalculator(bool) {}

@@ -73,6 +73,8 @@ class Interaction {
   void DeleteAllElements();  // "Eliminar Todo"
   void ToggleShowHidden();
   void DisableAllTraces();  // "Desactivar todas las trazas"
+  // Opens the editor of an element (the construction list's double click).
+  void OpenEditor(Element& e);
   // Before the current document changes (the open gesture is abandoned in its own document)
   // and after it changed (switch, new, open, close).
   void BeforeDocumentChange() {

@@ -3,7 +3,9 @@
 #include "geometry/grid_nodes.h"
 #include "geometry/intersection_codes.h"
 #include "geometry/position_on_element.h"
+#include "model/element_list.h"
 #include "ui/interaction.h"
+#include "ui/tool_gestures.h"
 #include "ui/tool_context.h"
 
 namespace velt {
@@ -63,7 +65,8 @@ void Interaction::MouseDown(MouseButton b, double px, double py, KeyMods mods) {
       panStartPx_ = px, panStartPy_ = py;
       panLeft_ = doc().viewLeft, panTop_ = doc().viewTop;
     } else if (tool_ == Tool::Sel && !detection_.candidate) {
-      host_.EditElement(*under);
+      ToolContext c(*this);
+      OpenElementEditor(c, *under);
     }
     return;
   }
@@ -76,6 +79,17 @@ void Interaction::MouseDown(MouseButton b, double px, double py, KeyMods mods) {
     row.press(c, at);
   else
     GenericPress(c, at);
+}
+
+void Interaction::OpenEditor(Element& e) {
+  // Leaving the tool may take back an abandoned gesture: the element is found again.
+  Renumber(doc().elements());
+  const int32_t number = e.number;
+  SelectTool(Tool::Sel);
+  Element* x = FindByNumber(doc().elements(), number);
+  if (!x) return;
+  ToolContext c(*this);
+  OpenElementEditor(c, *x);
 }
 
 }  // namespace velt

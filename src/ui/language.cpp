@@ -4,6 +4,7 @@
 #include "ui/strings_animation.h"
 #include "ui/strings_appearance.h"
 #include "ui/strings_buttons.h"
+#include "ui/strings_edit.h"
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
 #include "ui/strings_loci.h"
@@ -30,6 +31,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::AnimationStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::AppearanceStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::NumberStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::EditStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

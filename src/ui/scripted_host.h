@@ -38,7 +38,19 @@ class ScriptedHost : public Host {
   bool TakeButtonTimer() { return std::exchange(buttonTimer_, false); }
   void ToolChanged(Tool) override {}
   void CommandsChanged() override {}
-  bool EditElement(Element& e) override;
+  // The edit dialog: "ok"/"yes" accepts as it stands, "cancel" cancels; otherwise commands
+  // separated by ";" act on the dialog in order: colour N, style N, hide, hide-name,
+  // name TEXT, decimals N, points TEXT, from TEXT, to TEXT, increment TEXT, transposed,
+  // upright, equal-units, full-turn on|off, anchor N, delete, parametric, ok, cancel. A dialog
+  // still open after the last command is cancelled.
+  void RunEditDialog(EditSession& session) override;
+  // "1", "2", "3".."101" or "103".."201"; anything else cancels.
+  std::optional<int32_t> ChooseColourScale() override;
+  // One answer a pair, "X; Y" or "polar R; T", until "close" (or no answer is left).
+  void RunPointEntry(PointEntrySession& session) override;
+  // The text's lines separated by "|", in the editor's font; "{...}" is typed with the Greek
+  // button down (Symbol-face letters); "cancel" cancels.
+  std::optional<EditedText> EditText(const EditedText& initial, Pt at) override;
   bool ChooseFont(Font& font) override;
   // The parameter dialog takes the next answer ("P A B"); without one it is cancelled.
   void EditParameter(Element& parameter) override;

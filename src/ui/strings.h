@@ -15,6 +15,8 @@
 //   1180..1199 construction-script messages
 //   2300..2349 appearance, fonts and document-list windows (strings_appearance.h)
 //   2000..2099 dialogs (2020..2049 the macro dialog and its messages, strings_macros.h)
+//   2400..2469 the element edit dialog, parametric colour, point entry, the text editor
+//              (strings_edit.h)
 #include <span>
 
 #include "ui/language.h"

@@ -1,6 +1,7 @@
 // The interaction as the tool families see it.
 #include "ui/tool_context.h"
 
+#include "model/undo.h"
 #include "ui/interaction.h"
 
 namespace velt {
@@ -39,6 +40,11 @@ void ToolContext::EnsureStep() {
   ix_.snapshotTaken_ = true;
 }
 void ToolContext::StoreStep() { ix_.StoreStep(); }
+void ToolContext::RollBackStep() {
+  Document& d = ix_.doc();
+  Undo(d, [this](Document& x) { ix_.Reresolve(x); });
+  DropRedoTail(d, d.undo.position);
+}
 bool ToolContext::stepTaken() const { return ix_.snapshotTaken_; }
 Element* ToolContext::Make(ElementTemplate& t) { return ix_.MakeElement(t); }
 CreationSettings ToolContext::Settings() const {

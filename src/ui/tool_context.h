@@ -53,6 +53,9 @@ class ToolContext {
   void EnsureStep();
   // Stores an undo step whatever the gesture did before.
   void StoreStep();
+  // Goes back to the step just stored and forgets it, as if it had never been stored (a
+  // dialog cancelled after acting live).
+  void RollBackStep();
   bool stepTaken() const;
   // Makes an element of the template now (the gesture goes on).
   Element* Make(ElementTemplate& t);

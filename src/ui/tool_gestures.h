@@ -106,10 +106,20 @@ void PressGraph(ToolContext& c, Pt at);  // 45: a function, then the axes (axes 
 void PressTable(ToolContext& c, Pt at);  // 50: numbers, then empty plane; or a table
 
 // ---- editing and style (tools_edit.cpp)
-void PressEdit(ToolContext& c, Pt at);         // applies the tool to the element clicked
-void PressEditElement(ToolContext& c, Pt at);  // opens the element's editor
+void PressEdit(ToolContext& c, Pt at);  // applies the tool to the element clicked
 // Applies the tool to every selected element (one undo step); false with no selection.
 bool EditSelection(ToolContext& c);
+
+// ---- dialogs on the figure (tools_dialogs.cpp)
+void PressEditElement(ToolContext& c, Pt at);       // 61: opens the element's editor
+void PressPointEntry(ToolContext& c, Pt at);        // 33: the axes, then typed points
+void PressText(ToolContext& c, Pt at);              // 54: the text editor at the click
+void PressParametricColour(ToolContext& c, Pt at);  // 66, 67: an element, then a number
+// The text editor for a text, the element edit dialog for anything else.
+void OpenElementEditor(ToolContext& c, Element& e);
+// A double click on an element in the move tool: a plotted point opens the point entry
+// dialog on it. False when the element has no such editor.
+bool DoubleClickElement(ToolContext& c, Element& e);
 
 // ---- macros (tools_macros.cpp)
 void PressMacroInitial(ToolContext& c, Pt at);  // tool 52: toggles an initial element

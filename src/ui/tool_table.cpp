@@ -326,6 +326,10 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_inbitmap, PressInsertBitmap);
   gesture(Tool::B_vernoverbot, PressHideShowButton);
   gesture(Tool::B_movbot, PressMoveButton);
+  gesture(Tool::B_rep_pun, PressPointEntry);
+  gesture(Tool::B_Texto, PressText);
+  rows({Tool::B_colorpar, Tool::B_colorpar_relleno},
+       [&](ToolRow& x) { gesture(x.tool, PressParametricColour); });
 
   // ---- macros: the mask of tool 51 follows the chosen macro's parameters
   gesture(Tool::B_MacCon, PressMacroApply);

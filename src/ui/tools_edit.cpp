@@ -54,10 +54,6 @@ Element* AfterStep(ToolContext& c, Element& target) {
 
 }  // namespace
 
-void PressEditElement(ToolContext& c, Pt) {
-  if (Element* e = c.UnderElement()) c.host().EditElement(*e);
-}
-
 void PressEdit(ToolContext& c, Pt) {
   Element* target = c.UnderElement();
   if (!target) return;

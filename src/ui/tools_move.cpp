@@ -218,10 +218,11 @@ void Interaction::DoubleClick(double px, double py) {
     return;
   }
   if (tool_ == Tool::Sel) {
-    // A calculation, function or parameter opens its editor.
+    // A calculation, function or parameter opens its editor; a plotted point the point entry.
     if (Element* e = detection_.candidate ? nullptr : UnderPointer()) {
       ToolContext c(*this);
       if (OpenNumberEditor(c, *e)) return;
+      if (DoubleClickElement(c, *e)) return;
     }
     SetSelected(doc().elements(), 0);
     clickPending_ = false;

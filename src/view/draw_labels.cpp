@@ -68,7 +68,10 @@ void DrawNameElement(const DrawContext& ctx, const Element& e, const Look& look)
 void DrawTextElement(const DrawContext& ctx, const Element& e, const Look& look) {
   const TextExt* t = e.as<TextExt>();
   if (!t || look.fillOnly) return;
-  const bool ownColour = t->third != 0 || look.colour != e.colour;
+  // One colour for the whole text: its own flag, a halo or hidden colour, or a colour that
+  // follows a number.
+  const bool ownColour =
+      t->third != 0 || look.colour != e.colour || (e.colourSource != nullptr && e.colourMode > 0);
   const RichTextLayout layout = LayOutRichText(CanvasMeasure(ctx.canvas), *t, ctx.opt.screenDpi);
   const PixelPoint origin = ctx.Pixel(t->x, t->y);
   if (!ctx.opt.realSize) {

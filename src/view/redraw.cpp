@@ -2,6 +2,7 @@
 
 #include "view/draw_element.h"
 #include "view/draw_shapes.h"
+#include "view/parametric_colour.h"
 #include "view/pictures.h"
 
 namespace velt {
@@ -74,6 +75,9 @@ void DrawDocument(const DrawContext& ctx, const Element* upTo) {
 }
 
 void RedrawAll(Document& doc, Canvas& canvas, const DrawOptions& opt, const Element* upTo) {
+  // A colour source may stand later in the list than the element it colours: every redraw
+  // takes the sources' present values.
+  for (const ElementPtr& e : doc.elements()) ApplyParametricColour(*e);
   const DrawContext ctx = ScreenContext(doc, canvas, opt);
   DrawDocument(ctx, upTo);
   if (!doc.figure->traces.empty() || doc.tracesDrawn) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "view/draw_context.h"
+#include "view/greek_symbols.h"
 
 namespace velt {
 namespace {
@@ -74,7 +75,10 @@ RichTextLayout LayOutRichText(const TextMeasure& measure, const TextExt& t, int 
         j += CharLength(text, j);
         cursor.Consume(1);
       }
-      addPiece(text.substr(i, j - i), font);
+      // The Symbol face shows its Greek letters (there is no Symbol font to draw it).
+      std::string piece = text.substr(i, j - i);
+      if (IsSymbolFace(font.face)) piece = SymbolToGreek(piece);
+      addPiece(std::move(piece), font);
       i = j;
     }
     cursor.Consume(2);  // the line break belongs to the run too

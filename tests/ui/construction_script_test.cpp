@@ -75,9 +75,9 @@ TEST(ScriptReading, LinesThatCannotBeReadAreRefusedWithTheirNumber) {
 
 TEST(ScriptReading, ToolsNotBuiltYetAreRefusedByNumberAndName) {
   const LanguageTable lang;
-  // The parametric colour tool is in the table but does not work yet.
-  ExpectRefused("tool 66\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 66 (B_colorpar)");
-  ExpectRefused("\n\ntool B_colorpar\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 66");
+  // The graph tool is in the table but does not work yet.
+  ExpectRefused("tool 45\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 45 (B_N_rep_fun)");
+  ExpectRefused("\n\ntool B_N_rep_fun\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 45");
 }
 
 TEST(ScriptReading, BoundsOnLinesAndLength) {
@@ -200,10 +200,11 @@ TEST(ScriptedHostAnswers, DialogsTakeQueuedAnswersInOrderAndCancelWithoutOne) {
   host.QueueAnswer("No");
   EXPECT_FALSE(host.ChooseFont(f));
 
-  Element e;
-  EXPECT_FALSE(host.EditElement(e));
-  host.QueueAnswer("yes");
-  EXPECT_TRUE(host.EditElement(e));
+  EXPECT_FALSE(host.ChooseColourScale());
+  host.QueueAnswer("52");
+  EXPECT_EQ(host.ChooseColourScale(), 52);
+  host.QueueAnswer("102");  // between the two scroll bars' ranges
+  EXPECT_FALSE(host.ChooseColourScale());
 }
 
 TEST(ScriptedHostAnswers, MessagesGoToTheSink) {

@@ -1,0 +1,60 @@
+#include "ui/strings_edit.h"
+
+namespace velt::str {
+
+std::span<const StringEntry> EditStrings() {
+  static const StringEntry entries[] = {
+      {kShowElement, "(ver/no ver) elemento"},
+      {kShowName, "(ver/no ver) nombre"},
+      {kDeleteButton, "Eliminar"},
+      {kNameLabel, "Nombre"},
+      {kDecimalsLabel, "Decimales"},
+      {kUnitButton, "U"},
+      {kLabelFontButton, "Fuente"},
+      {kTableOrientation, "HOR"},
+      {kEqualAxisUnits, "Unidades iguales"},
+      {kFullTurnAngle, "0-2pi"},
+      {kPointCountLabel, "número de puntos"},
+      {kGraphFrom, "Desde"},
+      {kGraphTo, "Hasta"},
+      {kIncrementLabel, "Incremento"},
+      {kEditDefinition, "Modificar definición"},
+      {kRedefine, "Redefinir"},
+      {kCustomColour, "Otro color..."},
+      {kParametricColourButton, "Color paramétrico"},
+      {kColourGroup, "Color"},
+      {kStyleGroup, "Estilo"},
+      {kAnchorGroup, "Anclaje"},
+      {kAcceptButton, "Aceptar"},
+      {kCancelButton, "Cancelar"},
+      {kInvertButton, "inv"},
+      {kIterationFlags, "Opciones"},
+      {kColourScaleCaption, "Color paramétrico"},
+      {kColourScaleGroup, "Escala de colores"},
+      {kHueScaleChoice, "Tono"},
+      {kGreyScaleChoice, "Grises"},
+      {kSaturationScaleChoice, "Saturación"},
+      {kBrightnessScaleChoice, "Brillo"},
+      {kPointEntryCaption, "Representar puntos"},
+      {kInvalidPairInput, "Datos de entrada no válidos"},
+      {kRectangularChoice, "rectangulares (x,y)"},
+      {kPolarChoice, "polares (r,theta)"},
+      {kPlotButton, "Representar"},
+      {kCloseButton, "Cerrar"},
+      {kTextEditorCaption, "Texto"},
+      {kFontButton, "Fuente"},
+      {kBoldButton, "N"},
+      {kItalicButton, "K"},
+      {kUnderlineButton, "S"},
+      {kColourButton, "Color"},
+      {kGreekButton, "αβγ"},
+      {kCutMenu, "Cortar"},
+      {kCopyMenu, "Copiar"},
+      {kPasteMenu, "Pegar"},
+      {kEraseMenu, "Eliminar"},
+      {kSelectAllMenu, "Seleccionar todo"},
+  };
+  return entries;
+}
+
+}  // namespace velt::str
