@@ -44,7 +44,7 @@ TEST(MainWindow, StartsWithItsControls) {
   EXPECT_FALSE(t.Action("M_undo")->isEnabled());
   EXPECT_EQ(t.w.findChild<QTabBar*>("TC_doc")->tabText(0), "Documento 1");
   // Tools still to come are there but disabled.
-  EXPECT_FALSE(t.Action("M_N_rep_fun")->isEnabled());
+  EXPECT_FALSE(t.Action("M_iteracion")->isEnabled());
   EXPECT_TRUE(t.Action("M_rep_pun")->isEnabled());
   EXPECT_TRUE(t.Action("M_Segmento")->isEnabled());
 }

@@ -75,9 +75,9 @@ TEST(ScriptReading, LinesThatCannotBeReadAreRefusedWithTheirNumber) {
 
 TEST(ScriptReading, ToolsNotBuiltYetAreRefusedByNumberAndName) {
   const LanguageTable lang;
-  // The graph tool is in the table but does not work yet.
-  ExpectRefused("tool 45\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 45 (B_N_rep_fun)");
-  ExpectRefused("\n\ntool B_N_rep_fun\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 45");
+  // The iteration tool is in the table but does not work yet.
+  ExpectRefused("tool 59\n", 1, lang.Get(str::kScriptToolNotBuilt) + ": 59 (B_iteracion)");
+  ExpectRefused("\n\ntool B_iteracion\n", 3, lang.Get(str::kScriptToolNotBuilt) + ": 59");
 }
 
 TEST(ScriptReading, BoundsOnLinesAndLength) {
