@@ -111,11 +111,8 @@ Quantity ApplyOne(int32_t code, const Quantity& a) {
 }  // namespace
 
 int32_t NumberDimension(const Element& number) {
-  if (number.kind >= kDistancePointPoint && number.kind <= kPerimeter) return kLength;
-  if (number.kind == kAreaCircle || number.kind == kAreaPolygon) return kArea;
-  if (number.kind == kAngleValue) return kAngleDimension;
   if (number.kind == kCalculation) return number.attr3;
-  return kNoDimension;
+  return ValueDimensionOf(number.kind);
 }
 
 int32_t PostfixDimension(std::span<const int32_t> postfix, std::span<const double> table,

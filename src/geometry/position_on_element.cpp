@@ -68,9 +68,7 @@ std::optional<CarrierFoot> FootOnCarrier(const Element& carrier, Pt position,
 }
 
 bool ParameterIsFraction(int32_t kind) {
-  const int32_t type = TypeOfKind(kind);
-  return type == kTypeSegment || type == kTypeVector || kind == kLineTwoPoints ||
-         kind == kRayTwoPoints;
+  return IsStraightType(TypeOfKind(kind)) && !PlacesPointsByDistance(kind);
 }
 
 // ---- straight carriers ------------------------------------------------------

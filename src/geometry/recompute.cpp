@@ -4,23 +4,7 @@
 
 namespace velt {
 
-bool IsNotComputed(int32_t kind) {
-  switch (kind) {
-    case kFreePoint:
-    case kPolygonSide:
-    case kAxisX:
-    case kAxisY:
-    case kCoordinateX:
-    case kCoordinateY:
-    case kTable:
-    case kText:
-    case kIntersectionCandidate:
-    case kParameter:
-    case kButtonShowHide:
-    case kButtonMove: return true;
-    default: return false;
-  }
-}
+bool IsNotComputed(int32_t kind) { return IsSetFromOutside(kind); }
 
 namespace {
 

@@ -37,7 +37,7 @@ MainWindow::MainWindow(const QString& startFile, QWidget* parent)
   sbH_->setObjectName("SB_h");
   sbV_->setObjectName("SB_v");
   for (QScrollBar* s : {sbH_, sbV_}) {
-    s->setRange(0, 1000);
+    s->setRange(0, ws_.View().scrollMax);
     s->setPageStep(50);
     connect(s, &QScrollBar::valueChanged, this, [this] { ScrollMoved(); });
   }
@@ -274,23 +274,17 @@ void MainWindow::ShowWorkspace(bool on) {
 // ---- view ------------------------------------------------------------------
 
 void MainWindow::SyncScrollBars() {
-  const Document& d = ws_.doc();
-  const double h = ws_.options.planeSize / 2;
-  const double spanX = 2 * h - ws_.clientWidth, spanY = ws_.clientHeight - 2 * h;
+  const ScrollPositions p = ScrollBarPositions(ws_.doc(), ws_.View());
   updatingScroll_ = true;
-  if (spanX > 0) sbH_->setValue(static_cast<int>(std::trunc(1000 * (d.viewLeft + h) / spanX)));
-  if (spanY < 0) sbV_->setValue(static_cast<int>(std::trunc(1000 * (d.viewTop - h) / spanY)));
+  sbH_->setValue(p.horizontal);
+  sbV_->setValue(p.vertical);
   updatingScroll_ = false;
 }
 
 void MainWindow::ScrollMoved() {
   if (updatingScroll_) return;
-  Document& d = ws_.doc();
-  const double h = ws_.options.planeSize / 2;
-  d.viewLeft = -h + (2 * h - ws_.clientWidth) * sbH_->value() / 1000.0;
-  d.viewTop = h + (ws_.clientHeight - 2 * h) * sbV_->value() / 1000.0;
-  ws_.SyncView(d);
-  d.modified = 1;
+  ws_.ScrollTo({sbH_->value(), sbV_->value()});
+  ws_.doc().modified = 1;
   Repaint();
 }
 

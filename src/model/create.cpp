@@ -16,13 +16,6 @@ ElementPtr MakeSub(int32_t kind, Element* owner, const Element& like) {
   return s;
 }
 
-// The dimension a measurement shows its unit by: 1 length, 2 area, 3 angle, 0 none.
-int32_t MeasureDimension(int32_t kind) {
-  if (kind >= kDistancePointPoint && kind <= kPerimeter) return 1;
-  if (kind == kAreaCircle || kind == kAreaPolygon) return 2;
-  return kind == kAngleValue ? 3 : 0;
-}
-
 }  // namespace
 
 ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tmpl,
@@ -44,6 +37,16 @@ ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tm
   e.colour = settings.currentColour ? *settings.currentColour : (typed ? doc.typeColours[type] : 0);
   e.style = IsTextLikeType(type) ? -1 : (typed ? doc.typeStyles[type] : 1);
   if (OwnsLabelFont(type)) e.labelFont = tmpl.kind == kName ? doc.nameFont : doc.numberFont;
+
+  if (IsMeasureKind(tmpl.kind)) {
+    e.colour = doc.numberFont.colour;
+    e.attr1 = e.attr2 = 100;
+    e.attr3 = ValueDimensionOf(tmpl.kind);
+  }
+  if (auto* k = e.as<CheckerExt>(); k && settings.checkerAnswer) {
+    k->whenTrue = settings.checkerAnswer(tmpl.kind, true);
+    k->whenFalse = settings.checkerAnswer(tmpl.kind, false);
+  }
 
   switch (tmpl.kind) {
     case kPolygon: {
@@ -84,34 +87,6 @@ ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tm
       e.attr1 = doc.coordinateSystem == 1 ? -100 : 100;
       break;
     }
-    case kDistancePointPoint:
-    case kDistancePointLine:
-    case kLengthSegment:
-    case kLengthCircle:
-    case kLengthArc:
-    case kPerimeter:
-    case kAreaCircle:
-    case kAreaPolygon:
-    case kAngleValue:
-    case kEquationLine:
-    case kEquationCircle:
-    case kSlope:
-    case kEquationConic:
-      e.colour = doc.numberFont.colour;
-      e.attr1 = e.attr2 = 100;
-      e.attr3 = MeasureDimension(tmpl.kind);
-      break;
-    case kCheckParallel:
-    case kCheckPerpendicular:
-    case kCheckOn:
-    case kCheckEquidistant:
-    case kCheckAligned:
-      if (settings.checkerAnswer) {
-        auto& k = *e.as<CheckerExt>();
-        k.whenTrue = settings.checkerAnswer(tmpl.kind, true);
-        k.whenFalse = settings.checkerAnswer(tmpl.kind, false);
-      }
-      break;
     case kAngleMark: e.value[1] = opt.angleMarkFactor; break;
     case kGrid:
       e.colour = 0xC08000;

@@ -5,36 +5,50 @@
 namespace velt {
 namespace {
 
+// Facts of a kind, as bits.
+enum Fact : uint8_t {
+  kOutside = 1,     // its values are set from outside or by its owner, never computed
+  kByDistance = 2,  // a straight carrier whose points stand at a distance along it
+  kMeasure = 4,     // a measurement label: the number font's colour, its dimension
+  kIsLength = 8,    // its value is a length, an area or an angle (the unit shown beside it)
+  kIsArea = 16,
+  kIsAngle = 32,
+};
+
 struct KindRow {
   int32_t type;
   std::string_view name;
   DragRule drag = DragRule::Ancestors;
+  uint8_t facts = 0;
+  // Dragged by itself when this many of its first parents are free points (0: not so).
+  int8_t freeParentsToDrag = 0;
 };
 
 constexpr DragRule kSelf = DragRule::Itself, kCarrier = DragRule::OnCarrier,
-                   kGridNode = DragRule::OnGrid, kLabel = DragRule::Label;
+                   kGridNode = DragRule::OnGrid, kLabel = DragRule::Label,
+                   kAnc = DragRule::Ancestors;
 
 constexpr std::array<KindRow, kKindCount> kKinds = {{
-    {0, "Punto Libre", kSelf},
+    {0, "Punto Libre", kSelf, kOutside},
     {0, "Punto en elemento", kCarrier},
     {0, "Punto de intersección"},
     {0, "Punto (simetría central)"},
     {0, "Punto medio"},
-    {1, "Recta por punto", DragRule::Direction},
-    {1, "Recta por 2 puntos"},
-    {2, "Semirecta por 1 punto", DragRule::Direction},
-    {2, "Semirecta por 2 puntos"},
-    {1, "Recta paralela"},
-    {1, "Recta perpendicular"},
-    {1, "Bisectriz"},
-    {1, "Mediatriz"},
-    {3, "Segmento"},
+    {1, "Recta por punto", DragRule::Direction, kByDistance},
+    {1, "Recta por 2 puntos", kAnc, 0, 2},
+    {2, "Semirecta por 1 punto", DragRule::Direction, kByDistance},
+    {2, "Semirecta por 2 puntos", kAnc, 0, 2},
+    {1, "Recta paralela", kAnc, kByDistance},
+    {1, "Recta perpendicular", kAnc, kByDistance},
+    {1, "Bisectriz", kAnc, kByDistance},
+    {1, "Mediatriz", kAnc, kByDistance},
+    {3, "Segmento", kAnc, 0, 2},
     {4, "Polígono"},
-    {3, "Lado de un poligono"},
+    {3, "Lado de un poligono", kAnc, kOutside},
     {5, "Circunferencia dado el centro", DragRule::Radius},
-    {5, "Circunferencia dados centro y punto"},
+    {5, "Circunferencia dados centro y punto", kAnc, 0, 2},
     {5, "Circunferencia dados el radio y el centro"},
-    {6, "Arco dados 3 puntos"},
+    {6, "Arco dados 3 puntos", kAnc, 0, 3},
     {7, "Angulo", DragRule::MarkRadius},
     {8, "Lugar geométrico"},
     {0, "Punto (simetría axial)"},
@@ -43,26 +57,26 @@ constexpr std::array<KindRow, kKindCount> kKinds = {{
     {0, "Punto homotetico"},
     {0, "Punto inverso"},
     {0, "Punto desplazado"},
-    {11, "Distancia(punto a punto)", kLabel},
-    {11, "Distancia(punto a recta)", kLabel},
-    {11, "Longitud(segmento)", kLabel},
-    {11, "Longitud(circunferencia)", kLabel},
-    {11, "Longitud(arco)", kLabel},
-    {11, "Perímetro(polígono)", kLabel},
-    {11, "Area (circunferencia)", kLabel},
-    {11, "Area (polígono)", kLabel},
-    {11, "ángulo(valor)", kLabel},
+    {11, "Distancia(punto a punto)", kLabel, kMeasure | kIsLength},
+    {11, "Distancia(punto a recta)", kLabel, kMeasure | kIsLength},
+    {11, "Longitud(segmento)", kLabel, kMeasure | kIsLength},
+    {11, "Longitud(circunferencia)", kLabel, kMeasure | kIsLength},
+    {11, "Longitud(arco)", kLabel, kMeasure | kIsLength},
+    {11, "Perímetro(polígono)", kLabel, kMeasure | kIsLength},
+    {11, "Area (circunferencia)", kLabel, kMeasure | kIsArea},
+    {11, "Area (polígono)", kLabel, kMeasure | kIsArea},
+    {11, "ángulo(valor)", kLabel, kMeasure | kIsAngle},
     {11, "Cálculo", kLabel},
-    {14, "Tabla"},
-    {13, "Ejes de coordenadas"},
-    {1, "Eje x"},
-    {1, "Eje y"},
+    {14, "Tabla", kAnc, kOutside},
+    {13, "Ejes de coordenadas", kAnc, 0, 1},
+    {1, "Eje x", kAnc, kOutside | kByDistance},
+    {1, "Eje y", kAnc, kOutside | kByDistance},
     {16, "coordenadas de un punto", kLabel},
-    {11, "coordenada x o r de un punto", kLabel},
-    {11, "coordenada y o theta de un punto", kLabel},
-    {15, "ecuación (recta)", kLabel},
-    {15, "ecuación (circunferencia)", kLabel},
-    {9, "Texto", DragRule::Text},
+    {11, "coordenada x o r de un punto", kLabel, kOutside},
+    {11, "coordenada y o theta de un punto", kLabel, kOutside},
+    {15, "ecuación (recta)", kLabel, kMeasure},
+    {15, "ecuación (circunferencia)", kLabel, kMeasure},
+    {9, "Texto", DragRule::Text, kOutside},
     {10, "Nombre", DragRule::NameOffset},
     {0, "Punto con coordenadas"},
     {17, "comprobador de paralelismo", kLabel},
@@ -71,21 +85,21 @@ constexpr std::array<KindRow, kKindCount> kKinds = {{
     {17, "comprobador de equidistancia", kLabel},
     {17, "comprobador de alineación", kLabel},
     {18, "Cónica por 5 puntos"},
-    {11, "Pendiente", kLabel},
-    {19, "intersección"},
-    {15, "ecuación (cónica)", kLabel},
+    {11, "Pendiente", kLabel, kMeasure},
+    {19, "intersección", kAnc, kOutside},
+    {15, "ecuación (cónica)", kLabel, kMeasure},
     {0, "Vértice de polígono regular"},
     {0, "Punto representado"},
     {20, "Cuadrícula"},
     {0, "Punto en cuadrícula", kGridNode},
-    {11, "Parámetro", kLabel},
+    {11, "Parámetro", kLabel, kOutside},
     {12, "Función", kLabel},
     {8, "Representación de función"},
-    {21, "Botón Ocultar/Ver", kLabel},
+    {21, "Botón Ocultar/Ver", kLabel, kOutside},
     {22, "Bitmap", DragRule::Picture},
     {11, "Proporción", kLabel},
-    {23, "Vector"},
-    {21, "Botón Movimiento", kLabel},
+    {23, "Vector", kAnc, 0, 2},
+    {21, "Botón Movimiento", kLabel, kOutside},
     {24, "Iteración"},
     {0, "Punto (vector suma)"},
 }};
@@ -116,6 +130,23 @@ std::string_view DefaultTypeName(int32_t type) {
 
 DragRule DragRuleOf(int32_t kind) {
   return IsValidKind(kind) ? kKinds[kind].drag : DragRule::Ancestors;
+}
+
+bool IsSetFromOutside(int32_t kind) { return IsValidKind(kind) && (kKinds[kind].facts & kOutside); }
+
+bool PlacesPointsByDistance(int32_t kind) {
+  return IsValidKind(kind) && (kKinds[kind].facts & kByDistance);
+}
+
+bool IsMeasureKind(int32_t kind) { return IsValidKind(kind) && (kKinds[kind].facts & kMeasure); }
+
+int32_t ValueDimensionOf(int32_t kind) {
+  const uint8_t f = IsValidKind(kind) ? kKinds[kind].facts : 0;
+  return (f & kIsLength) ? 1 : (f & kIsArea) ? 2 : (f & kIsAngle) ? 3 : 0;
+}
+
+int FreeParentsToDrag(int32_t kind) {
+  return IsValidKind(kind) ? kKinds[kind].freeParentsToDrag : 0;
 }
 
 bool IsTextLikeType(int32_t type) {

@@ -138,6 +138,22 @@ std::string_view DefaultKindName(int32_t kind);
 std::string_view DefaultTypeName(int32_t type);
 
 DragRule DragRuleOf(int32_t kind);
+// Kinds whose values are set from outside (free points, parameters, texts, tables, buttons)
+// or by their owner (sides, axis lines, coordinate numbers): the recompute leaves them alone.
+bool IsSetFromOutside(int32_t kind);
+// Straight carriers whose points stand at a signed distance from their first point rather
+// than at a fraction of their two defining points (lines and rays through one point,
+// parallels, perpendiculars, bisectors, axis lines).
+bool PlacesPointsByDistance(int32_t kind);
+// Measurement labels (distances, lengths, areas, angles, slopes, equations): made in the
+// number font's colour with the dimension of their value.
+bool IsMeasureKind(int32_t kind);
+// The dimension of the value a measurement of this kind shows: 1 length (distances, lengths,
+// perimeters), 2 area, 3 angle, 0 none.
+int32_t ValueDimensionOf(int32_t kind);
+// An element dragged by itself when this many of its first parents are free points; 0 for
+// the kinds that are not (polygons and conics go by their listed points).
+int FreeParentsToDrag(int32_t kind);
 
 // Types whose elements show text: style -1 at creation (buttons then take a face colour).
 bool IsTextLikeType(int32_t type);

@@ -25,37 +25,17 @@ std::string Joined(const std::vector<const Element*>& elements) {
   return out;
 }
 
+// A text shows its first line; anything else what it is built on.
 std::string Description(const Element& e) {
-  std::vector<const Element*> refs;
-  switch (e.kind) {
-    case kPolygon:
-      if (const PolygonExt* p = e.as<PolygonExt>())
-        for (const ElementPtr& side : p->sides) refs.push_back(side->parent[0]);
-      return Joined(refs);
-    case kCalculation:
-    case kFunction:
-      if (const ExpressionExt* x = e.as<ExpressionExt>())
-        refs.assign(x->variables.begin(), x->variables.end());
-      return Joined(refs);
-    case kTable:
-      if (const TableExt* t = e.as<TableExt>()) refs.assign(t->columns.begin(), t->columns.end());
-      return Joined(refs);
-    case kText: {
-      const TextExt* t = e.as<TextExt>();
-      if (!t || t->lines.empty()) return "_";
-      return t->lines[0] + (t->lines.size() > 1 ? "..." : "");
-    }
-    case kConic:
-      if (const ConicExt* c = e.as<ConicExt>()) refs.assign(c->points.begin(), c->points.end());
-      return Joined(refs);
-    case kButtonShowHide:
-      if (const ButtonExt* b = e.as<ButtonExt>()) refs.assign(b->targets.begin(), b->targets.end());
-      return Joined(refs);
-    default:
-      for (const Element* p : e.parent)
-        if (p) refs.push_back(p);
-      return Joined(refs);
+  if (const TextExt* t = e.as<TextExt>()) {
+    if (t->lines.empty()) return "_";
+    return t->lines[0] + (t->lines.size() > 1 ? "..." : "");
   }
+  std::vector<const Element*> refs;
+  ForEachStructuralParent(e, [&](const Element* p) {
+    if (p) refs.push_back(p);
+  });
+  return Joined(refs);
 }
 
 std::string FirstColumn(const Element& e, const LanguageTable& language) {

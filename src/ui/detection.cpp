@@ -147,28 +147,17 @@ bool CanDragDirectly(const Element& e) {
     default: return true;  // it moves itself
   }
   // Elements moved by their defining points, when those are all free.
-  switch (e.kind) {
-    case kLineTwoPoints:
-    case kRayTwoPoints:
-    case kSegment:
-    case kVector:
-    case kCircleCentrePoint: return freePoint(e.parent[0]) && freePoint(e.parent[1]);
-    case kArc: return freePoint(e.parent[0]) && freePoint(e.parent[1]) && freePoint(e.parent[2]);
-    case kPolygon: {
-      const auto* p = e.as<PolygonExt>();
-      if (!p) return false;
-      return std::all_of(p->sides.begin(), p->sides.end(), [](const ElementPtr& s) {
-        const Element* v = s->parent[0];
-        return v && (v->kind == kFreePoint || v->kind == kRegularPolygonVertex);
-      });
-    }
-    case kConic: {
-      const auto* c = e.as<ConicExt>();
-      return c && std::all_of(c->points.begin(), c->points.end(), freePoint);
-    }
-    case kAxes: return freePoint(e.parent[0]);
-    default: return e.type() == kTypeTable;
+  if (const auto* p = e.as<PolygonExt>()) {
+    return std::all_of(p->sides.begin(), p->sides.end(), [](const ElementPtr& s) {
+      const Element* v = s->parent[0];
+      return v && (v->kind == kFreePoint || v->kind == kRegularPolygonVertex);
+    });
   }
+  if (const auto* c = e.as<ConicExt>())
+    return std::all_of(c->points.begin(), c->points.end(), freePoint);
+  if (const int n = FreeParentsToDrag(e.kind); n > 0)
+    return std::all_of(e.parent.begin(), e.parent.begin() + n, freePoint);
+  return e.type() == kTypeTable;
 }
 
 }  // namespace velt

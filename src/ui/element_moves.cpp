@@ -7,6 +7,7 @@
 #include "geometry/grid_nodes.h"
 #include "geometry/position_on_element.h"
 #include "geometry/tolerances.h"
+#include "view/name_anchor.h"
 
 namespace velt {
 namespace {
@@ -81,10 +82,11 @@ void MoveItself(Element& e, const MoveStart& start, Pt shift, Pt target, const M
       e.value[3] = b.y + shift.y;
       break;
     case DragRule::NameOffset: {
-      Pt offset = a + shift;
-      const double length = std::hypot(offset.x, offset.y);
-      if (length > limits.nameDistance) offset = offset * (limits.nameDistance / length);
-      SetPointA(e, offset);
+      // The label follows the pointer from where it stood when the move began; its anchor
+      // slides along a line or round a circle. A name without an anchor stays.
+      e.value = start.value;
+      if (const auto from = NameLabelPosition(e))
+        PlaceNameLabel(e, {from->x + shift.x, from->y + shift.y}, limits.nameDistance);
       break;
     }
     case DragRule::Text:

@@ -5,23 +5,6 @@
 namespace velt {
 namespace {
 
-// Starting values of the kinds whose values the picks already give, so that the element is
-// right before its first recompute.
-void SeedValues(ElementTemplate& t) {
-  const Element* a = t.parent[0];
-  const Element* b = t.parent[1];
-  if (!a || !b) return;
-  switch (t.kind) {
-    case kLineTwoPoints:
-    case kRayTwoPoints:
-    case kSegment:
-    case kVector:
-    case kCircleCentrePoint: t.value = {a->x(), a->y(), b->x(), b->y()}; break;
-    case kMidpoint: t.value = {(a->x() + b->x()) / 2, (a->y() + b->y()) / 2, 0, 0}; break;
-    default: break;
-  }
-}
-
 void Place(ElementTemplate& t, Slot slot, Element* e) {
   switch (slot) {
     case Slot::Parent1: t.parent[0] = e; break;
@@ -65,7 +48,6 @@ void GenericPress(ToolContext& c, Pt at) {
     return;
   }
   t.kind = row.kind;
-  SeedValues(t);
   c.Commit();
 }
 

@@ -29,6 +29,24 @@ void Workspace::CentreView(Document& d) const {
   SyncView(d);
 }
 
+ViewState Workspace::View() const {
+  ViewState v;
+  v.screenWidth = v.clientWidth = clientWidth;
+  v.screenHeight = v.clientHeight = clientHeight;
+  v.planeSize = options.planeSize;
+  v.planeEdges = PlaneEdges(options.planeSize);
+  v.scrollMax = 1000;
+  return v;
+}
+
+void Workspace::ScrollTo(const ScrollPositions& bars) {
+  Document& d = doc();
+  ViewState v = View();
+  ScrollHorizontal(d, v, bars.horizontal);
+  ScrollVertical(d, v, bars.vertical);
+  SyncView(d);
+}
+
 void Workspace::RecomputeAll() { velt::RecomputeAll(doc()); }
 
 }  // namespace velt

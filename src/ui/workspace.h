@@ -8,6 +8,7 @@
 #include "ui/calculator_session.h"
 #include "ui/language.h"
 #include "ui/macro_session.h"
+#include "view/viewport.h"
 
 namespace velt {
 
@@ -33,6 +34,12 @@ class Workspace {
   // The view rectangle's right and bottom edges from its left and top and the plane size.
   void SyncView(Document& d) const;
   void CentreView(Document& d) const;
+  // The window's side of the view (the plane area, the plane size, scroll bars of 0..1000)
+  // for the view's scrolling functions.
+  ViewState View() const;
+  // A scroll bar moved: the view of the current document follows (ScrollHorizontal,
+  // ScrollVertical), then SyncView.
+  void ScrollTo(const ScrollPositions& bars);
   // Recomputes the whole current document.
   void RecomputeAll();
 };

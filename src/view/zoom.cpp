@@ -3,25 +3,6 @@
 #include <cmath>
 
 namespace velt {
-namespace {
-
-// Lines and rays whose points are placed by a distance along them rather than a fraction.
-bool PlacesByDistance(int32_t kind) {
-  switch (kind) {
-    case kLineThroughPoint:
-    case kRayThroughPoint:
-    case kParallel:
-    case kPerpendicular:
-    case kAngleBisector:
-    case kPerpendicularBisector:
-    case kAxisX:
-    case kAxisY: return true;
-    default: return false;
-  }
-}
-
-}  // namespace
-
 void ZoomFigure(Document& doc, WorldPoint c, double factor) {
   const double f = std::fabs(factor);
   if (!std::isfinite(f)) return;
@@ -33,7 +14,8 @@ void ZoomFigure(Document& doc, WorldPoint c, double factor) {
     } else if (e.kind == kCircleCentre) {
       e.value[2] = e.value[0] + (e.value[2] - e.value[0]) * f;
       e.value[3] = e.value[1] + (e.value[3] - e.value[1]) * f;
-    } else if (e.kind == kPointOnElement && e.parent[0] && PlacesByDistance(e.parent[0]->kind)) {
+    } else if (e.kind == kPointOnElement && e.parent[0] &&
+               PlacesPointsByDistance(e.parent[0]->kind)) {
       e.value[3] *= f;
     } else if (e.kind == kName && e.parent[0] &&
                (e.parent[0]->type() == kTypeLine || e.parent[0]->type() == kTypeRay)) {

@@ -169,6 +169,24 @@ TEST(Create, DefaultsOfKindAndType) {
   EXPECT_EQ(d->attr2, 100);
   ASSERT_TRUE(d->labelFont);
   EXPECT_EQ(d->colour, doc->numberFont.colour);
+  EXPECT_EQ(d->attr3, 1);  // a length
+  // Measurements show the unit of their value: an area, an angle, none for a slope; a
+  // calculation is no measurement.
+  for (auto [kind, dimension] : {std::pair{kAreaPolygon, 2},
+                                 {kAngleValue, 3},
+                                 {kSlope, 0},
+                                 {kPerimeter, 1},
+                                 {kEquationLine, 0}}) {
+    t.kind = kind;
+    t.parent = {p, p, nullptr};
+    Element* m = MakeElementFromTemplate(*doc, t, s);
+    EXPECT_EQ(m->attr3, dimension) << kind;
+    EXPECT_EQ(m->attr1, 100) << kind;
+    EXPECT_EQ(m->colour, doc->numberFont.colour) << kind;
+  }
+  t.kind = kCalculation;
+  t.parent = {};
+  EXPECT_NE(MakeElementFromTemplate(*doc, t, s)->attr1, 100);
 
   t.kind = kButtonMove;
   t.picks = {p};

@@ -75,6 +75,18 @@ TEST(ConstructionList, ReferencesWithoutNamesShowAnUnderscore) {
   EXPECT_EQ(ConstructionRows(f.doc, f.language, false, nullptr)[3].description, "_");
 }
 
+TEST(ConstructionList, ListKindsShowWhatTheyAreBuiltOn) {
+  ListFigure f;
+  Element* c = Named(f.doc, AddPoint(f.doc, 0, 9), "C");
+  Element* poly = test::AddWithPicks(f.doc, kPolygon, {f.a, f.b, c});
+  Element* calc = test::AddWithPicks(f.doc, kCalculation, {f.s, f.a});
+  for (Element* e : {c, poly, calc}) e->exists = 1;
+  const std::vector<ListRow> rows = ConstructionRows(f.doc, f.language, false, nullptr);
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(rows[5].description, "A,B,C");  // the vertices
+  EXPECT_EQ(rows[6].description, "s,A");    // the variables
+}
+
 TEST(ConstructionList, TextUsesThePlatformsLineEnds) {
   ListFigure f;
   const std::vector<ListRow> rows = ConstructionRows(f.doc, f.language, false, nullptr);

@@ -75,6 +75,28 @@ TEST(Detection, ToolZeroChoosesTheLastDraggablePoint) {
   EXPECT_EQ(all.hits[2].element, m);
 }
 
+TEST(Detection, FiguresOnFreePointsAreDraggedByThemselves) {
+  Document d;
+  Element* a = AddPoint(d, 0, 0);
+  Element* b = AddPoint(d, 100, 0);
+  Element* c = AddPoint(d, 0, 100);
+  Element* m = Add(d, kMidpoint, {a, b});
+  EXPECT_TRUE(CanDragDirectly(*Add(d, kSegment, {a, b})));
+  EXPECT_FALSE(CanDragDirectly(*Add(d, kSegment, {a, m})));
+  EXPECT_TRUE(CanDragDirectly(*Add(d, kVector, {b, c})));
+  EXPECT_TRUE(CanDragDirectly(*Add(d, kCircleCentrePoint, {a, c})));
+  EXPECT_TRUE(CanDragDirectly(*Add(d, kArc, {a, b, c})));
+  EXPECT_FALSE(CanDragDirectly(*Add(d, kArc, {a, b, m})));
+  EXPECT_TRUE(CanDragDirectly(*Add(d, kAxes, {a})));
+  EXPECT_FALSE(CanDragDirectly(*Add(d, kAxes, {m})));
+  EXPECT_TRUE(CanDragDirectly(*test::AddWithPicks(d, kPolygon, {a, b, c})));
+  EXPECT_FALSE(CanDragDirectly(*test::AddWithPicks(d, kPolygon, {a, m, c})));
+  // A parallel or a midpoint goes through its free ancestors.
+  EXPECT_FALSE(CanDragDirectly(*Add(d, kParallel, {c, Add(d, kSegment, {a, b})})));
+  EXPECT_FALSE(CanDragDirectly(*m));
+  EXPECT_TRUE(CanDragDirectly(*a));
+}
+
 TEST(Detection, PolygonGivesItsSideToLineTools) {
   Document d;
   Element* a = AddPoint(d, 0, 0);
