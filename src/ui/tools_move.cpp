@@ -10,6 +10,7 @@
 #include "ui/interaction.h"
 #include "ui/selection_rect.h"
 #include "ui/tool_gestures.h"
+#include "view/zoom.h"
 
 namespace velt {
 namespace {
@@ -299,22 +300,9 @@ void Interaction::MoveSelectionBy(Pt delta) {
 }
 
 void Interaction::ZoomStep(Pt at) {
-  const double f = std::abs(1 + 0.003 * (at.y - zoomLastY_));
+  const double f = ZoomFactor(at.y - zoomLastY_);
   zoomLastY_ = at.y;
-  const Pt c = zoomCentre_;
-  for (auto& owned : doc().elements()) {
-    Element& e = *owned;
-    if (e.kind == kFreePoint) {
-      const Pt p = c + (PointA(e) - c) * f;
-      e.x() = p.x, e.y() = p.y;
-    } else if (e.kind == kCircleCentre) {
-      const Pt q = PointA(e) + (PointB(e) - PointA(e)) * f;
-      e.value[2] = q.x, e.value[3] = q.y;
-    } else if (auto* a = e.as<AxesExt>()) {
-      a->xUnit *= f;
-      a->yUnit *= f;
-    }
-  }
+  ZoomFigure(doc(), {zoomCentre_.x, zoomCentre_.y}, f);
   Recompute();
   host_.Repaint();
 }

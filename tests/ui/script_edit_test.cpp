@@ -191,6 +191,22 @@ TEST(ScriptToolZoom, EachMoveScalesAboutThePress) {
   EXPECT_AT(s.At(2), -40, 20);
 }
 
+TEST(ScriptToolZoom, PointsAtADistanceAlongALineScaleWithTheFigure) {
+  // A parallel to AB through C = (0, 50), and P on it 40 from C; the zoom about (0, 0)
+  // scales the whole figure, P with it.
+  Scenario s(
+      "tool 1\nclick 0 0\nclick 100 0\nclick 0 50\ntool B_Recta\nclick 0 0\nclick 100 0\n"
+      "tool B_Recta_Para\nclick 0 50\nclick 50 0\ntool 1\nclick 40 50\n"
+      "tool B_zoom\ndrag 0 0 0 100\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Kind(5), kParallel);
+  ASSERT_EQ(s.Kind(6), kPointOnElement);
+  const double f = std::pow(1.075, 4);
+  EXPECT_AT(s.At(3), 0, 50 * f);
+  EXPECT_NEAR(s.E(6).value[3], 40 * f, 1e-9);
+  EXPECT_AT(s.At(6), 40 * f, 50 * f);
+}
+
 TEST(ScriptToolHide, EachClickHidesAndOneUndoShowsAgain) {
   Scenario s(std::string(kThreePoints) + "tool B_vernover\nclick 50 0\nclick 50 0\n");
   ASSERT_TRUE(s.ok()) << s.failure();
