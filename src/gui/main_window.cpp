@@ -18,6 +18,7 @@
 #include "geometry/recompute.h"
 #include "model/undo.h"
 #include "plane_widget.h"
+#include "recovery_session.h"
 #include "ui/strings_files.h"
 #include "ui/strings_window.h"
 
@@ -152,6 +153,8 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  SaveWindowState();
+  if (recovery_) recovery_->Clear();  // a clean exit leaves no copies behind
   e->accept();
 }
 

@@ -2,9 +2,13 @@
 // The main window MainWindow: menu bar, tool bars, document bar, plane, scroll bars, status bar.
 #include <QMainWindow>
 #include <QMessageBox>
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "io/language_file.h"
+#include "ui/clipboard.h"
 #include "ui/interaction.h"
 
 class QAction;
@@ -21,6 +25,7 @@ namespace velt {
 
 class CalculatorDialog;
 class PlaneWidget;
+class RecoverySession;
 
 class MainWindow : public QMainWindow, public Host {
   Q_OBJECT
@@ -38,6 +43,42 @@ class MainWindow : public QMainWindow, public Host {
   // A message box with the given buttons, through the hook when one is set.
   QMessageBox::StandardButton Ask(const QString& caption, const QString& text,
                                   QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
+
+  // What start-up found: the options (read, created or factory) and the language's entries.
+  struct StartState {
+    Options options;
+    std::vector<LanguageEntry> language;  // empty: the built-in table
+    std::filesystem::path optionsPath;    // where "Guardar opciones" writes
+    bool persist = false;  // window placement, recent files and folders go to the store
+    std::filesystem::path recoveryRoot;  // where recovery copies live; empty: none kept
+  };
+  void Start(const StartState& start);
+
+  // The language list dialog, through the hook when one is set (tests choose the answer).
+  using LanguageChooser = std::function<std::optional<QString>(const QStringList& names)>;
+  void SetLanguageChooser(LanguageChooser chooser) { languageChooser_ = std::move(chooser); }
+  // "Idioma...": loads the chosen language file and refreshes every caption at once.
+  void LanguageCommand();
+  // Loads a language's entries over the built-in table (none: the built-in table itself) and
+  // refreshes every caption, hint and status text.
+  void ApplyLanguage(const std::vector<LanguageEntry>& entries);
+
+  const std::vector<std::string>& recentFiles() const { return recent_; }
+  void SetRecentFiles(std::vector<std::string> list);
+  // The internal clipboard, shared by the documents of this window.
+  void CopyCommand();
+  void CutCommand();
+  void PasteCommand();
+  const Clipboard& clipboard() const { return clipboard_; }
+
+  // Recovery copies: offered back from runs that crashed, then kept for this run.
+  void OfferRecovery(const std::filesystem::path& root);
+  void EnableRecovery(const std::filesystem::path& root);
+  void AutosaveNow();  // what the minute timer does
+
+  void SaveOptionsCommand();
+  void FactoryOptionsCommand();
+  void GeneralOptionsCommand();
 
   Interaction& interaction() { return ix_; }
   PlaneWidget* plane() const { return plane_; }
@@ -83,6 +124,13 @@ class MainWindow : public QMainWindow, public Host {
                       QKeySequence key = {});
   QAction* ToolAction(Tool tool);
   void BuildMenus();
+  void BuildOptionsMenu(QMenu* menu);
+  template <class Parent>
+  QMenu* AddMenu(Parent* parent, int textNumber, const char* name);
+  void AddRecent(const std::string& path);
+  void RebuildRecentMenu();
+  void ApplyBars();
+  void SaveWindowState();
   void BuildToolBars();
   void BuildDocumentBar();
   void BuildStatusBar();
@@ -125,6 +173,14 @@ class MainWindow : public QMainWindow, public Host {
   QToolBar* editBar_ = nullptr;
   QToolBar* docBar_ = nullptr;
   QMenu* docMenu_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  std::vector<std::string> recent_;
+  Clipboard clipboard_;
+  std::unique_ptr<RecoverySession> recovery_;
+  QTimer* autosave_ = nullptr;
+  std::filesystem::path optionsPath_;
+  bool persist_ = false;
+  LanguageChooser languageChooser_;
   QActionGroup* toolGroup_ = nullptr;
   QActionGroup* docGroup_ = nullptr;
   std::map<Tool, QAction*> toolActions_;

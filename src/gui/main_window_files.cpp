@@ -6,6 +6,7 @@
 #include "io/document_file.h"
 #include "main_window.h"
 #include "move_screen_dialog.h"
+#include "recovery_session.h"
 #include "ui/strings_files.h"
 #include "ui/strings_window.h"
 
@@ -46,6 +47,7 @@ bool MainWindow::OpenFile(const QString& path) {
   if (ws_.documents.count() > 0) ix_.BeforeDocumentChange();
   ws_.documents.Adopt(std::move(load.document), ws_.options);
   AfterDocumentChange();
+  AddRecent(absolute);
   if (load.referencesCut > 0)
     ShowMessage(ws_.Text(str::kCyclicReferencesCut), MessageIcon::Warning);
   return true;
@@ -64,6 +66,8 @@ bool MainWindow::SaveCommand(Document& d, bool askPath) {
   }
   d.fileName = QFileInfo(path).absoluteFilePath().toStdString();
   d.title = QFileInfo(path).completeBaseName().toStdString();
+  AddRecent(d.fileName);
+  if (recovery_) recovery_->Forget(&d);  // saved: nothing left to recover
   RefreshDocumentLists();
   return true;
 }

@@ -16,13 +16,16 @@
 #include "construction_list_window.h"
 #include "export_commands.h"
 #include "main_window.h"
+#include "model/undo.h"
 #include "plane_widget.h"
+#include "texts.h"
 #include "tool_icons.h"
 #include "ui/strings.h"
 #include "ui/strings_animation.h"
 #include "ui/strings_appearance.h"
 #include "ui/strings_export.h"
 #include "ui/strings_loci.h"
+#include "ui/strings_settings.h"
 #include "ui/strings_window.h"
 
 namespace velt {
@@ -42,9 +45,19 @@ QKeySequence Ctrl(char c) { return QKeySequence(QString("Ctrl+") + c); }
 
 }  // namespace
 
+template <class Parent>
+QMenu* MainWindow::AddMenu(Parent* parent, int textNumber, const char* name) {
+  QMenu* m = parent->addMenu(QString());
+  m->setObjectName(name);
+  SetText(m, textNumber, ws_.language);
+  actions_[name] = m->menuAction();
+  return m;
+}
+
 QAction* MainWindow::MakeAction(const QString& name, int textNumber, std::function<void()> run,
                                 QKeySequence key) {
-  auto* a = new QAction(T(textNumber), this);
+  auto* a = new QAction(this);
+  SetText(a, textNumber, ws_.language);
   a->setObjectName(name);
   if (!key.isEmpty()) a->setShortcut(key);
   connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
@@ -55,11 +68,11 @@ QAction* MainWindow::MakeAction(const QString& name, int textNumber, std::functi
 
 QAction* MainWindow::ToolAction(Tool tool) {
   if (auto it = toolActions_.find(tool); it != toolActions_.end()) return it->second;
-  const QString hint = T(ToolHintNumber(tool));
-  auto* a = new QAction(ToolIcon(tool), hint.isEmpty() ? MenuName(tool) : hint, this);
+  auto* a = new QAction(ToolIcon(tool), MenuName(tool), this);
+  if (!T(ToolHintNumber(tool)).isEmpty()) SetText(a, ToolHintNumber(tool), ws_.language);
+  SetText(a, ToolHintNumber(tool), ws_.language, TextRole::Hint);
+  SetText(a, ToolPromptNumber(tool), ws_.language, TextRole::Status);
   a->setObjectName(MenuName(tool));
-  a->setToolTip(hint);
-  a->setStatusTip(T(ToolPromptNumber(tool)));
   a->setCheckable(true);
   a->setEnabled(RowOf(tool).built);
   toolGroup_->addAction(a);
@@ -82,13 +95,12 @@ void MainWindow::BuildMenus() {
   docGroup_ = new QActionGroup(this);
   QMenuBar* bar = menuBar();
 
-  QMenu* file = bar->addMenu(T(str::kMenuFile));
+  QMenu* file = AddMenu(bar, str::kMenuFile, "M_menu_archivo");
   file->addAction(MakeAction(
       "Nuevo1", str::kNew, [this] { NewDocumentCommand(); }, Ctrl('N')));
   file->addAction(MakeAction(
       "Abrir1", str::kOpen, [this] { OpenCommand(); }, Ctrl('O')));
-  QMenu* recent = file->addMenu(T(str::kOpenRecent));
-  recent->setObjectName("M_abrir_recientes");
+  recentMenu_ = AddMenu(file, str::kOpenRecent, "M_abrir_recientes");
   file->addAction(MakeAction(
       "Guardar", str::kSave, [this] { SaveCommand(ws_.doc(), false); }, Ctrl('S')));
   file->addAction(
@@ -100,8 +112,7 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   file->addAction(MakeAction("Salir1", str::kExit, [this] { close(); }));
 
-  QMenu* edit = bar->addMenu(T(str::kMenuEdit));
-  actions_["M_menu_edicion"] = edit->menuAction();
+  QMenu* edit = AddMenu(bar, str::kMenuEdit, "M_menu_edicion");
   edit->addAction(MakeAction(
       "M_undo", str::kUndo, [this] { ix_.UndoCommand(); }, Ctrl('Z')));
   edit->addAction(MakeAction(
@@ -110,16 +121,21 @@ void MainWindow::BuildMenus() {
   actions_["M_redo"]->setIcon(CommandIcon("B_redo"));
   edit->addSeparator();
   edit->addAction(MakeAction(
+      "M_cortar", str::kCut, [this] { CutCommand(); }, Ctrl('X')));
+  edit->addAction(MakeAction(
+      "M_copiar", str::kCopy, [this] { CopyCommand(); }, Ctrl('C')));
+  edit->addAction(MakeAction(
+      "M_pegar", str::kPaste, [this] { PasteCommand(); }, Ctrl('V')));
+  edit->addAction(MakeAction(
       "M_ElimSel", str::kDelete, [this] { ix_.DeleteSelection(); }, QKeySequence::Delete));
   edit->addAction(MakeAction(
       "M_selec_todo", str::kSelectAll, [this] { ix_.SelectAll(); }, Ctrl('A')));
-  QMenu* group = edit->addMenu(T(str::kSelectGroup));
-  group->setObjectName("M_selec_grupo");
+  QMenu* group = AddMenu(edit, str::kSelectGroup, "M_selec_grupo");
   auto types = str::SelectGroupTypes();
   for (size_t i = 0; i < types.size(); ++i) {
     const int type = types[i];
-    group->addAction(T(str::kGroupFirst + static_cast<int>(i)), this,
-                     [this, type] { ix_.SelectGroup(type); });
+    SetText(group->addAction(QString(), this, [this, type] { ix_.SelectGroup(type); }),
+            str::kGroupFirst + static_cast<int>(i), ws_.language);
   }
   edit->addAction(MakeAction("M_ElimTodo", str::kDeleteAll, [this] { ix_.DeleteAllElements(); }));
   edit->addSeparator();
@@ -129,8 +145,7 @@ void MainWindow::BuildMenus() {
   actions_["M_editelem"] = ToolAction(Tool::B_editelem);
   ToolAction(Tool::B_editelem)->setShortcut(Ctrl('E'));
 
-  QMenu* view = bar->addMenu(T(str::kMenuView));
-  actions_["M_menu_ver"] = view->menuAction();
+  QMenu* view = AddMenu(bar, str::kMenuView, "M_menu_ver");
   QAction* hidden = MakeAction(
       "TodosElem1", str::kShowHidden,
       [this] {
@@ -189,8 +204,7 @@ void MainWindow::BuildMenus() {
   aa->setCheckable(true);
   view->addAction(aa);
 
-  QMenu* construct = bar->addMenu(T(str::kMenuConstruct));
-  actions_["M_menu_construccion"] = construct->menuAction();
+  QMenu* construct = AddMenu(bar, str::kMenuConstruct, "M_menu_construccion");
   for (Tool tool : {Tool::B_Punto,      Tool::B_Recta,       Tool::B_Rayo,      Tool::B_Segmento,
                     Tool::B_vector,     Tool::B_vectorsuma,  Tool::B_Poligono,  Tool::B_Polireg,
                     Tool::B_Circunf,    Tool::B_Circ2pr,     Tool::B_arco3p,    Tool::B_Conica_5p,
@@ -198,23 +212,20 @@ void MainWindow::BuildMenus() {
                     Tool::B_2_Sectriz,  Tool::B_Punto_Inter, Tool::B_Angulo,    Tool::B_Lugar_G})
     construct->addAction(ToolAction(tool));
   ToolAction(Tool::B_Lugar_G)->setShortcut(Ctrl('L'));
-  QMenu* measure = bar->addMenu(T(str::kMenuMeasure));
-  actions_["M_menu_medidas"] = measure->menuAction();
+  QMenu* measure = AddMenu(bar, str::kMenuMeasure, "M_menu_medidas");
   for (Tool tool : {Tool::B_N_longdist, Tool::B_N_angulo, Tool::B_N_area, Tool::B_N_pend,
                     Tool::B_N_prop, Tool::B_N_ejes, Tool::B_N_cuadricula, Tool::B_N_ecoord,
                     Tool::B_puncoord, Tool::B_rep_pun, Tool::B_N_calcular, Tool::B_N_parametro,
                     Tool::B_N_funcion, Tool::B_N_rep_fun, Tool::B_N_tabla})
     measure->addAction(ToolAction(tool));
-  QMenu* transform = bar->addMenu(T(str::kMenuTransform));
-  actions_["M_menu_transformar"] = transform->menuAction();
+  QMenu* transform = AddMenu(bar, str::kMenuTransform, "M_menu_transformar");
   for (Tool tool : {Tool::B_punto_desp, Tool::B_Punto_Sim, Tool::B_sim_ax, Tool::B_traslac,
                     Tool::B_giro, Tool::B_homotec, Tool::B_inversion, Tool::B_comp_par,
                     Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al,
                     Tool::B_traza, Tool::B_anim, Tool::B_iteracion, Tool::B_MacCon})
     transform->addAction(ToolAction(tool));
 
-  docMenu_ = bar->addMenu(T(str::kMenuDocument));
-  actions_["M_menu_documento"] = docMenu_->menuAction();
+  docMenu_ = AddMenu(bar, str::kMenuDocument, "M_menu_documento");
   docMenu_->addAction(MakeAction("M_doc_sig", str::kNext, [this] {
     ix_.BeforeDocumentChange();
     ws_.documents.SwitchNext();
@@ -264,12 +275,29 @@ void MainWindow::BuildMenus() {
   view->addAction(MakeAction(
       "M_PasoaPaso", str::kReplayMenu, [this] { ReplayCommand(); }, QKeySequence(Qt::Key_F2)));
 
-  // Appearance, fonts and the document list (main_window_dialogs.cpp).
-  AddDialogCommands(bar->addMenu(T(str::kOptionsMenuCaption)));
-  QMenu* help = bar->addMenu(T(str::kMenuHelp));
+  // General options, appearance, fonts, language and the options file
+  // (main_window_settings.cpp, main_window_dialogs.cpp).
+  BuildOptionsMenu(AddMenu(bar, str::kOptionsMenuCaption, "M_menu_opciones"));
+  QMenu* help = AddMenu(bar, str::kMenuHelp, "M_menu_ayuda");
   auto noHelp = [this] { ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning); };
-  help->addAction(T(str::kHelpContents), this, noHelp);
-  help->addAction(T(str::kHelpPage), this, noHelp);
+  help->addAction(MakeAction("M_ayuda_contenidos", str::kHelpContents, noHelp));
+  help->addAction(MakeAction("M_ayuda_pagina", str::kHelpPage, noHelp));
+}
+
+void MainWindow::CopyCommand() { CopySelection(ws_.documents, ws_.doc(), clipboard_); }
+
+void MainWindow::CutCommand() {
+  CopyCommand();
+  ix_.DeleteSelection();
+}
+
+void MainWindow::PasteCommand() {
+  if (clipboard_.empty() || ws_.documents.placeholder()) return;
+  ix_.SelectTool(Tool::Sel);
+  StoreUndoStep(ws_.doc());
+  PasteClipboard(ws_.doc(), clipboard_);
+  AfterDocumentChange();
+  CommandsChanged();
 }
 
 void MainWindow::AddGroupButton(QToolBar* bar, const char* name,
@@ -290,7 +318,7 @@ void MainWindow::AddPalette(QToolBar* bar, bool fill) {
   auto* button = new QToolButton(bar);
   button->setObjectName(fill ? "B_color_relleno" : "B_color");
   button->setIcon(ToolIcon(fill ? Tool::B_color_relleno : Tool::B_color));
-  button->setToolTip(T(fill ? str::kFillColourHint : str::kColourHint));
+  SetText(button, fill ? str::kFillColourHint : str::kColourHint, ws_.language, TextRole::Hint);
   button->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(button);
   struct Swatch {
@@ -314,7 +342,8 @@ void MainWindow::AddPalette(QToolBar* bar, bool fill) {
     const int colour = s.colour;
     connect(a, &QAction::triggered, this, [choose, colour] { choose(colour); });
   }
-  QAction* other = menu->addAction(T(str::kOtherColour));
+  QAction* other = menu->addAction(QString());
+  SetText(other, str::kOtherColour, ws_.language);
   other->setObjectName(fill ? "B_rgb_relleno" : "B_rgb");
   connect(other, &QAction::triggered, this, [this, choose] {
     const QColor c = QColorDialog::getColor(Qt::red, this);
@@ -325,7 +354,8 @@ void MainWindow::AddPalette(QToolBar* bar, bool fill) {
 }
 
 void MainWindow::BuildToolBars() {
-  mainBar_ = addToolBar(T(str::kMainButtons));
+  mainBar_ = addToolBar(QString());
+  SetText(mainBar_, str::kMainButtons, ws_.language);
   mainBar_->setObjectName("BarradeBotones");
   mainBar_->setIconSize(QSize(24, 24));
   mainBar_->addAction(ToolAction(Tool::Sel));
@@ -354,7 +384,8 @@ void MainWindow::BuildToolBars() {
     if (QWidget* w = mainBar_->widgetForAction(action)) w->setObjectName(ButtonName(tool));
 
   addToolBarBreak();
-  editBar_ = addToolBar(T(str::kEditButtons));
+  editBar_ = addToolBar(QString());
+  SetText(editBar_, str::kEditButtons, ws_.language);
   editBar_->setObjectName("BotEdit");
   editBar_->setIconSize(QSize(24, 24));
   editBar_->addAction(actions_["M_undo"]);
@@ -381,14 +412,16 @@ void MainWindow::BuildToolBars() {
   editBar_->widgetForAction(actions_["TodosElem1"])->setObjectName("B_todoelem");
   editBar_->addAction(actions_["PantallaCom"]);
   editBar_->widgetForAction(actions_["PantallaCom"])->setObjectName("B_pancom");
-  QAction* move = editBar_->addAction(CommandIcon("B_MuePan"), T(str::kMoveScreen), this,
-                                      [this] { MoveScreenDialog(); });
+  QAction* move =
+      editBar_->addAction(CommandIcon("B_MuePan"), QString(), this, [this] { MoveScreenDialog(); });
+  SetText(move, str::kMoveScreen, ws_.language);
   editBar_->widgetForAction(move)->setObjectName("B_MuePan");
 }
 
 void MainWindow::BuildDocumentBar() {
   addToolBarBreak();
-  docBar_ = addToolBar(T(str::kDocumentBar));
+  docBar_ = addToolBar(QString());
+  SetText(docBar_, str::kDocumentBar, ws_.language);
   docBar_->setObjectName("Botdocumento");
   struct Cmd {
     const char* button;

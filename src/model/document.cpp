@@ -19,6 +19,16 @@ void ApplyOptionsToDocument(const Options& o, Document& d) {
   d.antiAliased = o.antiAliased;
 }
 
+void TakeDocumentSettings(const Document& d, Options& o) {
+  o.backgroundColour = d.backgroundColour;
+  o.hiddenColour = d.hiddenColour;
+  o.selectionColour = d.selectionColour;
+  o.lengthUnit = d.lengthUnit;
+  o.angleUnit = d.angleUnit;
+  o.measureScale = d.measureScale;
+  o.coordinateSystem = d.coordinateSystem;
+}
+
 std::unique_ptr<Document> MakeDocument(const Options& options) {
   auto d = std::make_unique<Document>();
   ApplyOptionsToDocument(options, *d);

@@ -90,5 +90,7 @@ struct Document {
 std::unique_ptr<Document> MakeDocument(const Options& options);
 // Copies the document-level options into an existing document.
 void ApplyOptionsToDocument(const Options& options, Document& doc);
+// The document's three colours and its unit settings become the options' ("Guardar opciones").
+void TakeDocumentSettings(const Document& doc, Options& options);
 
 }  // namespace velt

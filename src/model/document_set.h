@@ -25,6 +25,8 @@ class DocumentHost {
 class DocumentSet {
  public:
   explicit DocumentSet(std::string documentWord = "Documento") : word_(std::move(documentWord)) {}
+  // The word that titles new documents ("Documento 2"), after a change of language.
+  void SetDocumentWord(std::string word) { word_ = std::move(word); }
 
   // A new empty document, made current, or null when 99 are open. While only the
   // placeholder is open, it becomes a real document instead.

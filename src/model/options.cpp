@@ -18,4 +18,15 @@ std::array<int32_t, kTypeCount> DefaultTypeStyles() {
   return s;
 }
 
+int ScreenExtent(int screenWidth, int screenHeight) {
+  const int s = (screenWidth > screenHeight ? screenWidth : screenHeight) + 1;
+  return s < 1000 ? 1000 : s;
+}
+
+Options FactoryOptions(int screenExtent) {
+  Options o;
+  o.planeSize = screenExtent + 1000 > 4000 ? screenExtent + 1000 : 4000;
+  return o;
+}
+
 }  // namespace velt

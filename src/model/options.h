@@ -47,6 +47,14 @@ struct Options {
   std::array<int32_t, kTypeCount> typeStyles = DefaultTypeStyles();
   std::string language;
   int32_t storeWindowGeometry = 0;
+
+  bool operator==(const Options&) const = default;
 };
+
+// The screen extent: the larger side of the screen plus one, but at least 1000.
+int ScreenExtent(int screenWidth, int screenHeight);
+// The factory options for a screen of that extent (the plane is at least 4000 pixels wide
+// and reaches 1000 beyond the screen).
+Options FactoryOptions(int screenExtent);
 
 }  // namespace velt
