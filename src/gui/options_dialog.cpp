@@ -14,6 +14,7 @@
 
 #include "geometry/recompute.h"
 #include "texts.h"
+#include "ui/strings_appearance.h"
 #include "ui/strings_measures.h"
 #include "ui/strings_settings.h"
 #include "ui/strings_window.h"

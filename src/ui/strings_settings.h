@@ -46,7 +46,6 @@ enum SettingsString : int {
   kRecoveryOffer,
 };
 
-
 std::span<const StringEntry> SettingsStrings();
 
 }  // namespace velt::str

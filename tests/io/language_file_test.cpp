@@ -117,9 +117,8 @@ TEST(ShippedLanguages, SpanishFileRepeatsTheBuiltInTexts) {
     EXPECT_EQ(e.text, BuiltInLanguage().Get(e.number)) << e.number;
 }
 
-TEST(ShippedLanguages, BuiltInTextsFitTheirSlots) {
+TEST(ShippedLanguages, BuiltInTextsSurviveALanguageFile) {
   for (const LanguageEntry& e : BuiltInLanguage().Entries()) {
-    EXPECT_LE(Utf8Length(e.text), LanguageTable::Capacity(e.number)) << e.number;
     // A language file drops blanks before a text, so no text may start with one.
     if (!e.text.empty()) {
       EXPECT_NE(e.text.front(), ' ') << e.number;
