@@ -120,7 +120,7 @@ TOp_Gen::TOp_Gen(Workspace& ws, int screenExtent, Warn warn, QWidget* parent)
                   d.lengthUnit);
   angle_ = combo("CB_angulo", {str::kAngleRad, str::kAngleDeg, str::kAngleGra}, d.angleUnit);
   coordinates_ = combo("CB_coordenadas", {str::kRectangular, str::kPolar}, d.coordinateSystem);
-  num->addRow(label(str::kDecimalsLabel), decimals_);
+  num->addRow(label(str::kDecimalsFieldLabel), decimals_);
   num->addRow(label(str::kPixelsPerUnitLabel), pixels_);
   num->addRow(label(str::kLengthUnitLabel), length_);
   num->addRow(label(str::kAngleUnitLabel), angle_);

@@ -16,7 +16,7 @@ std::span<const StringEntry> SettingsStrings() {
       {kPlaneSizeFieldLabel, "Tamaño del plano (píxels)"},
       {kLocusPointsLabel, "Puntos de un lugar geométrico nuevo"},
       {kNameDistanceLabel, "Distancia máxima nombre-elemento (pixels)"},
-      {kDecimalsLabel, "Decimales en pantalla"},
+      {kDecimalsFieldLabel, "Decimales en pantalla"},
       {kPixelsPerUnitLabel, "Píxels por unidad de longitud"},
       {kLengthUnitLabel, "Unidad de longitud"},
       {kAngleUnitLabel, "Unidad de ángulos"},

@@ -21,7 +21,7 @@ enum SettingsString : int {
   kPlaneSizeFieldLabel,
   kLocusPointsLabel,
   kNameDistanceLabel,
-  kDecimalsLabel,
+  kDecimalsFieldLabel,
   kPixelsPerUnitLabel,
   kLengthUnitLabel,
   kAngleUnitLabel = 580,
