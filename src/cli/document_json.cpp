@@ -4,6 +4,7 @@
 
 #include "cli/json_out.h"
 #include "cli/json_string.h"
+#include "anim/iteration_walk.h"
 #include "geometry/graph_sampling.h"
 #include "geometry/locus_sampling.h"
 #include "model/element_list.h"
@@ -62,7 +63,66 @@ void GraphSamplesJson(JsonOut& o, const Element& e) {
   o.Raw(']');
 }
 
-void ElementJson(JsonOut& o, const Document& d, const Element& e) {
+void CopyJson(JsonOut& o, const Element& c) {
+  o.Key("kind").Int(c.kind).Raw(',');
+  o.Key("exists").Int(c.exists).Raw(',');
+  o.Key("values").Raw('[');
+  for (int i = 0; i < 4; ++i) {
+    if (i) o.Raw(',');
+    o.Real(c.value[i]);
+  }
+  o.Raw(']');
+}
+
+// An iteration's fields (the list by numbers, the six settings, the destination rows) and the
+// copies it draws, in drawing order: how many, and the first `limit` with their level, kind,
+// existence and values; sides and other sub-elements of a copy follow in "sub".
+void IterationJson(JsonOut& o, const Document& d, const Element& e, int64_t limit) {
+  const auto* it = e.as<IterationExt>();
+  if (!it) return;
+  o.Raw(',').Key("list").Raw('[');
+  for (size_t i = 0; i < it->elements.size(); ++i) {
+    if (i) o.Raw(',');
+    o.Int(it->elements[i] ? it->elements[i]->number : -1);
+  }
+  o.Raw("],").Key("settings").Raw('[');
+  for (size_t i = 0; i < it->settings.size(); ++i) {
+    if (i) o.Raw(',');
+    o.Int(it->settings[i]);
+  }
+  o.Raw("],").Key("rows").Raw('[');
+  for (size_t i = 0; i < it->results.size(); ++i) {
+    if (i) o.Raw(',');
+    o.Raw('[');
+    for (size_t j = 0; j < it->results[i].size(); ++j) {
+      if (j) o.Raw(',');
+      o.Int(it->results[i][j]);
+    }
+    o.Raw(']');
+  }
+  o.Raw("],").Key("copies").Raw('{').Key("items").Raw('[');
+  int64_t listed = 0;
+  const int64_t drawn =
+      ForEachDrawnCopy(d, e, [&](const Element& c, const Document&, int32_t level) {
+        if (listed >= limit) return true;
+        if (listed++) o.Raw(',');
+        o.Raw('{').Key("level").Int(level).Raw(',');
+        CopyJson(o, c);
+        bool first = true;
+        ForEachSubElement(c, [&](const Element& sub) {
+          o.Raw(first ? "," : "").Raw(first ? "\"sub\":[" : ",").Raw('{');
+          first = false;
+          CopyJson(o, sub);
+          o.Raw('}');
+        });
+        if (!first) o.Raw(']');
+        o.Raw('}');
+        return true;
+      });
+  o.Raw("],").Key("drawn").Int(drawn).Raw('}');
+}
+
+void ElementJson(JsonOut& o, const Document& d, const Element& e, int64_t copiesLimit) {
   o.Raw('{').Key("number").Int(e.number).Raw(',');
   o.Key("kind").Int(e.kind).Raw(',');
   o.Key("type").Int(e.type()).Raw(',');
@@ -95,12 +155,13 @@ void ElementJson(JsonOut& o, const Document& d, const Element& e) {
   }
   if (e.kind == kLocus) LocusSamplesJson(o, e);
   if (e.kind == kFunctionGraph) GraphSamplesJson(o, e);
+  if (e.kind == kIteration) IterationJson(o, d, e, copiesLimit);
   o.Raw('}');
 }
 
 }  // namespace
 
-std::string DocumentJson(const Document& d, const FileHeader& h) {
+std::string DocumentJson(const Document& d, const FileHeader& h, int64_t copiesLimit) {
   std::string text;
   // About 250 bytes an element: one allocation for the whole dump.
   text.reserve(256 + 256 * static_cast<size_t>(CountWithSubElements(d.elements())));
@@ -119,7 +180,7 @@ std::string DocumentJson(const Document& d, const FileHeader& h) {
   ForEachDeep(d.elements(), [&](const Element& e) {
     if (!first) o.Raw(',');
     first = false;
-    ElementJson(o, d, e);
+    ElementJson(o, d, e, copiesLimit);
   });
   o.Raw("]}\n");
   return text;

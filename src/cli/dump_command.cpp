@@ -1,5 +1,6 @@
 // velt-cli dump FILE [--move N=X,Y]...: loads, recomputes, applies each move as one drag and
 // prints the document and every element as one JSON object.
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,18 @@ bool ParseMove(const std::string& text, Move& m) {
   return true;
 }
 
+// "N", a whole number from 0 up, with nothing left over.
+bool ParseCount(const std::string& text, int64_t& n) {
+  const char* s = text.c_str();
+  char* end = nullptr;
+  if (*s < '0' || *s > '9') return false;
+  errno = 0;
+  const long long v = std::strtoll(s, &end, 10);
+  if (*end != '\0' || errno == ERANGE) return false;
+  n = v;
+  return true;
+}
+
 // One drag: a free point goes to (x, y), a point on an element takes the parameter of (x, y)
 // on its carrier; then whatever is built on it follows.
 bool Drag(Document& doc, Element& e, double x, double y) {
@@ -64,13 +77,18 @@ bool Drag(Document& doc, Element& e, double x, double y) {
 }  // namespace
 
 int RunDump(const Args& args) {
-  constexpr const char* kUsage = "dump FILE [--move N=X,Y]...";
+  constexpr const char* kUsage = "dump FILE [--move N=X,Y]... [--copies-limit N]";
   if (args.empty()) return UsageError(kUsage);
   std::vector<Move> moves;
+  int64_t copiesLimit = kDefaultCopiesLimit;
   for (size_t i = 1; i < args.size(); i += 2) {
+    if (i + 1 >= args.size()) return UsageError(kUsage);
+    if (args[i] == "--copies-limit") {
+      if (!ParseCount(args[i + 1], copiesLimit)) return UsageError(kUsage);
+      continue;
+    }
     Move m;
-    if (args[i] != "--move" || i + 1 >= args.size() || !ParseMove(args[i + 1], m))
-      return UsageError(kUsage);
+    if (args[i] != "--move" || !ParseMove(args[i + 1], m)) return UsageError(kUsage);
     moves.push_back(m);
   }
   LoadedFile f = LoadAnyFile(args[0]);
@@ -92,7 +110,7 @@ int RunDump(const Args& args) {
       return kExitUsage;
     }
   }
-  const std::string json = DocumentJson(doc, f.header);
+  const std::string json = DocumentJson(doc, f.header, copiesLimit);
   std::fwrite(json.data(), 1, json.size(), stdout);
   return kExitOk;
 }

@@ -14,6 +14,7 @@ RuleTable BuildTable() {
   AddLocusRules(t);
   AddNumberRules(t);
   AddFigureRules(t);
+  AddIterationRules(t);
   return t;
 }
 

@@ -42,6 +42,7 @@ void AddTransformRules(RuleTable& t);     // 3, 22..26
 void AddMeasureRules(RuleTable& t);       // 28..36, 42, 45, 46, 50..54, 56, 58, 68
 void AddLocusRules(RuleTable& t);         // 21
 void AddNumberRules(RuleTable& t);        // 37, 64, 65
-void AddFigureRules(RuleTable& t);        // 48, 61, 67, 71 and other display kinds
+void AddFigureRules(RuleTable& t);        // 48, 61, 67 and other display kinds
+void AddIterationRules(RuleTable& t);     // 71 (anim/iteration_rule.cpp)
 
 }  // namespace velt

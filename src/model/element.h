@@ -145,12 +145,28 @@ struct BitmapExt {
   Picture picture;
 };
 
-// 71: an iteration.
+// 71: an iteration. The working copy of the construction that its repetitions are computed
+// in is scratch owned by the element (anim/iteration.h): a copy of the element starts
+// without one, so a working copy never holds a copy of itself.
+struct IterationWork;
+class IterationWorkSlot {
+ public:
+  IterationWorkSlot() = default;
+  IterationWorkSlot(const IterationWorkSlot&) {}
+  IterationWorkSlot& operator=(const IterationWorkSlot&) {
+    work.reset();
+    return *this;
+  }
+  IterationWorkSlot(IterationWorkSlot&&) noexcept = default;
+  IterationWorkSlot& operator=(IterationWorkSlot&&) noexcept = default;
+  mutable std::shared_ptr<IterationWork> work;
+};
 struct IterationExt {
   std::vector<Element*> elements;
   std::vector<int32_t> elementNumbers;
   std::array<int32_t, 6> settings{};
   std::vector<std::vector<int32_t>> results;  // result rows
+  IterationWorkSlot scratch;
 };
 
 // One value per element; the extensions larger than a name's are held out of line (most

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "anim/iteration_walk.h"
 #include "geometry/conic_chords.h"
 #include "geometry/element_points.h"
 #include "geometry/graph_sampling.h"
@@ -224,6 +225,21 @@ std::optional<TypeHit> TestName(Element& e, const DetectionQuery& q) {
   return BoxHit(e, q);
 }
 
+// An iteration is under the pointer when one of the copies it draws is; the copies are
+// tested in the working copy, where a swept locus finds its own chain.
+std::optional<TypeHit> TestIteration(Element& e, const DetectionQuery& q) {
+  if (!q.doc) return std::nullopt;
+  std::optional<TypeHit> found;
+  ForEachDrawnCopy(*q.doc, e, [&](Element& copy, const Document& work, int32_t) {
+    DetectionQuery cq = q;
+    cq.doc = &work;
+    cq.boxOf = nullptr;
+    if (auto hit = HitByType(copy, cq)) found = TypeHit{hit->distance, &e};
+    return !found;
+  });
+  return found;
+}
+
 }  // namespace
 
 std::optional<TypeHit> HitByType(Element& e, const DetectionQuery& q) {
@@ -238,8 +254,8 @@ std::optional<TypeHit> HitByType(Element& e, const DetectionQuery& q) {
     case kTypeArc: return TestArc(e, q);
     case kTypeAngle: return TestAngle(e, q);
     case kTypeLocus: return TestLocus(e, q);
-    case kTypeConic:
-    case kTypeIteration: return TestSamples(e, q);
+    case kTypeConic: return TestSamples(e, q);
+    case kTypeIteration: return TestIteration(e, q);
     case kTypeAxes: return TestAxes(e, q);
     case kTypeName: return TestName(e, q);
     case kTypeGrid: return TestGrid(e, q);

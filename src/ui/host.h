@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/document_set.h"
+#include "ui/iteration_session.h"
 #include "ui/text_editing.h"
 #include "ui/tool_table.h"
 
@@ -54,6 +55,10 @@ class Host : public DocumentHost {
   virtual std::optional<Picture> ChoosePicture() { return std::nullopt; }
   // The animation list changed; `shown` is the entry the animation window should show.
   virtual void AnimationsChanged(const Element* /*shown*/) {}
+  // The iteration dialog (modal): what the user pressed; Cancel when closed.
+  virtual IterationDialogAnswer IterationDialog(const IterationDialogState&) { return {}; }
+  // The number-of-iterations dialog: the text typed, nothing when cancelled.
+  virtual std::optional<std::string> AskIterationCount(int32_t) { return std::nullopt; }
 };
 
 }  // namespace velt

@@ -45,6 +45,7 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
     ws_.calculator = CalculatorSession{};
     host_.ShowCalculator(false);
   }
+  if (tool != Tool::B_iteracion) ws_.iterationSetup.Clear();
   tool_ = tool;
   if (hasSelection && RowOf(tool).onSelection) {
     // An edit tool chosen with a selection acts on it at once.
@@ -78,6 +79,10 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
   }
   host_.CommandsChanged();
   host_.Repaint();
+  if (RowOf(tool_).onChoose) {
+    ToolContext c(*this);
+    RowOf(tool_).onChoose(c);
+  }
 }
 
 void Interaction::ResetGesture() {

@@ -8,6 +8,7 @@
 #include "ui/strings_edit.h"
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
+#include "ui/strings_iteration.h"
 #include "ui/strings_loci.h"
 #include "ui/strings_macros.h"
 #include "ui/strings_measures.h"
@@ -35,6 +36,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::NumberStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::EditStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::SettingsStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::IterationStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

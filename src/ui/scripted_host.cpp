@@ -202,3 +202,13 @@ void ScriptedHost::EditParameter(Element& parameter) {
 }
 
 }  // namespace velt
+
+namespace velt {
+
+IterationDialogAnswer ScriptedHost::IterationDialog(const IterationDialogState& state) {
+  const auto a = NextAnswer();
+  if (!a) return {};
+  return ParseIterationAnswer(*a, state.selected).value_or(IterationDialogAnswer{});
+}
+
+}  // namespace velt

@@ -56,6 +56,10 @@ class ScriptedHost : public Host {
   void EditParameter(Element& parameter) override;
   using ParameterAnswerFn = std::function<void(Element&, const std::string&)>;
   void SetParameterAnswer(ParameterAnswerFn f) { parameterAnswer_ = std::move(f); }
+  // The iteration dialog takes "choose N", "add", "remove N", "count", "iterate" or "cancel";
+  // the count dialog takes the text as typed.
+  IterationDialogAnswer IterationDialog(const IterationDialogState& state) override;
+  std::optional<std::string> AskIterationCount(int32_t) override { return NextAnswer(); }
 
  private:
   std::optional<std::string> NextAnswer();

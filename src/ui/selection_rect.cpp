@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "anim/iteration_walk.h"
 #include "geometry/element_points.h"
 #include "geometry/position_on_curves.h"
 #include "geometry/tolerances.h"
@@ -138,8 +139,17 @@ bool BoxesOverlap(const Box& a, const Box& b) {
 
 }  // namespace
 
-bool MeetsRectangle(const Element& e, const Box& r, const BoxOf& boxOf) {
+bool MeetsRectangle(const Element& e, const Box& r, const BoxOf& boxOf, const Document* doc) {
   switch (e.type()) {
+    case kTypeIteration: {
+      if (!doc) return false;
+      bool meets = false;
+      ForEachDrawnCopy(*doc, e, [&](Element& copy, const Document&, int32_t) {
+        meets = MeetsRectangle(copy, r, nullptr);
+        return !meets;
+      });
+      return meets;
+    }
     case kTypePoint: return r.Contains(PointA(e));
     case kTypeLine: return LineCrosses(PointA(e), PointB(e), r, false);
     case kTypeRay: return LineCrosses(PointA(e), PointB(e), r, true);

@@ -16,6 +16,7 @@
 //   2300..2349 appearance, fonts and document-list windows (strings_appearance.h)
 //   560..599, 1016..1049 general options, languages, recovery (strings_settings.h)
 //   2000..2099 dialogs (2020..2049 the macro dialog and its messages, strings_macros.h)
+//              (2090..2099 the iteration dialogs, strings_iteration.h)
 //   2400..2469 the element edit dialog, parametric colour, point entry, the text editor
 //              (strings_edit.h)
 #include <span>

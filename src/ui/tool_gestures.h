@@ -134,6 +134,12 @@ void PressHideShowButton(ToolContext& c, Pt at);
 // plane makes the movement button, or refuses pairs that cannot be.
 void PressMoveButton(ToolContext& c, Pt at);
 
+// ---- iteration (tools_iteration.cpp)
+// Tool 59: the dialog opens when the tool is chosen; clicks then fill the chosen set, or
+// give the count (a number, or a click on the plane for a fixed count).
+bool OpenIterationDialog(ToolContext& c);
+void PressIteration(ToolContext& c, Pt at);
+
 // ---- moving (tools_move.cpp)
 void PressMove(ToolContext& c, Pt at);  // selection, rectangle, start of a drag
 void PressZoom(ToolContext& c, Pt at);

@@ -336,6 +336,10 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_mac_ini, PressMacroInitial);
   gesture(Tool::B_mac_fin, PressMacroFinal);
 
+  // ---- iteration: the dialog on choosing the tool, then picks into its sets
+  gesture(Tool::B_iteracion, PressIteration);
+  at(Tool::B_iteracion).onChoose = OpenIterationDialog;
+
   // ---- editing and style: each click on an element, or the selection at once
   auto edit = [&](ToolRow& x) {
     x.built = true;

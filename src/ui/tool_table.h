@@ -173,6 +173,8 @@ struct ToolRow {
   // Takes the selection as the object of the gesture when the tool is chosen with elements
   // selected: runs once the gesture is reset, and the elements stay selected.
   SelectionFn selectionAsObject = nullptr;
+  // Runs each time the tool is chosen, once its gesture is reset (a dialog of the tool).
+  SelectionFn onChoose = nullptr;
   bool messageLower = false;  // the pointer shape reaches below the hot spot
 
   // ---- detection under the pointer

@@ -204,7 +204,7 @@ void Interaction::FinishRectangle(KeyMods mods) {
       Element& e = const_cast<Element&>(ce);
       const bool eligible =
           e.exists && e.visibility != 100 && (e.visibility != 0 || ws_.showHidden);
-      e.selected = eligible && MeetsRectangle(e, r, boxOf_) ? 1 : 0;
+      e.selected = eligible && MeetsRectangle(e, r, boxOf_, &doc()) ? 1 : 0;
     });
   }
   host_.Repaint();

@@ -3,6 +3,7 @@
 // switches that hold across documents.
 #include <optional>
 
+#include "anim/iteration_setup.h"
 #include "model/document_set.h"
 #include "model/options.h"
 #include "ui/calculator_session.h"
@@ -23,6 +24,7 @@ class Workspace {
   DocumentSet documents;
   MacroSession macroSession;                  // the macro tools' lists and chosen macro
   CalculatorSession calculator;               // tools 42-44: the expression being entered
+  IterationSetup iterationSetup;              // the sets of tool 59
   bool showHidden = false;                    // "Ver lo oculto"
   int clientWidth = 800, clientHeight = 600;  // the plane area in pixels
 

@@ -30,6 +30,7 @@ DrawRoutine DrawRoutineOf(int32_t type) {
     t[kTypeButton] = DrawButtonElement;
     t[kTypeBitmap] = DrawBitmapElement;
     t[kTypeVector] = DrawVectorElement;
+    t[kTypeIteration] = DrawIterationElement;
     return t;
   }();
   return type >= 0 && type < kTypeCount ? kRoutines[type] : nullptr;

@@ -27,6 +27,7 @@ void DrawBitmapElement(const DrawContext& ctx, const Element& e, const Look& loo
 void DrawTableElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawLocusElement(const DrawContext& ctx, const Element& e, const Look& look);
 void DrawGraphElement(const DrawContext& ctx, const Element& e, const Look& look);
+void DrawIterationElement(const DrawContext& ctx, const Element& e, const Look& look);
 // Loci and function graphs share a type: each kind to its own routine.
 void DrawSampledCurveElement(const DrawContext& ctx, const Element& e, const Look& look);
 
