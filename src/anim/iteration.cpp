@@ -59,8 +59,7 @@ void CopySettings(const Document& from, Document& to) {
 
 // Copies the document's whole list into the work; references inside the copy point into it.
 // Returns the map from each source element (sub-elements included) to its copy.
-std::unordered_map<const Element*, Element*> CopyList(const ElementList& source,
-                                                      IterationWork& w) {
+std::unordered_map<const Element*, Element*> CopyList(const ElementList& source, IterationWork& w) {
   const int32_t total = CountWithSubElements(source);
   ElementList& list = w.doc.elements();
   list.clear();
@@ -224,8 +223,7 @@ bool RebuildIterationWork(const Document& doc, const Element& e) {
   w->needsData.assign(k, 0);
   for (Element* c : w->marked)
     ForEachStructuralParent(*c, [&](const Element* p) {
-      if (p && !p->mark && (p->as<SampleExt>() || p->as<ConicExt>()))
-        w->needsData[position[p]] = 1;
+      if (p && !p->mark && (p->as<SampleExt>() || p->as<ConicExt>())) w->needsData[position[p]] = 1;
     });
   w->sources = it->elements;
   w->count = BoundedIterationCount(IterationCount(e), s, static_cast<int64_t>(w->marked.size()));

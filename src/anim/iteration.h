@@ -20,7 +20,13 @@
 
 namespace velt {
 
-enum IterationSetting : int { kIterCount = 0, kIterInitials, kIterSets, kIterFromNumber, kIterOptions };
+enum IterationSetting : int {
+  kIterCount = 0,
+  kIterInitials,
+  kIterSets,
+  kIterFromNumber,
+  kIterOptions
+};
 
 enum IterationOption : int32_t {
   kIterOnlyLast = 1,    // draw only the last repetition
@@ -36,8 +42,8 @@ inline constexpr int32_t kIterColourFlag = 111;  // attr2: filled copies outline
 // elements recomputed in each stay within kMaxIterationWork.
 inline constexpr int32_t kMaxIterationCount = 100000;
 inline constexpr int64_t kMaxIterationWork = 2000000;
-inline constexpr int kMaxIterationSets = 100;       // the initial set and 99 destination sets
-inline constexpr int kMaxIterationSetSize = 99;     // elements in one set
+inline constexpr int kMaxIterationSets = 100;    // the initial set and 99 destination sets
+inline constexpr int kMaxIterationSetSize = 99;  // elements in one set
 
 // A number's value as a count: truncated towards zero, within 0..kMaxIterationCount.
 int32_t CountFromValue(double v);
@@ -59,12 +65,12 @@ struct IterationCopyRow {
 struct IterationWork {
   Document doc;
   std::vector<IterationCopyRow> rows;
-  std::vector<Element*> marked;  // recomputed at each repetition, in list order
-  std::vector<Element*> shown;   // marked elements drawn at each repetition, in list order
-  std::vector<Element*> sources;   // the iteration's list when the copy was made
-  std::vector<char> needsData;     // by position (sub-elements included): recorded data to copy
-  int32_t count = 0;             // the count in use, bounded
-  int32_t elementCount = 0;      // elements and sub-elements of the source when copied
+  std::vector<Element*> marked;   // recomputed at each repetition, in list order
+  std::vector<Element*> shown;    // marked elements drawn at each repetition, in list order
+  std::vector<Element*> sources;  // the iteration's list when the copy was made
+  std::vector<char> needsData;    // by position (sub-elements included): recorded data to copy
+  int32_t count = 0;              // the count in use, bounded
+  int32_t elementCount = 0;       // elements and sub-elements of the source when copied
 };
 
 // Whether the fields are consistent: n ≥ 1 initials, s ≥ 1 sets, every row index inside the

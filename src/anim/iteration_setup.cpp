@@ -100,7 +100,8 @@ bool SetFixedCountFromText(IterationSetup& s, std::string_view text) {
   const char* end = text.data() + text.size();
   const auto r = std::from_chars(text.data(), end, v);
   // A number out of range is still a number: it takes the bound.
-  if (r.ptr != end || text.empty() || (r.ec != std::errc() && r.ec != std::errc::result_out_of_range))
+  if (r.ptr != end || text.empty() ||
+      (r.ec != std::errc() && r.ec != std::errc::result_out_of_range))
     return false;
   if (r.ec == std::errc::result_out_of_range) v = text.front() == '-' ? -1 : kMaxIterationCount;
   if (std::isnan(v)) return false;
@@ -111,8 +112,7 @@ bool SetFixedCountFromText(IterationSetup& s, std::string_view text) {
 void ForgetMissingElements(IterationSetup& s, const Document& doc) {
   std::unordered_set<const Element*> present;
   ForEachDeep(doc.elements(), [&](const Element& e) { present.insert(&e); });
-  for (auto& set : s.sets)
-    std::erase_if(set, [&](const Element* e) { return !present.count(e); });
+  for (auto& set : s.sets) std::erase_if(set, [&](const Element* e) { return !present.count(e); });
   if (s.countElement && !present.count(s.countElement)) s.countElement = nullptr;
 }
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "anim/iteration_walk.h"
 #include "cli/json_out.h"
 #include "cli/json_string.h"
-#include "anim/iteration_walk.h"
 #include "geometry/graph_sampling.h"
 #include "geometry/locus_sampling.h"
 #include "model/element_list.h"

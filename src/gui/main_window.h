@@ -101,6 +101,9 @@ class MainWindow : public QMainWindow, public Host {
   void CalculatorChanged() override;
   void EditParameter(Element& parameter) override;
   CalculatorDialog* calculator() const { return calculator_; }
+  // The iteration dialogs (gui/iteration_dialog.cpp).
+  IterationDialogAnswer IterationDialog(const IterationDialogState& state) override;
+  std::optional<std::string> AskIterationCount(int32_t current) override;
   void AnimationsChanged(const Element* shown) override;
 
   // The animation window (TV_animac) and the step-by-step replay (TPaP).

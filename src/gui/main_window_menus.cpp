@@ -224,6 +224,7 @@ void MainWindow::BuildMenus() {
                     Tool::B_comp_perp, Tool::B_comp_pert, Tool::B_comp_eq, Tool::B_comp_al,
                     Tool::B_traza, Tool::B_anim, Tool::B_iteracion, Tool::B_MacCon})
     transform->addAction(ToolAction(tool));
+  ToolAction(Tool::B_iteracion)->setShortcut(Ctrl('I'));
 
   docMenu_ = AddMenu(bar, str::kMenuDocument, "M_menu_documento");
   docMenu_->addAction(MakeAction("M_doc_sig", str::kNext, [this] {

@@ -95,6 +95,17 @@ void PlaneWidget::Redraw() {
     DrawNumberLetters(ctx, lettered, QtTextMeasure());
   }
   picture_ = canvas_->Image().copy();
+  // While tool 59 collects elements, each is numbered: 1, 2 … and 1', 2' … in a destination set.
+  if (ix_.tool() == Tool::B_iteracion) {
+    QPainter p(&picture_);
+    QFont f("MS Sans Serif", 14);
+    p.setFont(f);
+    p.setPen(ToQColor(d.selectionColour));
+    for (const IterationLabel& label : IterationLabels(ws_.iterationSetup)) {
+      const PixelPoint at = ctx.Pixel(label.element->value[0], label.element->value[1]);
+      p.drawText(QPointF(at.x + 6, at.y - 6), QString::fromStdString(label.text));
+    }
+  }
   if (const CursorMessage& m = overlay.message; m.visible) {
     QPainter p(&picture_);
     QFont f(QString::fromStdString(d.cursorFont.face), d.cursorFont.size);

@@ -130,9 +130,7 @@ bool OpenIterationDialog(ToolContext& c) {
         if (!AddDestinationSet(s)) continue;
         ShowCurrentSet(c);
         return true;
-      case IterationAction::Remove:
-        RemoveSet(s, a.line >= 0 ? a.line : s.current);
-        continue;
+      case IterationAction::Remove: RemoveSet(s, a.line >= 0 ? a.line : s.current); continue;
       case IterationAction::ChooseCount:
         if (!CanChooseCount(doc)) continue;
         c.EndGesture();
