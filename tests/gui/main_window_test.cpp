@@ -43,8 +43,8 @@ TEST(MainWindow, StartsWithItsControls) {
   EXPECT_NE(t.Action("M_undo"), nullptr);
   EXPECT_FALSE(t.Action("M_undo")->isEnabled());
   EXPECT_EQ(t.w.findChild<QTabBar*>("TC_doc")->tabText(0), "Documento 1");
-  // Tools still to come are there but disabled.
-  EXPECT_FALSE(t.Action("M_iteracion")->isEnabled());
+  // Every tool works: the iteration tool too.
+  EXPECT_TRUE(t.Action("M_iteracion")->isEnabled());
   EXPECT_TRUE(t.Action("M_rep_pun")->isEnabled());
   EXPECT_TRUE(t.Action("M_Segmento")->isEnabled());
 }
