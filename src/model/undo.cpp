@@ -33,6 +33,8 @@ bool Undo(Document& doc, const ReresolveHook& reresolve) {
     doc.undoTopSaved = 1;
   }
   --h.position;
+  // The old figure lives until the hook has looked up what it held by number.
+  const auto previous = std::move(doc.figure);
   doc.figure = DecodeFigure(h.snapshots[h.position]);
   doc.modified = 1;
   if (reresolve) reresolve(doc);
@@ -43,6 +45,7 @@ bool Redo(Document& doc, const ReresolveHook& reresolve) {
   UndoHistory& h = doc.undo;
   if (!CanRedo(doc)) return false;
   ++h.position;
+  const auto previous = std::move(doc.figure);
   doc.figure = DecodeFigure(h.snapshots[h.position]);
   doc.modified = 1;
   if (reresolve) reresolve(doc);

@@ -8,6 +8,7 @@
 
 #include "geometry/recompute.h"
 #include "model/dependents.h"
+#include "model/element_list.h"
 #include "model/snapshot.h"
 #include "model/undo.h"
 #include "support/builders.h"
@@ -169,11 +170,15 @@ TEST(EditSessionFields, LocusPointCountIsBoundedAndTextIsRefused) {
 TEST(EditSessionFields, GraphRangeMustEvaluateAndRunForwards) {
   SessionBench b;
   Element* f = Add(b.doc(), kFunction, {});
-  Element* g = Add(b.doc(), kFunctionGraph, {f});
-  g->value[0] = -1;
-  g->value[1] = 1;
+  Element* made = Add(b.doc(), kFunctionGraph, {f});
+  made->value[0] = -1;
+  made->value[1] = 1;
+  // A session that changes nothing rolls its step back: the graph is found again by place.
+  const std::ptrdiff_t place = IndexOf(b.doc().elements(), made);
+  ASSERT_GE(place, 0);
+  auto graph = [&] { return std::next(b.doc().elements().begin(), place)->get(); };
   auto accept = [&](const char* from, const char* to) {
-    EditSession s(b.c, *g);
+    EditSession s(b.c, *graph());
     EditFields x = s.initialFields();
     x.graphFrom = from;
     x.graphTo = to;
@@ -182,24 +187,28 @@ TEST(EditSessionFields, GraphRangeMustEvaluateAndRunForwards) {
     return ok;
   };
   EXPECT_TRUE(accept("5", "2"));
-  EXPECT_EQ(g->value[0], -1) << "a backwards range is ignored";
+  EXPECT_EQ(graph()->value[0], -1) << "a backwards range is ignored";
   EXPECT_TRUE(accept("0", "2*pi"));
-  EXPECT_EQ(g->value[0], 0);
-  EXPECT_DOUBLE_EQ(g->value[1], 2 * std::numbers::pi);
+  EXPECT_EQ(graph()->value[0], 0);
+  EXPECT_DOUBLE_EQ(graph()->value[1], 2 * std::numbers::pi);
   EXPECT_FALSE(accept("0", "2*"));
-  EXPECT_DOUBLE_EQ(g->value[1], 2 * std::numbers::pi);
+  EXPECT_DOUBLE_EQ(graph()->value[1], 2 * std::numbers::pi);
 }
 
 TEST(EditSessionFields, ParameterIncrementIsItsSizeAndNeverZero) {
   SessionBench b;
-  Element* p = Add(b.doc(), kParameter, {});
-  p->as<ParameterExt>()->increment = 0.01;
+  Element* made = Add(b.doc(), kParameter, {});
+  made->as<ParameterExt>()->increment = 0.01;
+  // Cancel and an unchanged OK roll their step back: the parameter is found again by place.
+  const std::ptrdiff_t place = IndexOf(b.doc().elements(), made);
+  ASSERT_GE(place, 0);
+  auto param = [&] { return std::next(b.doc().elements().begin(), place)->get(); };
   auto accept = [&](const char* text) {
-    EditSession s(b.c, *p);
+    EditSession s(b.c, *param());
     EditFields x = s.initialFields();
     x.increment = text;
     if (!s.Accept(x)) s.Cancel();
-    return p->as<ParameterExt>()->increment;
+    return param()->as<ParameterExt>()->increment;
   };
   EXPECT_EQ(accept("-0.5"), 0.5);
   EXPECT_EQ(accept("0"), 0.5);
