@@ -39,8 +39,8 @@ void ComputeCalculation(Element& e, const EvalContext& ctx) {
   x->work = ok ? -1 : 0;
   if (ok) e.value[0] = x->table[0];
   e.attr1 = ok ? kValidNumber : kNumberWithoutValue;
-  // A dimensionless calculation keeps a unit the user chose for it.
-  if (const int32_t d = CalculationDimension(e); d != kNoDimension) e.attr3 = d;
+  // The dimension (the unit shown) is set by the definition and by the edit dialog, which
+  // may hide it or choose one for a plain number: a recompute keeps it.
 }
 
 }  // namespace velt::expr

@@ -112,7 +112,10 @@ Quantity ApplyOne(int32_t code, const Quantity& a) {
 
 int32_t NumberDimension(const Element& number) {
   if (number.kind == kCalculation) return number.attr3;
-  return ValueDimensionOf(number.kind);
+  if (const int32_t own = ValueDimensionOf(number.kind); own != kNoDimension) return own;
+  // A plain number (a parameter, a slope, ...) has the unit kind chosen for it, if any.
+  return number.attr3 >= kNoDimension && number.attr3 <= kAngleDimension ? number.attr3
+                                                                         : kNoDimension;
 }
 
 int32_t PostfixDimension(std::span<const int32_t> postfix, std::span<const double> table,

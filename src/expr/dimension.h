@@ -10,7 +10,8 @@ namespace velt::expr {
 enum Dimension : int32_t { kNoDimension = 0, kLength = 1, kArea = 2, kAngleDimension = 3 };
 
 // Distances, lengths and perimeters are lengths, areas are areas, angle values angles; a
-// calculation keeps the dimension it was given.
+// calculation keeps the dimension it was given; other numbers have the unit kind chosen for
+// them (none unless chosen).
 int32_t NumberDimension(const Element& number);
 
 // The dimension of postfix codes whose letter j has letterDimensions[j]; table holds the

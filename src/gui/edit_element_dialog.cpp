@@ -9,9 +9,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "anim/iteration.h"
 #include "gui/qt_canvas.h"
 #include "ui/strings_edit.h"
 #include "ui/strings_window.h"
@@ -201,6 +203,49 @@ TEdit_elem::TEdit_elem(const Workspace& ws, EditSession& session, QWidget* paren
     connect(b, &QPushButton::toggled, this, [this](bool on) { session_.SetFullTurn(on); });
     extras->addWidget(b);
   }
+  if (c.unit) {
+    // Shows or hides the unit of a dimension; for a plain number, a menu of unit kinds.
+    QPushButton* b = button("Buni", T(str::kUnitButton));
+    if (session.unitAction() == UnitAction::Toggle) {
+      b->setCheckable(true);
+      b->setChecked(session.unitShown() != 0);
+      connect(b, &QPushButton::clicked, this, [this] { session_.ToggleUnit(); });
+    } else {
+      auto* menu = new QMenu(b);
+      const int kinds[] = {str::kUnitKindNone, str::kUnitKindLength, str::kUnitKindArea,
+                           str::kUnitKindAngle};
+      for (int32_t k = 0; k < 4; ++k) {
+        QAction* a = menu->addAction(T(kinds[k]));
+        a->setObjectName(QString("Buni%1").arg(k));
+        a->setCheckable(true);
+        a->setChecked(session.unitShown() == k);
+        connect(a, &QAction::triggered, this, [this, k] { session_.SetUnitKind(k); });
+      }
+      b->setMenu(menu);
+    }
+    extras->addWidget(b);
+  }
+  if (c.invert) {
+    // Bold while the button's action is turned over.
+    QPushButton* b = button("Binvom", T(str::kInvertButton));
+    connect(b, &QPushButton::clicked, this, [this, b] {
+      session_.InvertButton();
+      QFont f = b->font();
+      f.setBold(session_.inverted());
+      b->setFont(f);
+    });
+    extras->addWidget(b);
+  }
+  if (c.redefinePoint || c.redefineButton) {
+    QPushButton* b = button(c.redefineButton ? "Bmodbvnv" : "Bmodpr", T(str::kRedefine));
+    const EditRequest r =
+        c.redefineButton ? EditRequest::RedefineButton : EditRequest::RedefinePoint;
+    connect(b, &QPushButton::clicked, this, [this, r] {
+      session_.CancelAndRequest(r);
+      done(QDialog::Rejected);
+    });
+    extras->addWidget(b);
+  }
   if (c.editDefinition) {
     QPushButton* b = button("Bmodcpf", T(str::kEditDefinition));
     connect(b, &QPushButton::clicked, this, [this] {
@@ -210,6 +255,33 @@ TEdit_elem::TEdit_elem(const Workspace& ws, EditSession& session, QWidget* paren
     extras->addWidget(b);
   }
   layout->addLayout(extras);
+  if (c.iteration) {
+    auto* group = new QGroupBox(T(str::kIterationFlags), this);
+    auto* line = new QHBoxLayout(group);
+    struct Option {
+      const char* name;
+      int caption;
+      int32_t bit;
+    };
+    const Option options[] = {{"Bitf", str::kIterOnlyLastButton, kIterOnlyLast},
+                              {"Bitp", str::kIterPointsButton, kIterDrawPoints},
+                              {"Bitc", str::kIterOwnColourButton, kIterOwnColour}};
+    for (const Option& o : options) {
+      QPushButton* b = button(o.name, T(o.caption));
+      b->setCheckable(true);
+      b->setChecked((session.iterationOptions() & o.bit) != 0);
+      connect(b, &QPushButton::toggled, this,
+              [this, bit = o.bit](bool on) { session_.SetIterationOption(bit, on); });
+      line->addWidget(b);
+    }
+    QPushButton* flag = button("Bitcu", T(str::kIterColourFlagButton));
+    flag->setCheckable(true);
+    flag->setChecked(session.iterationColourFlag());
+    connect(flag, &QPushButton::toggled, this,
+            [this](bool on) { session_.SetIterationColourFlag(on); });
+    line->addWidget(flag);
+    layout->addWidget(group);
+  }
   if (c.anchor) {
     auto* group = new QGroupBox(T(str::kAnchorGroup), this);
     auto* grid = new QGridLayout(group);

@@ -4,11 +4,14 @@
 #include <charconv>
 #include <cmath>
 
+#include "anim/iteration.h"
+#include "expr/dimension.h"
 #include "expr/expression.h"
 #include "geometry/locus_sampling.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
 #include "model/snapshot.h"
+#include "ui/action_buttons.h"
 #include "ui/host.h"
 #include "ui/strings.h"
 #include "ui/strings_edit.h"
@@ -56,6 +59,12 @@ std::string Shortest(double v) {
   return std::string(buf, r.ptr);
 }
 
+// The dimension a number has by what it measures or computes (0 for none).
+int32_t OwnDimension(const Element& e) {
+  if (e.kind == kCalculation) return expr::CalculationDimension(e);
+  return ValueDimensionOf(e.kind);
+}
+
 std::string NameText(const Workspace& ws, const Element& e) {
   if (const auto* k = e.as<CheckerExt>()) {
     const bool holds = e.attr1 == 1;
@@ -93,6 +102,13 @@ EditControls ControlsFor(const Element& e) {
   c.graphRange = kind == kFunctionGraph;
   c.increment = kind == kParameter;
   c.editDefinition = OneOf(kind, {kCalculation, kFunction, kParameter});
+  c.unit = type == kTypeNumber &&
+           (kind == kCalculation || kind == kParameter || ValueDimensionOf(kind) != 0);
+  c.iteration = kind == kIteration;
+  c.pointCount = c.pointCount || c.iteration;
+  c.invert = kind == kButtonShowHide;
+  c.redefinePoint = type == kTypePoint;
+  c.redefineButton = kind == kButtonShowHide;
   return c;
 }
 
@@ -110,6 +126,7 @@ EditSession::EditSession(ToolContext& c, Element& e) : c_(c), e_(&e) {
   initial_.name = NameText(c_.workspace(), *e_);
   initial_.decimals = e_->decimals >= 0 && e_->decimals <= 8 ? e_->decimals : 2;
   if (const auto* s = e_->as<SampleExt>()) initial_.pointCount = std::to_string(s->sampleCount);
+  if (controls_.iteration) initial_.pointCount = std::to_string(IterationCount(*e_));
   if (controls_.graphRange) {
     initial_.graphFrom = Shortest(e_->value[0]);
     initial_.graphTo = Shortest(e_->value[1]);
@@ -192,6 +209,65 @@ void EditSession::SetAnchor(int32_t anchor) {
   Changed();
 }
 
+UnitAction EditSession::unitAction() const {
+  if (!controls_.unit) return UnitAction::None;
+  if (e_->kind == kParameter) return UnitAction::Choose;
+  return OwnDimension(*e_) != 0 ? UnitAction::Toggle : UnitAction::Choose;
+}
+
+void EditSession::PassUnitOn() {
+  // The calculations built on the number take their dimensions again, in list order so that
+  // a calculation of a calculation sees its source's new one.
+  ElementList& list = c_.doc().elements();
+  ClearMarks(list);
+  MarkDependents(c_.doc(), *e_);
+  for (auto& x : list)
+    if (x->mark && x->kind == kCalculation) x->attr3 = expr::CalculationDimension(*x);
+  ClearMarks(list);
+}
+
+void EditSession::ToggleUnit() {
+  if (unitAction() != UnitAction::Toggle) return;
+  e_->attr3 = e_->attr3 != 0 ? 0 : OwnDimension(*e_);
+  PassUnitOn();
+  Changed();
+}
+
+void EditSession::SetUnitKind(int32_t dimension) {
+  if (unitAction() != UnitAction::Choose || dimension < expr::kNoDimension ||
+      dimension > expr::kAngleDimension)
+    return;
+  e_->attr3 = dimension;
+  PassUnitOn();
+  Changed();
+}
+
+int32_t EditSession::iterationOptions() const {
+  return controls_.iteration ? IterationOptions(*e_) : 0;
+}
+
+bool EditSession::iterationColourFlag() const {
+  return controls_.iteration && e_->attr2 == kIterColourFlag;
+}
+
+void EditSession::SetIterationOption(int32_t option, bool on) {
+  if (!controls_.iteration) return;
+  velt::SetIterationOption(*e_, option, on);
+  Changed();
+}
+
+void EditSession::SetIterationColourFlag(bool on) {
+  if (!controls_.iteration) return;
+  e_->attr2 = on ? kIterColourFlag : 0;
+  Changed();
+}
+
+void EditSession::InvertButton() {
+  if (!controls_.invert || !velt::InvertButton(c_.doc(), *e_)) return;
+  inverted_ = !inverted_;
+  Changed();
+}
+
 void EditSession::Delete() {
   if (state_ != State::Open) return;
   DeleteWithDependents(c_.doc(), *e_);
@@ -258,8 +334,11 @@ bool EditSession::Accept(const EditFields& f) {
     DeleteWithDependents(doc, *n);
   }
 
-  // 2. The point count of a locus or graph, within bounds.
-  if (count) {
+  // 2. The point count of a locus or graph, within bounds; 3. the steps of an iteration,
+  // at least one and no more than it can draw.
+  if (count && controls_.iteration) {
+    if (*count != IterationCount(e)) SetIterationCount(e, *count);
+  } else if (count) {
     auto* s = e.as<SampleExt>();
     const int32_t n = static_cast<int32_t>(
         std::clamp<int64_t>(*count, kMinDialogLocusPoints, kMaxDialogLocusPoints));

@@ -3,10 +3,7 @@
 // once and the figure is recomputed and repainted; Accept keeps the changes as one undo step,
 // Cancel puts the document back as it was when the session opened.
 //
-// The controls a type shows come from one table (ControlsFor). Types whose own parts are not
-// built here yet — the iteration's flags and step count, the hide/show button's inversion —
-// have their rows' flags off; their parts plug in beside the locus and graph parts of
-// Accept.
+// The controls a type shows come from one table (ControlsFor).
 #include <cstdint>
 #include <string>
 
@@ -31,6 +28,11 @@ struct EditControls {
   bool graphRange = false;        // Ed_exta, Ed_extb
   bool increment = false;         // Ed_parinct
   bool editDefinition = false;    // Bmodcpf
+  bool unit = false;              // Buni
+  bool iteration = false;         // Bitf, Bitp, Bitc, Bitcu (and Ed_npLG for the steps)
+  bool invert = false;            // Binvom
+  bool redefinePoint = false;     // Bmodpr
+  bool redefineButton = false;    // Bmodbvnv
 };
 EditControls ControlsFor(const Element& e);
 
@@ -44,7 +46,11 @@ struct EditFields {
 };
 
 // What the dialog asked for on closing, carried out once it has closed.
-enum class EditRequest { None, ParametricColour, EditDefinition };
+enum class EditRequest { None, ParametricColour, EditDefinition, RedefinePoint, RedefineButton };
+
+// What the unit button does for a number: nothing, show or hide the unit of its dimension,
+// or offer the unit kinds (a calculation without a dimension, a parameter).
+enum class UnitAction { None, Toggle, Choose };
 
 class EditSession {
  public:
@@ -65,6 +71,14 @@ class EditSession {
   bool axesUnitsDiffer() const;
   bool fullTurn() const;
   bool transposed() const { return e_->attr1 == kTransposed; }
+  UnitAction unitAction() const;
+  // The unit shown now: 0 none, 1 length, 2 area, 3 angle.
+  int32_t unitShown() const { return e_->attr3; }
+  // The iteration's on/off options (IterationOption bits) and its colour flag.
+  int32_t iterationOptions() const;
+  bool iterationColourFlag() const;
+  // Whether the hide/show button was inverted since the dialog opened.
+  bool inverted() const { return inverted_; }
 
   // ---- live controls
   void SetColour(int32_t colour);  // a palette or custom colour: no parametric colour
@@ -76,6 +90,16 @@ class EditSession {
   void EqualAxisUnits();
   void SetFullTurn(bool on);
   void SetAnchor(int32_t anchor);  // 1..9
+  // Shows or hides the unit of a number with a dimension; the numbers calculated from it
+  // take their dimensions again.
+  void ToggleUnit();
+  // The unit kind (0..3) of a calculation without a dimension or of a parameter, passed on
+  // in the same way.
+  void SetUnitKind(int32_t dimension);
+  void SetIterationOption(int32_t option, bool on);
+  void SetIterationColourFlag(bool on);  // the colour flag 111, or 0
+  // Turns the hide/show button's action over and applies it again in its present state.
+  void InvertButton();
   // Deletes the element with its dependents and closes; the deletion stands.
   void Delete();
 
@@ -92,6 +116,7 @@ class EditSession {
 
  private:
   void Changed();
+  void PassUnitOn();
   ToolContext& c_;
   Element* e_;
   int32_t number_ = -1;
@@ -100,6 +125,7 @@ class EditSession {
   EditControls controls_;
   EditFields initial_;
   State state_ = State::Open;
+  bool inverted_ = false;
   EditRequest request_ = EditRequest::None;
 };
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "anim/iteration.h"
 #include "ui/edit_session.h"
 #include "ui/point_entry.h"
 #include "view/greek_symbols.h"
@@ -101,6 +102,24 @@ bool EditCommand(EditSession& s, EditFields& fields, std::string_view command) {
     s.CancelAndRequest(EditRequest::ParametricColour);
     return false;
   }
+  if (SameWordIgnoringCase(word, "definition")) {
+    s.CancelAndRequest(EditRequest::EditDefinition);
+    return false;
+  }
+  if (SameWordIgnoringCase(word, "redefine") &&
+      (s.controls().redefineButton || s.controls().redefinePoint)) {
+    s.CancelAndRequest(s.controls().redefineButton ? EditRequest::RedefineButton
+                                                   : EditRequest::RedefinePoint);
+    return false;
+  }
+  const bool on = !SameWordIgnoringCase(arg, "off");
+  if (SameWordIgnoringCase(word, "unit")) s.ToggleUnit();
+  if (SameWordIgnoringCase(word, "unit-kind") && n) s.SetUnitKind(*n);
+  if (SameWordIgnoringCase(word, "only-last")) s.SetIterationOption(kIterOnlyLast, on);
+  if (SameWordIgnoringCase(word, "draw-points")) s.SetIterationOption(kIterDrawPoints, on);
+  if (SameWordIgnoringCase(word, "own-colour")) s.SetIterationOption(kIterOwnColour, on);
+  if (SameWordIgnoringCase(word, "colour-flag")) s.SetIterationColourFlag(on);
+  if (SameWordIgnoringCase(word, "invert")) s.InvertButton();
   if (SameWordIgnoringCase(word, "colour") && n) s.SetColour(*n);
   if (SameWordIgnoringCase(word, "style") && n) s.SetStyle(*n);
   if (SameWordIgnoringCase(word, "hide")) s.ToggleVisible();

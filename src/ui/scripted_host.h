@@ -41,8 +41,10 @@ class ScriptedHost : public Host {
   // The edit dialog: "ok"/"yes" accepts as it stands, "cancel" cancels; otherwise commands
   // separated by ";" act on the dialog in order: colour N, style N, hide, hide-name,
   // name TEXT, decimals N, points TEXT, from TEXT, to TEXT, increment TEXT, transposed,
-  // upright, equal-units, full-turn on|off, anchor N, delete, parametric, ok, cancel. A dialog
-  // still open after the last command is cancelled.
+  // upright, equal-units, full-turn on|off, anchor N, unit, unit-kind 0..3, only-last on|off,
+  // draw-points on|off, own-colour on|off, colour-flag on|off, invert, delete, parametric,
+  // definition, redefine, ok, cancel. A dialog still open after the last command is
+  // cancelled.
   void RunEditDialog(EditSession& session) override;
   // "1", "2", "3".."101" or "103".."201"; anything else cancels.
   std::optional<int32_t> ChooseColourScale() override;

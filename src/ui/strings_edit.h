@@ -33,6 +33,16 @@ inline constexpr int kAcceptButton = 2421;
 inline constexpr int kCancelButton = 2422;
 inline constexpr int kInvertButton = 2423;
 inline constexpr int kIterationFlags = 2424;
+// The unit kinds offered by the unit button, 0 none .. 3 angle.
+inline constexpr int kUnitKindNone = 2425;
+inline constexpr int kUnitKindLength = 2426;
+inline constexpr int kUnitKindArea = 2427;
+inline constexpr int kUnitKindAngle = 2428;
+// The iteration's options: only the last repetition, points, own colour, the colour flag.
+inline constexpr int kIterOnlyLastButton = 2429;
+inline constexpr int kIterPointsButton = 2462;
+inline constexpr int kIterOwnColourButton = 2463;
+inline constexpr int kIterColourFlagButton = 2464;
 // The parametric colour dialog.
 inline constexpr int kColourScaleCaption = 2430;
 inline constexpr int kColourScaleGroup = 2431;

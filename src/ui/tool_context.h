@@ -78,6 +78,8 @@ class ToolContext {
   // ---- action buttons
   // The hide/show button tool 56 is redefining, or null.
   Element* RedefinedButton() const;
+  // Starts redefining a hide/show button: tool 56 with its elements selected.
+  void RedefineButton(Element& button);
   // The caption a new button of this kind takes, in the language in use.
   std::string DefaultCaption(int32_t kind) const;
 

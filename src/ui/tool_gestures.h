@@ -11,6 +11,8 @@ namespace velt {
 // ---- points (tools_points.cpp)
 void PressPoint(ToolContext& c, Pt at);     // one click: free, on an element, or a crossing
 void PressRedefine(ToolContext& c, Pt at);  // tie a point to a curve, merge it, or free it
+// Tool 46 with the point already picked: the next click gives its new definition.
+void StartPointRedefinition(ToolContext& c, Element& point);
 
 // ---- straight elements (tools_straight.cpp)
 void PressParallel(ToolContext& c, Pt at);   // a straight element and a point in either order

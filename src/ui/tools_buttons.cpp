@@ -62,6 +62,8 @@ Element* ToolContext::RedefinedButton() const {
   return b && b->kind == kButtonShowHide ? b : nullptr;
 }
 
+void ToolContext::RedefineButton(Element& button) { ix_.RedefineButton(button); }
+
 std::string ToolContext::DefaultCaption(int32_t kind) const {
   return ix_.ws_.Text(kind == kButtonMove ? str::kButtonCaptionMove : str::kButtonCaptionShowHide);
 }

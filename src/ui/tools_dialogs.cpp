@@ -44,11 +44,11 @@ void FollowRequest(ToolContext& c, EditRequest r, int32_t number) {
       }
       break;
     case EditRequest::EditDefinition:
-      // The definition editors (calculator, parameter dialog) start from their tools.
-      c.SelectTool(e->kind == kParameter     ? Tool::B_N_parametro
-                   : e->kind == kFunction    ? Tool::B_N_funcion
-                                             : Tool::B_N_calcular);
+      // The calculator with the calculation or function tool, or the parameter dialog.
+      OpenNumberEditor(c, *e);
       break;
+    case EditRequest::RedefinePoint: StartPointRedefinition(c, *e); break;
+    case EditRequest::RedefineButton: c.RedefineButton(*e); break;
     case EditRequest::None: break;
   }
 }

@@ -39,6 +39,19 @@ void PressPoint(ToolContext& c, Pt at) {
   c.EndGesture();
 }
 
+void StartPointRedefinition(ToolContext& c, Element& point) {
+  if (!IsPoint(&point)) return;
+  Renumber(c.doc().elements());
+  const int32_t number = point.number;
+  // Choosing the tool may undo an abandoned gesture and replace the list.
+  c.SelectTool(Tool::B_redefpun);
+  Element* p = FindByNumber(c.doc().elements(), number);
+  if (!IsPoint(p)) return;
+  c.AddPick(p);
+  c.mask() = PointsAndCarriers(1);
+  c.Repaint();
+}
+
 void PressRedefine(ToolContext& c, Pt at) {
   Element* under = c.UnderElement();
   if (c.pickCount() == 0) {

@@ -1,7 +1,9 @@
 // Drawing an iteration: every copy its repetitions make, in the iteration's style.
+// Copies with a colour source take the colour their own source's copy gives them.
 #include "anim/iteration_walk.h"
 #include "view/draw_element.h"
 #include "view/draw_types.h"
+#include "view/parametric_colour.h"
 
 namespace velt {
 namespace {
@@ -27,7 +29,7 @@ void DrawIterationElement(const DrawContext& ctx, const Element& e, const Look& 
   const bool own = (options & kIterOwnColour) != 0;
   WalkIteration(ctx.doc, e, [&](const IterationVisit& v) {
     const DrawContext wctx{v.work, ctx.canvas, ctx.map, ctx.view, ctx.clip, ctx.opt};
-    ForEachCopyOf(v, options, [&](const Element& c) {
+    ForEachCopyOf(v, options, [&](Element& c) {
       if (!c.exists) return;
       const bool fillable = Fillable(c.type());
       Look l;
@@ -35,6 +37,12 @@ void DrawIterationElement(const DrawContext& ctx, const Element& e, const Look& 
       if (halo || own) {
         l.colour = look.colour;
         l.fill = own && !halo && fillable ? e.attr1 : -1;
+      } else if (c.colourSource) {
+        // The copy's colour follows the copy of its source, read now that the whole
+        // repetition is computed (a source later in the list has its value for this one).
+        ApplyParametricColour(c);
+        l.colour = c.colour;
+        l.fill = fillable ? c.attr1 : -1;
       } else {
         l.colour = e.attr2 == kIterColourFlag && fillable && c.attr1 >= 0 ? c.attr1 : c.colour;
         l.fill = fillable ? c.attr1 : -1;
