@@ -320,7 +320,23 @@ TEST(EditDialogRequests, EditDefinitionOpensTheCalculatorOnTheCalculation) {
   EXPECT_EQ(s.E(7).as<ExpressionExt>()->text, "A + B");
 }
 
-TEST(EditDialogScenario, UnitAndIterationAnswers) {
+TEST(EditDialogRequests, EditDefinitionOpensTheParameterDialogOnAParameter) {
+  // A parameter of value 2 (labelled at -375, 265); the dialog's colour is cancelled, the
+  // parameter dialog's answer stands as one step of its own.
+  Scenario s("tool B_N_parametro\nexpression 2\n");
+  ASSERT_EQ(s.Kind(1), kParameter);
+  const int32_t colour = s.E(1).colour;
+  const int steps = s.doc().undo.position;
+  s.Play("answer colour 65280; definition\nanswer 3 0 5\ntool 0\nright-click -375 265\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  EXPECT_EQ(s.result.unusedAnswers, 0u);
+  EXPECT_EQ(s.E(1).colour, colour);
+  EXPECT_EQ(s.E(1).value[0], 3);
+  EXPECT_EQ(s.E(1).as<ParameterExt>()->maximum, 5);
+  EXPECT_EQ(s.doc().undo.position, steps + 1);
+}
+
+TEST(EditDialogScenario, TheUnitAnswerHidesADistancesUnit) {
   Scenario s(
       "tool B_Punto\nclick 0 0\nclick 120 0\ntool B_N_longdist\nclick 0 0\n"
       "click 120 0\n");
