@@ -10,11 +10,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help_window.h"
 #include "io/macro_file.h"
 #include "macros/macro_table.h"
+#include "ui/help_pages.h"
 #include "ui/macro_commands.h"
 #include "ui/strings_files.h"
 #include "ui/strings_macros.h"
+#include "ui/strings_window.h"
 
 namespace velt {
 
@@ -78,8 +81,11 @@ MacroDialog::MacroDialog(Workspace& ws, Interaction& ix, Host& host, QWidget* pa
   connect(load_, &QPushButton::clicked, this, [this] { ShowLoadMenu(); });
   connect(rename_, &QPushButton::clicked, this, [this] { Rename(); });
   connect(delete_, &QPushButton::clicked, this, [this] { Delete(); });
-  connect(help_, &QPushButton::clicked, this,
-          [this] { host_.ShowMessage(ws_.Text(str::kMacroHelp), MessageIcon::Information); });
+  connect(help_, &QPushButton::clicked, this, [this] {
+    const auto page = help::DialogPage("TMacCon");
+    if (!OpenHelpPage(this, ws_.language, QString::fromStdString(*page)))
+      host_.ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning);
+  });
   Refresh(s.chosen);
 }
 

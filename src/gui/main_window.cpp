@@ -270,7 +270,7 @@ void MainWindow::ShowWorkspace(bool on) {
   sbV_->setVisible(on);
   for (const char* name : {"M_menu_ver", "M_menu_edicion", "M_menu_construccion", "M_menu_medidas",
                            "M_menu_transformar", "M_menu_documento", "Guardar", "GuardarComo",
-                           "M_cerrardoc", "M_cerrartodo"})
+                           "M_cerrardoc", "M_cerrartodo", "M_ayuda_pagina"})
     if (auto it = actions_.find(name); it != actions_.end()) it->second->setEnabled(on);
 }
 

@@ -24,6 +24,7 @@ class QToolButton;
 namespace velt {
 
 class CalculatorDialog;
+class HelpWindow;
 class PlaneWidget;
 class RecoverySession;
 
@@ -115,6 +116,9 @@ class MainWindow : public QMainWindow, public Host {
   std::optional<EditedText> EditText(const EditedText& initial, Pt at) override;
   // Opens the editor of an element (the construction list's double click); true when done.
   bool EditElement(Element& e);
+  // Opens a help page ("index.html", "tool_B_Recta.html") in the help window.
+  void ShowHelpPage(const std::string& file);
+  HelpWindow* helpWindow() const { return help_; }
 
  protected:
   void closeEvent(QCloseEvent*) override;
@@ -140,6 +144,7 @@ class MainWindow : public QMainWindow, public Host {
   void AddGroupButton(QToolBar* bar, const char* name, std::initializer_list<Tool> tools);
   void AddPalette(QToolBar* bar, bool fill);
   void BuildAnimation();  // main_window_animation.cpp
+  void BuildHelpMenu(QMenu* help);  // main_window_help.cpp
 
   // documents
   void NewDocumentCommand();
@@ -196,6 +201,7 @@ class MainWindow : public QMainWindow, public Host {
   bool updatingScroll_ = false;
   QRect normalGeometry_;
   CalculatorDialog* calculator_ = nullptr;  // TV_calc, made when first shown
+  HelpWindow* help_ = nullptr;              // TV_ayuda, made when first shown
 };
 
 }  // namespace velt

@@ -279,10 +279,7 @@ void MainWindow::BuildMenus() {
   // General options, appearance, fonts, language and the options file
   // (main_window_settings.cpp, main_window_dialogs.cpp).
   BuildOptionsMenu(AddMenu(bar, str::kOptionsMenuCaption, "M_menu_opciones"));
-  QMenu* help = AddMenu(bar, str::kMenuHelp, "M_menu_ayuda");
-  auto noHelp = [this] { ShowMessage(ws_.Text(str::kNoHelpFile), MessageIcon::Warning); };
-  help->addAction(MakeAction("M_ayuda_contenidos", str::kHelpContents, noHelp));
-  help->addAction(MakeAction("M_ayuda_pagina", str::kHelpPage, noHelp));
+  BuildHelpMenu(AddMenu(bar, str::kMenuHelp, "M_menu_ayuda"));  // main_window_help.cpp
 }
 
 void MainWindow::CopyCommand() { CopySelection(ws_.documents, ws_.doc(), clipboard_); }

@@ -8,6 +8,7 @@
 #include "ui/strings_edit.h"
 #include "ui/strings_export.h"
 #include "ui/strings_files.h"
+#include "ui/strings_help.h"
 #include "ui/strings_iteration.h"
 #include "ui/strings_loci.h"
 #include "ui/strings_macros.h"
@@ -37,6 +38,7 @@ LanguageTable::LanguageTable() {
   for (const StringEntry& e : str::EditStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::SettingsStrings()) slots_[e.number] = std::string(e.text);
   for (const StringEntry& e : str::IterationStrings()) slots_[e.number] = std::string(e.text);
+  for (const StringEntry& e : str::HelpStrings()) slots_[e.number] = std::string(e.text);
 }
 
 const std::string& LanguageTable::Get(int number) const {

@@ -19,6 +19,7 @@
 //              (2090..2099 the iteration dialogs, strings_iteration.h)
 //   2400..2469 the element edit dialog, parametric colour, point entry, the text editor
 //              (strings_edit.h)
+//   2500..2509 the help window (strings_help.h)
 #include <span>
 
 #include "ui/language.h"
