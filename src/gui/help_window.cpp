@@ -114,7 +114,7 @@ class DialogHelpKey : public QObject {
         !target->isWidgetType())
       return false;
     QWidget* window = static_cast<QWidget*>(target)->window();
-    if (window == owner_ || !owner_->isAncestorOf(window)) return false;
+    if (window == owner_ || !OwnedBy(window)) return false;
     const auto page = help::DialogPage(window->objectName().toStdString());
     if (!page) return false;
     if (!OpenHelpPage(window, lang_, QString::fromStdString(*page))) notFound_();
@@ -122,6 +122,13 @@ class DialogHelpKey : public QObject {
   }
 
  private:
+  // Whether the window is one of the owner's, however deep (dialogs of dialogs).
+  bool OwnedBy(const QWidget* window) const {
+    for (const QWidget* w = window; w; w = w->parentWidget())
+      if (w == owner_) return true;
+    return false;
+  }
+
   QWidget* owner_;
   const LanguageTable& lang_;
   std::function<void()> notFound_;
