@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -14,6 +17,7 @@
 #include "colour_scale_dialog.h"
 #include "io/language_file.h"
 #include "main_window.h"
+#include "ui/help_pages.h"
 
 namespace velt {
 namespace {
@@ -113,6 +117,37 @@ TEST(HelpWindow, MissingHelpIsReported) {
 }
 
 #endif
+
+// Every dialog class of the window names itself in its constructor, and that name has a help
+// page: a new dialog without a page fails here rather than with a silent F1.
+TEST(HelpWindow, EveryDialogClassHasAPage) {
+  const QDir gui(QString(VELT_SOURCE_DIR) + "/src/gui");
+  QString sources;
+  for (const QString& f : gui.entryList({"*.cpp"}, QDir::Files)) {
+    QFile file(gui.filePath(f));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    sources += QString::fromUtf8(file.readAll());
+  }
+  int dialogs = 0;
+  for (const QString& f : gui.entryList({"*.h"}, QDir::Files)) {
+    QFile file(gui.filePath(f));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString header = QString::fromUtf8(file.readAll());
+    static const QRegularExpression declared("class (\\w+) : public QDialog");
+    for (auto m = declared.globalMatch(header); m.hasNext();) {
+      const QString cls = m.next().captured(1);
+      const QRegularExpression named(cls + "::" + cls +
+                                     "\\([^{]*\\{[^}]*?setObjectName\\(\"(\\w+)\"\\)");
+      const QRegularExpressionMatch n = named.match(sources);
+      ASSERT_TRUE(n.hasMatch()) << cls.toStdString() << " names no window";
+      const std::string window = n.captured(1).toStdString();
+      ++dialogs;
+      if (window == "TV_ayuda") continue;  // the help window itself
+      EXPECT_TRUE(help::DialogPage(window).has_value()) << cls.toStdString() << " " << window;
+    }
+  }
+  EXPECT_GE(dialogs, 18);  // the scan found the dialogs at all
+}
 
 }  // namespace
 }  // namespace velt
