@@ -108,7 +108,13 @@ struct Renderer {
     auto flushText = [&] {
       if (text.empty()) return;
       if (open == "p") out += "<p>" + Inline(text, e) + "</p>\n";
-      if (open == "tip") out += "<p class=\"tip\">" + Inline(text, e) + "</p>\n";
+      // A tip is a one-cell table: the text browser of the window pads and colours table
+      // cells, where it would pad each line of a paragraph.
+      if (open == "tip")
+        out +=
+            "<table class=\"tip\" width=\"100%\" cellpadding=\"6\"><tr><td "
+            "bgcolor=\"#fff8d8\">" +
+            Inline(text, e) + "</td></tr></table>\n";
       if (open == "ol" || open == "ul") out += "<li>" + Inline(text, e) + "</li>\n";
       text.clear();
     };
@@ -141,6 +147,8 @@ struct Renderer {
       } else if (StartsWith(line, "- ")) {
         start("ul");
         text = std::string(line.substr(2));
+      } else if (StartsWith(line, "> ") && open == "tip") {
+        text += " " + std::string(line.substr(2));  // the tip goes on
       } else if (StartsWith(line, "> ")) {
         start("tip");
         text = std::string(line.substr(2));
@@ -161,7 +169,7 @@ struct Renderer {
     Escape(title, out);
     out +=
         "</title>\n<style>\nbody { font-family: sans-serif; max-width: 46em; margin: 1em; }\n"
-        "p.tip { background: #fff8d8; border-left: 4px solid #d8b020; padding: 0.4em; }\n"
+        "table.tip { border-left: 4px solid #d8b020; margin: 0.5em 0; }\n"
         "p.nav { font-size: small; }\n</style>\n</head>\n<body>\n<p class=\"nav\"><a href=\"" +
         std::string(kIndexPage) + "\">";
     Escape(Word("index"), out);

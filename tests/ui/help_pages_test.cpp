@@ -111,6 +111,7 @@ TEST(HelpPages, MarkupBecomesHtml) {
       "2. Pick [[tool:B_Rayo|a ray]].\n"
       "- one\n"
       "> tip\n"
+      "> goes on\n"
       "// not shown\n"
       "== tool:B_Recta | Line\n"
       "A line.\n"
@@ -123,7 +124,8 @@ TEST(HelpPages, MarkupBecomesHtml) {
   EXPECT_NE(index.find("<p>Hello &lt;you&gt; &amp; <b>all</b> continued.</p>"), std::string::npos);
   EXPECT_NE(index.find("<h2>Steps</h2>\n<ol>\n<li>Pick <a href=\"tool_B_Recta.html\">Line</a>, "
                        "then more.</li>\n<li>Pick <a href=\"tool_B_Rayo.html\">a ray</a>.</li>\n"
-                       "</ol>\n<ul>\n<li>one</li>\n</ul>\n<p class=\"tip\">tip</p>"),
+                       "</ol>\n<ul>\n<li>one</li>\n</ul>\n<table class=\"tip\" width=\"100%\" "
+                       "cellpadding=\"6\"><tr><td bgcolor=\"#fff8d8\">tip goes on</td></tr></table>"),
             std::string::npos)
       << index;
   EXPECT_EQ(index.find("not shown"), std::string::npos);
