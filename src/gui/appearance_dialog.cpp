@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include "tool_icons.h"
 #include "ui/strings_appearance.h"
 #include "ui/strings_window.h"
 
@@ -113,7 +114,8 @@ TOp_aspecto::TOp_aspecto(Document& doc, Options& options, const LanguageTable& l
   g->addWidget(colour, 1, 0, 1, 6);
   auto* shapeGroup = new QButtonGroup(this);
   for (int i = 0; i < 6; ++i) {
-    shapes_[i] = new QPushButton(QString::number(i + 1), group);
+    shapes_[i] = new QPushButton(group);
+    shapes_[i]->setIconSize(QSize(24, 24));
     shapes_[i]->setObjectName(QString("B_forma%1").arg(i + 1));
     shapes_[i]->setToolTip(Q(language.Get(str::kShapeButtonCaption)));
     shapes_[i]->setCheckable(true);
@@ -186,9 +188,11 @@ TOp_aspecto::TOp_aspecto(Document& doc, Options& options, const LanguageTable& l
 
 void TOp_aspecto::ShowGroup() {
   const int group = groups_->currentIndex();
-  const int codes = StyleCodeCount(GroupStyleFamily(group));
+  const StyleFamily family = GroupStyleFamily(group);
+  const int codes = StyleCodeCount(family);
   const int style = working_.typeStyles[GroupType(group)];
   for (int i = 0; i < 6; ++i) {
+    shapes_[i]->setIcon(StyleIcon(family, i + 1));
     shapes_[i]->setEnabled(i < codes);
     shapes_[i]->setChecked(i + 1 == style);
   }

@@ -150,7 +150,8 @@ void CalculatorDialog::Refresh(bool loadText) {
   type_->setVisible(function);
   type_->setText(T(str::FunctionTypeName(function ? s.functionType : 0)));
   variable_->setText(QString::fromStdString(std::string(VariableLetter(s.functionType))).toLower());
-  variable_->setEnabled(function);
+  // A plain calculation has no free variable: no blank button stands in its place.
+  variable_->setVisible(function);
   QString letters;
   for (size_t i = 0; i < s.variables.size(); ++i) {
     const Element* v = s.variables[i];

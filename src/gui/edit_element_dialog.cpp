@@ -15,6 +15,7 @@
 
 #include "anim/iteration.h"
 #include "gui/qt_canvas.h"
+#include "gui/tool_icons.h"
 #include "ui/strings_edit.h"
 #include "ui/strings_window.h"
 
@@ -93,12 +94,17 @@ TEdit_elem::TEdit_elem(const Workspace& ws, EditSession& session, QWidget* paren
   // Styles: the button of the current style shows pressed.
   struct StyleRow {
     bool shown;
+    StyleFamily family;
     std::vector<const char*> names;
   };
   const StyleRow rows[] = {
-      {c.pointStyles, {"BPunor", "BPungran", "BPungran2", "BPuncruz", "BPuncuad", "BPun1p"}},
-      {c.lineStyles, {"Blinor", "Bligran", "Bliray", "Bliray2", "Bligran5", "Bligran7"}},
-      {c.angleStyles, {"Bang1", "Bang2", "Bang3"}},
+      {c.pointStyles,
+       StyleFamily::PointShape,
+       {"BPunor", "BPungran", "BPungran2", "BPuncruz", "BPuncuad", "BPun1p"}},
+      {c.lineStyles,
+       StyleFamily::LineStyle,
+       {"Blinor", "Bligran", "Bliray", "Bliray2", "Bligran5", "Bligran7"}},
+      {c.angleStyles, StyleFamily::AngleMark, {"Bang1", "Bang2", "Bang3"}},
   };
   for (const StyleRow& row : rows) {
     if (!row.shown) continue;
@@ -107,7 +113,11 @@ TEdit_elem::TEdit_elem(const Workspace& ws, EditSession& session, QWidget* paren
     auto* exclusive = new QButtonGroup(group);
     for (size_t k = 0; k < row.names.size(); ++k) {
       const int32_t style = static_cast<int32_t>(k) + 1;
-      QPushButton* b = button(row.names[k], QString::number(style));
+      // The button shows the style as the figure draws it.
+      QPushButton* b = button(row.names[k], {});
+      b->setIcon(StyleIcon(row.family, style));
+      b->setIconSize(QSize(24, 24));
+      b->setToolTip(QString::number(style));
       b->setCheckable(true);
       b->setChecked(session.style() == style);
       exclusive->addButton(b);

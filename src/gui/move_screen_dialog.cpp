@@ -98,7 +98,9 @@ TMuePan::TMuePan(Workspace& ws, std::function<void()> redraw, QWidget* parent)
   layout->addWidget(track);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("BotOK");
+  buttons->button(QDialogButtonBox::Ok)->setText(QString::fromStdString(ws.Text(str::kOk)));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("BotCancel");
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromStdString(ws.Text(str::kCancel)));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

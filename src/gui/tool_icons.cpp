@@ -509,31 +509,40 @@ Glyph GlyphOf(Tool tool) {
   }
   // Members of the style buttons: their place in the group.
   auto member = [tool](Tool first) { return ToolNumber(tool) - ToolNumber(first); };
+  // The shapes follow the drawing codes: points 1 small square, 2 disc, 3 ring, 4 cross,
+  // 5 large square, 6 one pixel; lines 1 thin, 2 thick, 3 dotted, 4 dash-dot, 5 and 7 pixels
+  // wide; angle marks are arcs with the first three line styles.
   if (ToolBetween(tool, Tool::B_forma_punto1, Tool::B_forma_punto6))
     return [m = member(Tool::B_forma_punto1)](QPainter& p) {
-      p.setBrush(m % 2 ? kDot : Qt::white);
-      if (m < 2)
-        p.drawEllipse(QPointF(12, 12), 2 + m * 3, 2 + m * 3);
-      else if (m < 4)
-        p.drawRect(QRectF(12 - m * 2, 12 - m * 2, m * 4, m * 4));
-      else {
-        Line(p, 6, 6, 18, 18);
-        Line(p, 18, 6, 6, 18);
+      p.setPen(QPen(kDot, 1.5));
+      p.setBrush(m == 2 ? QBrush(Qt::NoBrush) : QBrush(kDot));
+      switch (m) {
+        case 0: p.drawRect(QRectF(10, 10, 4, 4)); break;
+        case 1:
+        case 2: p.drawEllipse(QPointF(12, 12), 5, 5); break;
+        case 3:
+          Line(p, 7, 7, 17, 17);
+          Line(p, 17, 7, 7, 17);
+          break;
+        case 4: p.drawRect(QRectF(7, 7, 10, 10)); break;
+        default: p.drawRect(QRectF(11.5, 11.5, 1, 1)); break;
       }
     };
   if (ToolBetween(tool, Tool::B_forma_linea1, Tool::B_forma_linea6))
     return [m = member(Tool::B_forma_linea1)](QPainter& p) {
-      static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
-                                            Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
-      p.setPen(QPen(kInk, m == 5 ? 3 : 1.5, styles[m]));
+      static const double widths[] = {1, 3, 1.5, 1.5, 5, 7};
+      static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::SolidLine, Qt::DotLine,
+                                            Qt::DashDotLine, Qt::SolidLine, Qt::SolidLine};
+      p.setPen(QPen(kInk, widths[m], styles[m], Qt::FlatCap));
       Line(p, 2, 12, 22, 12);
     };
   if (ToolBetween(tool, Tool::B_forma_angulo1, Tool::B_forma_angulo3))
     return [m = member(Tool::B_forma_angulo1)](QPainter& p) {
-      Line(p, 4, 19, 21, 19);
-      Line(p, 4, 19, 16, 5);
-      for (int i = 0; i <= m; ++i)
-        p.drawArc(QRectF(-4 - 3 * i, 11 - 3 * i, 16 + 6 * i, 16 + 6 * i), 0, 50 * 16);
+      Line(p, 3, 19, 22, 19);
+      Line(p, 3, 19, 15, 4);
+      static const double widths[] = {1, 3, 1.5};
+      p.setPen(QPen(kInk, widths[m], m == 2 ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap));
+      p.drawArc(QRectF(-9, 7, 24, 24), 0, 52 * 16);
     };
   // A tool without a glyph of its own: its number in a rounded square.
   return [n = ToolNumber(tool)](QPainter& p) {
@@ -559,6 +568,15 @@ QIcon Paint(const Glyph& g) {
 }  // namespace
 
 QIcon ToolIcon(Tool tool) { return Paint(GlyphOf(tool)); }
+
+QIcon StyleIcon(StyleFamily family, int style) {
+  const Tool first = family == StyleFamily::PointShape  ? Tool::B_forma_punto1
+                     : family == StyleFamily::LineStyle ? Tool::B_forma_linea1
+                                                        : Tool::B_forma_angulo1;
+  const int count = StyleCodeCount(family);
+  if (style < 1 || style > count) return {};
+  return ToolIcon(static_cast<Tool>(static_cast<int>(first) + style - 1));
+}
 
 QIcon CommandIcon(const char* name) {
   auto is = [&](const char* n) { return std::strcmp(name, n) == 0; };

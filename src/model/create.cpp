@@ -35,6 +35,11 @@ ElementPtr NewElementFromTemplate(const Document& doc, const ElementTemplate& tm
   e.decimals = opt.decimals;
   const bool typed = type >= 0 && type < kTypeCount;
   e.colour = settings.currentColour ? *settings.currentColour : (typed ? doc.typeColours[type] : 0);
+  // Numbers, functions, coordinates and checks are written like numbers: their types have no
+  // colour of their own to choose (it stays black, unseen on the default black plane).
+  const bool numberLike = type == kTypeNumber || type == kTypeFunction ||
+                          type == kTypeCoordinates || type == kTypeProperty;
+  if (numberLike && !settings.currentColour) e.colour = doc.numberFont.colour;
   e.style = IsTextLikeType(type) ? -1 : (typed ? doc.typeStyles[type] : 1);
   if (OwnsLabelFont(type)) e.labelFont = tmpl.kind == kName ? doc.nameFont : doc.numberFont;
 

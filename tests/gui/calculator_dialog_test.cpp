@@ -53,6 +53,7 @@ TEST(CalculatorDialog, ButtonsWriteAtTheCaret) {
                            "B_div", "B_mul", "B_mas", "B_menos", "B_pi", "B_p_der", "B_p_izq",
                            "B_abs", "B_int", "B_vi",  "B_arc",   "B_C",  "B_apaga", "B_exe"})
     ASSERT_NE(c.B(name), nullptr) << name;
+  EXPECT_FALSE(c.B("B_vi")->isVisibleTo(c.d)) << "a calculation has no variable button";
   c.Expr()->setText("2+3");
   c.Expr()->setCursorPosition(1);
   c.Click("B_sqr");
@@ -107,6 +108,7 @@ TEST(CalculatorDialog, PickedNumbersBecomeLettersAndFunctionsShowTheirVariable) 
   EXPECT_TRUE(letters.contains("A = ")) << letters.toStdString();
   EXPECT_TRUE(letters.contains("B = ")) << letters.toStdString();
   EXPECT_EQ(c.B("B_vi")->text(), "x");
+  EXPECT_TRUE(c.B("B_vi")->isVisibleTo(c.d));
   c.ix.SetFunctionType(4);
   c.d->Refresh(false);
   EXPECT_EQ(c.B("B_vi")->text(), "r");

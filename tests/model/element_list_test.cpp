@@ -187,6 +187,14 @@ TEST(Create, DefaultsOfKindAndType) {
   t.kind = kCalculation;
   t.parent = {};
   EXPECT_NE(MakeElementFromTemplate(*doc, t, s)->attr1, 100);
+  // Calculations, functions, coordinates and checks are written in the number font's colour,
+  // not the black of their types' table entries that nothing lets the user change.
+  doc->numberFont.colour = 0x40C0E0;
+  for (int kind : {kCalculation, kFunction, kCoordinates, kCheckAligned}) {
+    t.kind = kind;
+    t.parent = {p, p, p};
+    EXPECT_EQ(MakeElementFromTemplate(*doc, t, s)->colour, 0x40C0E0) << kind;
+  }
 
   t.kind = kButtonMove;
   t.picks = {p};
