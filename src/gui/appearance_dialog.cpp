@@ -101,6 +101,7 @@ TOp_aspecto::TOp_aspecto(Document& doc, Options& options, const LanguageTable& l
   setObjectName("TOp_aspecto");
   setWindowTitle(Q(language.Get(str::kAppearanceCaption)));
   auto* layout = new QGridLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
 
   auto* group = new QGroupBox(Q(language.Get(str::kColourShapeCaption)), this);
   auto* g = new QGridLayout(group);

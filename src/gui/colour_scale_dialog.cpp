@@ -70,6 +70,7 @@ TVcolpar::TVcolpar(const Workspace& ws, QWidget* parent) : QDialog(parent) {
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   layout->addWidget(group);
   layout->addWidget(buttons);
 }

@@ -56,6 +56,7 @@ TEdit_elem::TEdit_elem(const Workspace& ws, EditSession& session, QWidget* paren
   const EditControls& c = session.controls();
   const EditFields& f = session.initialFields();
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   auto button = [this](const char* name, const QString& text) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);

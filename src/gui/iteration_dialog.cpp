@@ -109,6 +109,7 @@ IterationCountDialog::IterationCountDialog(int32_t count, const LanguageTable& l
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   auto* all = new QVBoxLayout(this);
+  all->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   all->addWidget(label);
   all->addLayout(row);
   all->addLayout(buttons);

@@ -83,6 +83,7 @@ TMuePan::TMuePan(Workspace& ws, std::function<void()> redraw, QWidget* parent)
   savedTop_ = ws.doc().viewTop;
   savedPlane_ = ws.options.planeSize;
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   auto* thumb = new Thumbnail(ws, redraw_, this);
   layout->addWidget(thumb);
   auto* track = new QSlider(Qt::Horizontal, this);

@@ -50,6 +50,7 @@ ParameterDialog::ParameterDialog(Workspace& ws, Element& parameter, Hooks hooks,
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, [this] { Confirm(); });
   auto* all = new QVBoxLayout(this);
+  all->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   all->addLayout(form);
   all->addWidget(slider_);
   all->addWidget(ok_);

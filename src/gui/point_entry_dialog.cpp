@@ -37,6 +37,7 @@ PointEntryDialog::PointEntryDialog(const Workspace& ws, PointEntrySession& sessi
   connect(plot, &QPushButton::clicked, this, &PointEntryDialog::AcceptPair);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* grid = new QGridLayout(this);
+  grid->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   grid->addWidget(rectangular_, 0, 0);
   grid->addWidget(polar_, 0, 1);
   grid->addWidget(cx_, 1, 0);

@@ -79,6 +79,7 @@ PrintPreviewDialog::PrintPreviewDialog(Workspace& ws, QPrinter& printer, QWidget
   auto text = [&ws](int n) { return QString::fromStdString(ws.Text(n)); };
   setWindowTitle(text(str::kPrintPreviewCaption));
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it grows
   area_ = new PreviewArea(*this);
   layout->addWidget(area_);
   auto* form = new QFormLayout;

@@ -25,6 +25,7 @@ TPaP::TPaP(Workspace& ws, ReplayHooks hooks, QWidget* parent)
   label_ = new QLabel(this);
   label_->setObjectName("Label1");
   label_->setMinimumWidth(320);
+  label_->setMinimumHeight(label_->fontMetrics().lineSpacing());  // one line, text or not
   auto button = [&](const char* name, int text) {
     auto* b = new QPushButton(T(text), this);
     b->setObjectName(name);
@@ -61,6 +62,10 @@ TPaP::TPaP(Workspace& ws, ReplayHooks hooks, QWidget* parent)
   all->addLayout(walk);
   all->addWidget(tb_);
   all->addLayout(timing);
+  // The controls in the order they are seen; the window widens but does not grow taller.
+  QWidget* order[] = {first_, previous_, next_, last_, tb_, animate_, intervals_, accept_, cancel_};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  setFixedHeight(sizeHint().height());
 
   connect(first_, &QPushButton::clicked, this, [this] { Go(replay_.First()); });
   connect(previous_, &QPushButton::clicked, this, [this] { Go(replay_.Previous()); });
