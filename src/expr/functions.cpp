@@ -101,8 +101,12 @@ std::optional<double> ApplyFunction(int32_t code, double x, const EvalContext& c
   switch (code) {
     case kNegate: return -x;
     // Trigonometric.
-    case kSin: return Finite(AngleSineCosine(x, ctx.angleUnit).sin);
-    case kCos: return Finite(AngleSineCosine(x, ctx.angleUnit).cos);
+    case kSin:
+      if (ctx.angleUnit == kRadians) return std::sin(x);
+      return Finite(AngleSineCosine(x, ctx.angleUnit).sin);
+    case kCos:
+      if (ctx.angleUnit == kRadians) return std::cos(x);
+      return Finite(AngleSineCosine(x, ctx.angleUnit).cos);
     case kTan: return Tangent(x, ctx.angleUnit);
     case kSec: return Reciprocal(AngleSineCosine(x, ctx.angleUnit).cos);
     case kCosec: return Reciprocal(AngleSineCosine(x, ctx.angleUnit).sin);

@@ -15,9 +15,19 @@ std::optional<double> Finite(double v) {
   return v;
 }
 
+// A result this far inside the limits passes their test whatever the rounding of the
+// logarithms, so the test is only worked out near a limit.
+constexpr double kSafeMagnitude = 1e98;
+
+bool SafelyInside(double v) {
+  const double m = std::fabs(v);
+  return m < kSafeMagnitude && m > 1 / kSafeMagnitude;
+}
+
 std::optional<double> Divide(double a, double b) {
   if (b == 0) return std::nullopt;
   if (a == 0) return 0.0;
+  if (const double q = a / b; SafelyInside(q)) return q;
   if (std::fabs(std::log10(std::fabs(a)) - std::log10(std::fabs(b))) > kMaxDecades)
     return std::nullopt;
   return Finite(a / b);
@@ -25,6 +35,7 @@ std::optional<double> Divide(double a, double b) {
 
 std::optional<double> Multiply(double a, double b) {
   if (a == 0 || b == 0) return 0.0;
+  if (const double p = a * b; std::fabs(p) < kSafeMagnitude) return p;
   if (std::log10(std::fabs(a)) + std::log10(std::fabs(b)) > kMaxDecades) return std::nullopt;
   return Finite(a * b);
 }
@@ -45,8 +56,14 @@ std::optional<double> Power(double base, double exponent) {
     if (exponent < 0) return std::nullopt;
     return 0.0;
   }
+  // A square is the product, rounded once.
+  if (exponent == 2)
+    if (const double r = base * base; SafelyInside(r)) return r;
+  const bool real = base > 0 || IsInteger(exponent);
+  if (real)
+    if (const double r = std::pow(base, exponent); SafelyInside(r)) return r;
   if (std::fabs(exponent * std::log10(std::fabs(base))) > kMaxDecades) return std::nullopt;
-  if (base > 0 || IsInteger(exponent)) return Finite(std::pow(base, exponent));
+  if (real) return Finite(std::pow(base, exponent));
   // A negative base needs a rational exponent p/q with an odd q.
   for (int i = 3; i <= 99; i += 2) {
     const double scaled = i * exponent;

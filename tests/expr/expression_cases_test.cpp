@@ -65,6 +65,27 @@ TEST(ExpressionCases, MagnitudeLimits) {
   EXPECT_FALSE(Eval("SQR(-1)"));
 }
 
+// Results far inside the limits take a shortcut past the logarithms; these sit on either
+// side of a limit, where the full test decides.
+TEST(ExpressionCases, MagnitudeLimitsNearTheEdge) {
+  EXPECT_FALSE(Eval("(10^-50)^2"));  // 10^-100
+  EXPECT_NEAR(*Eval("(10^-49)^2"), 1e-98, 1e-110);
+  EXPECT_FALSE(Eval("(10^50)^2"));
+  EXPECT_NEAR(*Eval("(10^49)^2"), 1e98, 1e84);
+  EXPECT_NEAR(*Eval("5*10^98"), 5e98, 1e84);  // 98.7 decades
+  EXPECT_FALSE(Eval("20*10^98"));             // 99.3 decades
+  // A product has no lower limit.
+  EXPECT_NEAR(*Eval("10^-60*10^-40"), 1e-100, 1e-112);
+  EXPECT_FALSE(Eval("10^-60/10^40"));
+  EXPECT_NEAR(*Eval("10^-58/10^40"), 1e-98, 1e-110);
+  EXPECT_FALSE(Eval("10^60/10^-40"));
+  EXPECT_NEAR(*Eval("10^-60/(2*10^-60)"), 0.5, 1e-15);
+  EXPECT_EQ(Eval("(-3)^2"), 9.0);
+  EXPECT_EQ(Eval("1.1^2"), 1.1 * 1.1);
+  EXPECT_FALSE(Eval("0.001^40"));                             // 10^-120
+  EXPECT_NEAR(*Eval("0.5^300"), std::pow(0.5, 300), 1e-105);  // 90.3 decades below one
+}
+
 TEST(ExpressionCases, AngleUnitOfTrigonometricFunctions) {
   EXPECT_NEAR(*Eval("SIN(30)", kDegrees), 0.5, 1e-15);
   EXPECT_NEAR(*Eval("COS(100)", kGrads), 0.0, 1e-15);
