@@ -126,6 +126,11 @@ void SampleGraph(Element& graph, const RuleContext& ctx) {
         !Continuous(f, s->x2[k], s->y2[k], s->x2[k + 1], s->y2[k + 1]))
       s->colours[k] = kGraphBreak;
   }
+  // A recompute stopped while sampling leaves no part of the curve: it shows nothing.
+  if (ctx.abort && ctx.abort->load(std::memory_order_relaxed)) {
+    std::fill(s->colours.begin(), s->colours.end(), kLocusGap);
+    std::fill(s->y1.begin(), s->y1.end(), kGraphInvalidY);
+  }
 }
 
 bool GraphStepJoined(const Element& graph, int32_t i) {

@@ -5,6 +5,7 @@
 
 #include "model/document_set.h"
 #include "ui/iteration_session.h"
+#include "ui/stoppable_work.h"
 #include "ui/text_editing.h"
 #include "ui/tool_table.h"
 
@@ -55,6 +56,8 @@ class Host : public DocumentHost {
   virtual std::optional<Picture> ChoosePicture() { return std::nullopt; }
   // The animation list changed; `shown` is the entry the animation window should show.
   virtual void AnimationsChanged(const Element* /*shown*/) {}
+  // What shows a long recompute and reads Escape meanwhile; none: recomputes run to the end.
+  virtual BusyWindow* Busy() { return nullptr; }
   // The iteration dialog (modal): what the user pressed; Cancel when closed.
   virtual IterationDialogAnswer IterationDialog(const IterationDialogState&) { return {}; }
   // The number-of-iterations dialog: the text typed, nothing when cancelled.

@@ -142,7 +142,7 @@ void Interaction::AddPick(Element* e) {
   host_.SetBlinking(true);
 }
 
-void Interaction::Recompute() { velt::RecomputeAll(doc()); }
+void Interaction::Recompute() { RecomputeStoppable(doc(), host_.Busy()); }
 
 Element* Interaction::MakeElement(ElementTemplate& t) {
   CreationSettings settings;
