@@ -15,6 +15,7 @@
 #include <QToolBar>
 
 #include "animation_window.h"
+#include "busy_input.h"
 #include "geometry/recompute.h"
 #include "model/undo.h"
 #include "plane_widget.h"
@@ -33,6 +34,7 @@ MainWindow::MainWindow(const QString& startFile, QWidget* parent)
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(0);
   plane_ = new PlaneWidget(ws_, ix_, central);
+  busy_ = new BusyInput(plane_, this);
   sbH_ = new QScrollBar(Qt::Horizontal, central);
   sbV_ = new QScrollBar(Qt::Vertical, central);
   sbH_->setObjectName("SB_h");
@@ -187,10 +189,12 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 
 // ---- documents ---------------------------------------------------------------
 
+BusyWindow* MainWindow::Busy() { return busy_; }
+
 void MainWindow::AfterDocumentChange() {
   Document& d = ws_.doc();
   ws_.SyncView(d);
-  RecomputeAll(d);
+  RecomputeStoppable(d, busy_);
   ix_.DocumentChanged();
   SyncScrollBars();
   RefreshDocumentLists();

@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace velt {
 
+class BusyInput;
 class CalculatorDialog;
 class HelpWindow;
 class PlaneWidget;
@@ -101,6 +102,7 @@ class MainWindow : public QMainWindow, public Host {
   void ShowCalculator(bool show) override;
   void CalculatorChanged() override;
   void EditParameter(Element& parameter) override;
+  BusyWindow* Busy() override;
   CalculatorDialog* calculator() const { return calculator_; }
   // The iteration dialogs (gui/iteration_dialog.cpp).
   IterationDialogAnswer IterationDialog(const IterationDialogState& state) override;
@@ -202,6 +204,7 @@ class MainWindow : public QMainWindow, public Host {
   QRect normalGeometry_;
   CalculatorDialog* calculator_ = nullptr;  // TV_calc, made when first shown
   HelpWindow* help_ = nullptr;              // TV_ayuda, made when first shown
+  BusyInput* busy_ = nullptr;               // long recomputes: busy cursor, Escape
 };
 
 }  // namespace velt

@@ -31,6 +31,7 @@ void MainWindow::EditParameter(Element& parameter) {
   hooks.storeStep = [this] { ix_.StoreEditStep(); };
   hooks.redraw = [this] { Repaint(); };
   hooks.warn = [this](const std::string& text) { ShowMessage(text, MessageIcon::Warning); };
+  hooks.busy = Busy();
   ParameterDialog dialog(ws_, parameter, std::move(hooks), this);
   // At the bottom of the main window, centred on it, never left of its left edge + 8.
   dialog.adjustSize();

@@ -18,6 +18,7 @@ QString ParameterDialog::T(int number) const { return QString::fromStdString(ws_
 
 ParameterDialog::ParameterDialog(Workspace& ws, Element& parameter, Hooks hooks, QWidget* parent)
     : QDialog(parent), ws_(ws), edit_(ws.doc(), parameter), hooks_(std::move(hooks)) {
+  edit_.SetBusyWindow(hooks_.busy);
   setObjectName("TV_ed_param");
   QString caption = T(str::kModifyParameter);
   if (const std::string name = ShortNameOf(parameter); !name.empty())

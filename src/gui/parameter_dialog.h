@@ -24,6 +24,7 @@ class ParameterDialog : public QDialog {
     std::function<void()> storeStep;               // the undo step of a confirmed change
     std::function<void()> redraw;                  // the figure changed
     std::function<void(const std::string&)> warn;  // "Datos de entrada no válidos"
+    BusyWindow* busy = nullptr;                    // long recomputes: busy cursor, Escape
   };
   ParameterDialog(Workspace& ws, Element& parameter, Hooks hooks, QWidget* parent = nullptr);
   // Whether closing stored an undo step (valid once the dialog is finished).

@@ -55,7 +55,13 @@ int ParameterEdit::SliderFor(int previous) const {
 void ParameterEdit::Recompute(const std::atomic<bool>* abort) {
   ClearMarks(doc_->elements());
   MarkDependents(*doc_, *parameter_);
-  RecomputeMarked(*doc_, false, nullptr, abort);
+  if (abort) {
+    RecomputeMarked(*doc_, false, nullptr, abort);
+    return;
+  }
+  RunStoppable(
+      [this](const std::atomic<bool>* stop) { RecomputeMarked(*doc_, false, nullptr, stop); },
+      busy_);
 }
 
 void ParameterEdit::SlideTo(int position, const std::atomic<bool>* abort) {

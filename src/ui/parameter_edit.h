@@ -10,6 +10,7 @@
 
 #include "expr/eval_context.h"
 #include "model/document.h"
+#include "ui/stoppable_work.h"
 
 namespace velt {
 
@@ -47,8 +48,12 @@ class ParameterEdit {
   // The slider position to show: the new one, or `previous` when p is outside the limits.
   int SliderFor(int previous) const;
 
+  // What shows a long recompute and reads Escape meanwhile (none: recomputes run to the end).
+  void SetBusyWindow(BusyWindow* window) { busy_ = window; }
+
   // The slider moved: p follows, and everything built on the parameter is recomputed. The
-  // abort flag, when set while the recompute runs, stops it.
+  // abort flag, when set while the recompute runs, stops it; without one the busy window's
+  // Escape does.
   void SlideTo(int position, const std::atomic<bool>* abort = nullptr);
 
   // OK or Enter with the texts of the edited fields (nothing for a field left alone): each is
@@ -72,6 +77,7 @@ class ParameterEdit {
   Document* doc_;
   Element* parameter_;
   ParameterValues original_;
+  BusyWindow* busy_ = nullptr;
 };
 
 // The dialog answered in one line, as scripts do: "P A B", three constant expressions for the

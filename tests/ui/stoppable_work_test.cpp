@@ -15,6 +15,7 @@
 #include "geometry/graph_sampling.h"
 #include "geometry/recompute.h"
 #include "support/builders.h"
+#include "ui/parameter_edit.h"
 
 namespace velt {
 namespace {
@@ -89,7 +90,7 @@ TEST(StoppableWork, WithoutAWindowTheWorkRunsHereAndFailuresReachTheCaller) {
   EXPECT_THROW(RunStoppable(failing, nullptr), std::runtime_error);
 }
 
-// f0(x) = x + 1, fk(x) = f(k-1)(x) + f(k-1)(x + 1): f15 makes 32,768 calls of f0, within
+// f0(x) = x + number/4, fk(x) = f(k-1)(x) + f(k-1)(x + 1): f15 makes 32,768 calls of f0, within
 // the work allowance of one evaluation.
 struct SlowFigure {
   std::unique_ptr<Document> doc = MakeDocument(Options{});
@@ -116,7 +117,7 @@ struct SlowFigure {
     Element* sine = Expression({}, "SIN(X)", kFunction, expr::kYofX);
     fastGraph = test::Add(*doc, kFunctionGraph, {sine, axes}, {-3, 3, 0, 0});
     fastGraph->as<SampleExt>()->sampleCount = 50;
-    Element* f = Expression({}, "X+1", kFunction, expr::kYofX);
+    Element* f = Expression({number}, "X+A/4", kFunction, expr::kYofX);
     for (int k = 1; k <= 15; ++k) f = Expression({f}, "F1(X)+F1(X+1)", kFunction, expr::kYofX);
     // About 4,000 evaluations of several milliseconds: tens of seconds unless stopped.
     slowGraph = test::Add(*doc, kFunctionGraph, {f, axes}, {-3, 3, 0, 0});
@@ -160,6 +161,20 @@ TEST(StoppableWork, AStoppedRecomputeLeavesEveryElementFollowingItsParentsOrWith
   EXPECT_EQ(f.slowValue->attr1, expr::kNumberWithoutValue);
   // The stop holds to the end of the pass: every later evaluation fails, even a quick one.
   EXPECT_EQ(f.afterSlow->attr1, expr::kNumberWithoutValue);
+}
+
+TEST(StoppableWork, TheParameterSliderStopsOnEscapeToo) {
+  SlowFigure f;
+  ParameterEdit edit(*f.doc, *f.number);
+  FakeBusyWindow window(1);
+  edit.SetBusyWindow(&window);
+  const auto start = Clock::now();
+  edit.SlideTo(750);
+  EXPECT_LT(Clock::now() - start, 10s);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"busy", "idle"}));
+  EXPECT_NE(f.number->value[0], 4);
+  EXPECT_EQ(f.twice->value[0], 2 * f.number->value[0]);
+  for (int32_t colour : f.slowGraph->as<SampleExt>()->colours) ASSERT_EQ(colour, kLocusGap);
 }
 
 }  // namespace
