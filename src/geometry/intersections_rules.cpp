@@ -19,9 +19,6 @@ namespace {
 // attr2 of a point that is only a detection candidate: it never falls back to the other
 // solution.
 constexpr int32_t kCandidate = 111;
-// The main view draws one world unit per pixel.
-constexpr double kViewScale = 1;
-
 Pt First(const Element& e) { return {e.value[0], e.value[1]}; }
 Pt Second(const Element& e) { return {e.value[2], e.value[3]}; }
 double Radius(const Element& e) { return Distance(First(e), Second(e)); }
@@ -61,7 +58,9 @@ std::optional<ArcShape> ArcOf(const Element& arc) {
   return ArcShape{First(arc), First(*a), Second(arc), First(*c), Radius(arc)};
 }
 
-bool OnArcShape(const ArcShape& s, Pt x) { return OnArc(x, s.p1, s.p2, s.p3, kViewScale); }
+bool OnArcShape(const ArcShape& s, Pt x, double viewScale) {
+  return OnArc(x, s.p1, s.p2, s.p3, viewScale);
+}
 
 // A conic as the rules intersect it: its equation, or its two lines when it is a line pair.
 struct ConicShape {
@@ -136,9 +135,9 @@ ConicHits ConicShapes(const ConicShape& s1, const ConicShape& s2) {
 
 // ---- the handlers, one per family of codes --------------------------------
 
-using Handler = std::optional<Pt> (*)(const Element& e, int32_t code);
+using Handler = std::optional<Pt> (*)(const Element& e, int32_t code, double viewScale);
 
-std::optional<Pt> StraightStraight(const Element& e, int32_t code) {
+std::optional<Pt> StraightStraight(const Element& e, int32_t code, double viewScale) {
   using Cut = std::optional<Pt> (*)(Pt, Pt, Pt, Pt, double);
   static const std::array<Cut, 6> kCuts = {
       [](Pt a, Pt b, Pt c, Pt d, double) { return LineLine(a, b, c, d); },
@@ -148,18 +147,18 @@ std::optional<Pt> StraightStraight(const Element& e, int32_t code) {
       SegmentRay,
       RayRay};
   const Element &p = *e.parent[0], &q = *e.parent[1];
-  return kCuts[code](First(p), Second(p), First(q), Second(q), kViewScale);
+  return kCuts[code](First(p), Second(p), First(q), Second(q), viewScale);
 }
 
 // The straight element (parent2) cut with a curve through the given carrier-line routine.
 template <class LineCut>
-CurveHits CutStraight(const Element& straight, LineCut lineCut) {
+CurveHits CutStraight(const Element& straight, double viewScale, LineCut lineCut) {
   const Pt a = First(straight), b = Second(straight);
   const CurveHits line = lineCut(a, b);
   switch (straight.type()) {
     case kTypeSegment:
-    case kTypeVector: return KeepOnSegment(line, a, b, kViewScale);
-    case kTypeRay: return KeepOnRay(line, a, b, kViewScale);
+    case kTypeVector: return KeepOnSegment(line, a, b, viewScale);
+    case kTypeRay: return KeepOnRay(line, a, b, viewScale);
     default: return line;
   }
 }
@@ -173,50 +172,51 @@ std::optional<Pt> ChooseOfTwo(const Element& e, const CurveHits& h, bool even) {
   return h.Valid();
 }
 
-std::optional<Pt> CircleStraight(const Element& e, int32_t code) {
+std::optional<Pt> CircleStraight(const Element& e, int32_t code, double viewScale) {
   const Element& circle = *e.parent[0];
   const Pt c = First(circle);
   const double r = Radius(circle);
-  const CurveHits h = CutStraight(*e.parent[1], [&](Pt a, Pt b) { return LineCircle(a, b, c, r); });
+  const CurveHits h =
+      CutStraight(*e.parent[1], viewScale, [&](Pt a, Pt b) { return LineCircle(a, b, c, r); });
   return ChooseOfTwo(e, h, code % 2 == 0);
 }
 
-std::optional<Pt> ConicStraight(const Element& e, int32_t code) {
+std::optional<Pt> ConicStraight(const Element& e, int32_t code, double viewScale) {
   const auto conic = ConicOf(*e.parent[0]);
   if (!conic) return std::nullopt;
-  const CurveHits h = CutStraight(*e.parent[1], [&](Pt a, Pt b) {
+  const CurveHits h = CutStraight(*e.parent[1], viewScale, [&](Pt a, Pt b) {
     return conic->isLinePair ? LinePairLine(*conic, a, b) : LineConic(a, b, conic->k);
   });
   return ChooseOfTwo(e, h, code % 2 == 0);
 }
 
-std::optional<Pt> CircleCircle(const Element& e, int32_t code) {
+std::optional<Pt> CircleCircle(const Element& e, int32_t code, double) {
   const Element &k1 = *e.parent[0], &k2 = *e.parent[1];
   const CurveHits h = CircleCircle(First(k1), Radius(k1), First(k2), Radius(k2));
   if (h.count == 0 || (code == 13 && h.count < 2)) return std::nullopt;
   return AvoidKnownPoint(e, h, code == 12 ? h.point[0] : h.point[1]);
 }
 
-std::optional<Pt> ArcStraight(const Element& e, int32_t code) {
+std::optional<Pt> ArcStraight(const Element& e, int32_t code, double viewScale) {
   const auto arc = ArcOf(*e.parent[0]);
   if (!arc) return std::nullopt;
-  const CurveHits h =
-      CutStraight(*e.parent[1], [&](Pt a, Pt b) { return LineCircle(a, b, arc->centre, arc->r); });
+  const CurveHits h = CutStraight(
+      *e.parent[1], viewScale, [&](Pt a, Pt b) { return LineCircle(a, b, arc->centre, arc->r); });
   const bool even = code % 2 == 0;
   if (h.count == 2) {
     const Pt own = even ? h.point[0] : h.point[1], other = even ? h.point[1] : h.point[0];
-    const Pt chosen = OnArcShape(*arc, own) ? own : other;
-    if (!OnArcShape(*arc, chosen)) return std::nullopt;
+    const Pt chosen = OnArcShape(*arc, own, viewScale) ? own : other;
+    if (!OnArcShape(*arc, chosen, viewScale)) return std::nullopt;
     const Pt free = AvoidKnownPoint(e, h, chosen);
-    return OnArcShape(*arc, free) ? free : chosen;
+    return OnArcShape(*arc, free, viewScale) ? free : chosen;
   }
   const auto p = ChooseOfTwo(e, h, even);
-  if (p && !OnArcShape(*arc, *p)) return std::nullopt;
+  if (p && !OnArcShape(*arc, *p, viewScale)) return std::nullopt;
   return p;
 }
 
 // Codes 20..23: two arcs, or a circle (parent1) with an arc.
-std::optional<Pt> CircleArc(const Element& e, int32_t code) {
+std::optional<Pt> CircleArc(const Element& e, int32_t code, double viewScale) {
   std::array<std::optional<ArcShape>, 2> arcs{};
   for (int i = 0; i < 2; ++i) {
     if (e.parent[i]->type() != kTypeArc) continue;
@@ -225,7 +225,7 @@ std::optional<Pt> CircleArc(const Element& e, int32_t code) {
   }
   auto onArcs = [&](Pt x) {
     for (const auto& a : arcs)
-      if (a && !OnArcShape(*a, x)) return false;
+      if (a && !OnArcShape(*a, x, viewScale)) return false;
     return true;
   };
   const Element &k1 = *e.parent[0], &k2 = *e.parent[1];
@@ -243,7 +243,7 @@ std::optional<Pt> CircleArc(const Element& e, int32_t code) {
 }
 
 // Codes 30..41: a conic with a conic, a circle or an arc.
-std::optional<Pt> ConicCurve(const Element& e, int32_t code) {
+std::optional<Pt> ConicCurve(const Element& e, int32_t code, double viewScale) {
   const auto s1 = ConicOf(*e.parent[0]), s2 = ConicOf(*e.parent[1]);
   if (!s1 || !s2) return std::nullopt;
   const ConicHits h = ConicShapes(*s1, *s2);
@@ -252,7 +252,7 @@ std::optional<Pt> ConicCurve(const Element& e, int32_t code) {
   const Pt p = h.point[index];
   if (e.parent[1]->type() == kTypeArc) {
     const auto arc = ArcOf(*e.parent[1]);
-    if (!arc || !OnArcShape(*arc, p)) return std::nullopt;
+    if (!arc || !OnArcShape(*arc, p, viewScale)) return std::nullopt;
   }
   return p;
 }
@@ -283,7 +283,7 @@ void IntersectionRule(Element& e, const RuleContext& ctx) {
     return;
   }
   // A locus (code 42) is cut numerically, with the document it is sampled in.
-  const auto p = onLocus ? LocusIntersectionPoint(e, ctx) : handler(e, e.attr1);
+  const auto p = onLocus ? LocusIntersectionPoint(e, ctx) : handler(e, e.attr1, ctx.viewScale);
   if (!p || !std::isfinite(p->x) || !std::isfinite(p->y)) {
     e.exists = 0;
     return;

@@ -136,7 +136,7 @@ void AddCurveHits(const CurveHits& h, std::vector<Pt>& out) {
 // The cut of one piece with the other element, by the other's type.
 using PieceCut = std::function<void(const LocusPiece&, std::vector<Pt>&)>;
 
-std::optional<PieceCut> CutterFor(const Document& doc, const Element& other) {
+std::optional<PieceCut> CutterFor(const Document& doc, const Element& other, double scale) {
   const Pt a = First(other), b = Second(other);
   auto one = [](std::optional<Pt> p, std::vector<Pt>& out) {
     if (p) out.push_back(*p);
@@ -144,15 +144,16 @@ std::optional<PieceCut> CutterFor(const Document& doc, const Element& other) {
   switch (other.type()) {
     case kTypeLine:
       return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
-        one(LineSegment(a, b, p.a, p.b), out);
+        one(LineSegment(a, b, p.a, p.b, scale), out);
       });
     case kTypeRay:
-      return PieceCut(
-          [=](const LocusPiece& p, std::vector<Pt>& out) { one(SegmentRay(p.a, p.b, a, b), out); });
+      return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
+        one(SegmentRay(p.a, p.b, a, b, scale), out);
+      });
     case kTypeSegment:
     case kTypeVector:
       return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
-        one(SegmentSegment(p.a, p.b, a, b), out);
+        one(SegmentSegment(p.a, p.b, a, b, scale), out);
       });
     case kTypePolygon: {
       const auto* poly = other.as<PolygonExt>();
@@ -160,13 +161,13 @@ std::optional<PieceCut> CutterFor(const Document& doc, const Element& other) {
       std::vector<LocusPiece> sides;
       for (const auto& s : poly->sides) sides.push_back({First(*s), Second(*s)});
       return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
-        for (const LocusPiece& s : sides) one(SegmentSegment(p.a, p.b, s.a, s.b), out);
+        for (const LocusPiece& s : sides) one(SegmentSegment(p.a, p.b, s.a, s.b, scale), out);
       });
     }
     case kTypeCircle: {
       const double r = Distance(a, b);
       return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
-        AddCurveHits(SegmentCircle(p.a, p.b, a, r), out);
+        AddCurveHits(SegmentCircle(p.a, p.b, a, r, scale), out);
       });
     }
     case kTypeArc: {
@@ -176,9 +177,9 @@ std::optional<PieceCut> CutterFor(const Document& doc, const Element& other) {
       const double r = Distance(a, b);
       return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
         std::vector<Pt> hits;
-        AddCurveHits(SegmentCircle(p.a, p.b, a, r), hits);
+        AddCurveHits(SegmentCircle(p.a, p.b, a, r, scale), hits);
         for (Pt x : hits)
-          if (OnArc(x, p1, p2, p3)) out.push_back(x);
+          if (OnArc(x, p1, p2, p3, scale)) out.push_back(x);
       });
     }
     case kTypeConic: {
@@ -186,16 +187,17 @@ std::optional<PieceCut> CutterFor(const Document& doc, const Element& other) {
       if (!c) return std::nullopt;
       const SixCoefficients k = AsCoefficients(c->data.Equation());
       return PieceCut([=](const LocusPiece& p, std::vector<Pt>& out) {
-        AddCurveHits(SegmentConic(p.a, p.b, k), out);
+        AddCurveHits(SegmentConic(p.a, p.b, k, scale), out);
       });
     }
     case kTypeLocus: {
-      const SampleExt s = RefinedSamples(doc, other);
+      const SampleExt s = RefinedSamples(doc, other, scale);
       auto grid =
           std::make_shared<PieceGrid>(PolylinePieces(s, IsClosedLocus(other), kLongOtherPiece));
-      return PieceCut([grid, one](const LocusPiece& p, std::vector<Pt>& out) {
-        grid->Near(p.a, p.b,
-                   [&](const LocusPiece& q) { one(SegmentSegment(p.a, p.b, q.a, q.b), out); });
+      return PieceCut([grid, one, scale](const LocusPiece& p, std::vector<Pt>& out) {
+        grid->Near(p.a, p.b, [&](const LocusPiece& q) {
+          one(SegmentSegment(p.a, p.b, q.a, q.b, scale), out);
+        });
       });
     }
     default: return std::nullopt;
@@ -204,7 +206,7 @@ std::optional<PieceCut> CutterFor(const Document& doc, const Element& other) {
 
 }  // namespace
 
-SampleExt RefinedSamples(const Document& doc, const Element& locus) {
+SampleExt RefinedSamples(const Document& doc, const Element& locus, double viewScale) {
   if (locus.kind != kLocus) {
     SampleExt s = locus.as<SampleExt>() ? *locus.as<SampleExt>() : SampleExt{};
     s.recorded = RecordedOf(s);
@@ -213,7 +215,7 @@ SampleExt RefinedSamples(const Document& doc, const Element& locus) {
   const auto* own = locus.as<SampleExt>();
   if (!own || IsSweptLocus(locus) || !LocusDriverUsable(locus)) return {};
   const int32_t n = std::max(kIntersectionSamples, BoundedSampleCount(own->sampleCount));
-  SampleExt s = SampleLocusCopy(doc, locus, n);
+  SampleExt s = SampleLocusCopy(doc, locus, n, viewScale);
   // A long polyline gets about one sample for every two units of its length.
   double length = 0;
   for (int32_t i = 1; i < s.recorded; ++i) {
@@ -222,7 +224,8 @@ SampleExt RefinedSamples(const Document& doc, const Element& locus) {
   }
   if (length / 2 > n)
     s = SampleLocusCopy(doc, locus,
-                        std::min<int32_t>(static_cast<int32_t>(length / 2), kMaxRefinedSamples));
+                        std::min<int32_t>(static_cast<int32_t>(length / 2), kMaxRefinedSamples),
+                        viewScale);
   return s;
 }
 
@@ -255,10 +258,11 @@ std::vector<LocusPiece> PolylinePieces(const SampleExt& s, bool closed, double l
   return out;
 }
 
-std::vector<Pt> LocusCommonPoints(const Document& doc, const Element& locus, const Element& other) {
-  const auto cut = CutterFor(doc, other);
+std::vector<Pt> LocusCommonPoints(const Document& doc, const Element& locus, const Element& other,
+                                  double viewScale) {
+  const auto cut = CutterFor(doc, other, viewScale);
   if (!cut) return {};
-  const SampleExt s = RefinedSamples(doc, locus);
+  const SampleExt s = RefinedSamples(doc, locus, viewScale);
   DistinctPoints found;
   std::vector<Pt> hits;
   for (const LocusPiece& p : PolylinePieces(s, IsClosedLocus(locus), kLongLocusPiece)) {
@@ -279,7 +283,7 @@ std::optional<Pt> LocusIntersectionPoint(const Element& e, const RuleContext& ct
   const Element& locus = firstIsLocus ? *p1 : *p2;
   const Element& other = firstIsLocus ? *p2 : *p1;
   if (locus.type() != kTypeLocus || e.attr2 < 0) return std::nullopt;
-  const std::vector<Pt> points = LocusCommonPoints(*ctx.doc, locus, other);
+  const std::vector<Pt> points = LocusCommonPoints(*ctx.doc, locus, other, ctx.viewScale);
   if (static_cast<size_t>(e.attr2) >= points.size()) return std::nullopt;
   return points[static_cast<size_t>(e.attr2)];
 }

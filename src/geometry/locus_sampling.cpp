@@ -142,7 +142,8 @@ class DriverSweep {
 
 // Runs the sweep of n samples and records them into out; returns the recorded count.
 // A grid driver sets the count to its nodes in the view.
-int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& out) {
+int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& out,
+              double viewScale) {
   Element* driver = Driver(locus);
   const Element* traced = Traced(locus);
   if (!driver || !traced || !LocusDriverUsable(locus)) {
@@ -156,7 +157,8 @@ int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& o
   }
   // The arrays always hold sampleCount entries, even when no node is in view.
   Reserve(out, std::max(n, BoundedSampleCount(n)));
-  const RuleContext ctx{&doc};
+  RuleContext ctx{&doc};
+  ctx.viewScale = viewScale;
   const Chain chain = BuildChain(doc, locus, *driver);
   int32_t k = 0;
   for (int32_t i = 0; i < n; ++i) {
@@ -264,12 +266,12 @@ std::optional<double> SweepParameter(const Element& locus, int32_t i, int32_t n)
   }
 }
 
-void SampleLocus(const Document& doc, Element& locus) {
+void SampleLocus(const Document& doc, Element& locus, double viewScale) {
   auto* s = locus.as<SampleExt>();
   if (!s) return;
   locus.attr1 = LocusIsClosed(locus) ? 1 : 0;
   s->sampleCount = BoundedSampleCount(s->sampleCount);
-  s->recorded = Sweep(doc, locus, s->sampleCount, *s);
+  s->recorded = Sweep(doc, locus, s->sampleCount, *s, viewScale);
 }
 
 void ResampleLocus(const Document& doc, Element& locus, int32_t n) {
@@ -279,20 +281,21 @@ void ResampleLocus(const Document& doc, Element& locus, int32_t n) {
   SampleLocus(doc, locus);
 }
 
-SampleExt SampleLocusCopy(const Document& doc, const Element& locus, int32_t n) {
+SampleExt SampleLocusCopy(const Document& doc, const Element& locus, int32_t n, double viewScale) {
   SampleExt out;
   out.sampleCount = BoundedSampleCount(n);
-  out.recorded = Sweep(doc, locus, out.sampleCount, out);
+  out.recorded = Sweep(doc, locus, out.sampleCount, out, viewScale);
   return out;
 }
 
 bool SweepLocusInstances(const Document& doc, const Element& locus,
-                         const std::function<void(const Element& traced)>& f) {
+                         const std::function<void(const Element& traced)>& f, double viewScale) {
   Element* driver = Driver(locus);
   Element* traced = Traced(locus);
   const auto* s = locus.as<SampleExt>();
   if (!driver || !traced || !s || !LocusDriverUsable(locus)) return false;
-  const RuleContext ctx{&doc};
+  RuleContext ctx{&doc};
+  ctx.viewScale = viewScale;
   const Chain chain = BuildChain(doc, locus, *driver);
   // A traced locus is resampled at each instance, and once more at the end.
   const bool tracedLocus =
@@ -301,12 +304,12 @@ bool SweepLocusInstances(const Document& doc, const Element& locus,
   for (int32_t i = 0; i < sweep.count(); ++i) {
     if (!sweep.Set(i)) break;
     Recompute(chain, ctx);
-    if (tracedLocus) SampleLocus(doc, *traced);
+    if (tracedLocus) SampleLocus(doc, *traced, viewScale);
     if (traced->exists) f(*traced);
   }
   sweep.Restore();
   Recompute(chain, ctx);
-  if (tracedLocus) SampleLocus(doc, *traced);
+  if (tracedLocus) SampleLocus(doc, *traced, viewScale);
   return true;
 }
 

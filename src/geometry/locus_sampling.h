@@ -43,18 +43,22 @@ bool LocusIsClosed(const Element& locus);
 // The driver's parameter at sample i of n (for a parameter driver: its value).
 std::optional<double> SweepParameter(const Element& locus, int32_t i, int32_t n);
 
+// The sweeps below recompute the chain for a view of viewScale pixels per world unit (1 on
+// the main view; see RuleContext).
+
 // Recomputes all samples of the locus (its own sample count, bounded).
-void SampleLocus(const Document& doc, Element& locus);
+void SampleLocus(const Document& doc, Element& locus, double viewScale = 1);
 // Sets the sample count to n (bounded), reallocates and samples again.
 void ResampleLocus(const Document& doc, Element& locus, int32_t n);
 // The samples a sweep of n gives, without touching the locus's own arrays.
-SampleExt SampleLocusCopy(const Document& doc, const Element& locus, int32_t n);
+SampleExt SampleLocusCopy(const Document& doc, const Element& locus, int32_t n,
+                          double viewScale = 1);
 
 // A swept locus: calls f with the traced element at each sample of the sweep (after its
 // dependents are recomputed), then restores the driver. Returns false when the driver
 // cannot run.
 bool SweepLocusInstances(const Document& doc, const Element& locus,
-                         const std::function<void(const Element& traced)>& f);
+                         const std::function<void(const Element& traced)>& f, double viewScale = 1);
 
 // The first locus of the list that traces e with a driver that can run (a point that is
 // dragged through its driver); null when none.

@@ -15,6 +15,10 @@ struct RuleContext {
   const std::atomic<bool>* abort = nullptr;
   // The element a drag in progress moves (null outside drags and for a dragged selection).
   const Element* dragged = nullptr;
+  // Pixels per world unit of the view the pass computes for: 1 on the main view, less on
+  // the move-screen thumbnail, the printer's own on paper. Segment, ray and arc membership
+  // tolerances grow with it.
+  double viewScale = 1;
 };
 
 using RuleFn = void (*)(Element& e, const RuleContext& ctx);

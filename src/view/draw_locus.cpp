@@ -58,9 +58,13 @@ void DrawLocusElement(const DrawContext& ctx, const Element& e, const Look& look
   if (e.kind != kLocus || look.fillOnly || !e.parent[0]) return;
   const Element& traced = *e.parent[0];
   if (IsSweptLocus(e)) {
-    SweepLocusInstances(ctx.doc, e, [&](const Element& instance) {
-      DrawElement(ctx, instance, Look{look.colour, look.style, -1, false});
-    });
+    // The instances are computed for the picture being drawn (thumbnail, printer).
+    SweepLocusInstances(
+        ctx.doc, e,
+        [&](const Element& instance) {
+          DrawElement(ctx, instance, Look{look.colour, look.style, -1, false});
+        },
+        ctx.map.scale);
     return;
   }
   const SampleExt* s = e.as<SampleExt>();

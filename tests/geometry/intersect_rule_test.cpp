@@ -161,6 +161,45 @@ TEST(IntersectionRule, SegmentAndRayKeepTheirValidSolution) {
   EXPECT_EQ(f.Cut(c, ray, 1, 111)->exists, 0);
 }
 
+// The same point recomputed for a view of the given pixels per world unit.
+int32_t ExistsAtScale(Figure& f, Element* x, double scale) {
+  RuleContext ctx{&f.doc};
+  ctx.viewScale = scale;
+  RecomputeElement(*x, ctx);
+  return x->exists;
+}
+
+TEST(IntersectionRule, SegmentAndRayTolerancesFollowTheViewScale) {
+  Figure f;
+  // A segment 0.0005 short of the circle meets it within 0.001 x scale: on the main view and
+  // on a printer of ten pixels a unit, not on a thumbnail of a tenth of a pixel a unit.
+  Element* c = Circle(f, 0, 0, 5);
+  Element* seg = Line(f, -20, 0, -5.0005, 0, kSegment);
+  Element* x = f.Cut(c, seg, 1);
+  EXPECT_EQ(ExistsAtScale(f, x, 1), 1);
+  EXPECT_EQ(ExistsAtScale(f, x, 0.1), 0);
+  EXPECT_EQ(ExistsAtScale(f, x, 10), 1);
+  // 0.005 short: only where the tolerance is 0.01 or more.
+  Element* farther = f.Cut(c, Line(f, -20, 0, -5.005, 0, kSegment), 1);
+  EXPECT_EQ(ExistsAtScale(f, farther, 1), 0);
+  EXPECT_EQ(ExistsAtScale(f, farther, 10), 1);
+  EXPECT_NEAR(farther->x(), -5, 1e-12);
+
+  // Straight pairs: a segment 0.00005 short of a line, within 0.0001 x scale.
+  Element* line = Line(f, 2, -1, 2, 1);
+  Element* shortSeg = Line(f, 0, 0, 1.99995, 0, kSegment);
+  Element* y = f.Cut(line, shortSeg, 0);
+  EXPECT_EQ(ExistsAtScale(f, y, 1), 1);
+  EXPECT_EQ(ExistsAtScale(f, y, 0.1), 0);
+  // A line 0.00005 behind a ray's origin still meets the ray on the main view only.
+  Element* ray = Line(f, 0, 5, 1, 5, kRayTwoPoints);
+  Element* behind = Line(f, -0.00005, 0, -0.00005, 10);
+  Element* z = f.Cut(behind, ray, 0);
+  EXPECT_EQ(ExistsAtScale(f, z, 1), 1);
+  EXPECT_NEAR(z->y(), 5, 1e-12);
+  EXPECT_EQ(ExistsAtScale(f, z, 0.1), 0);
+}
+
 TEST(IntersectionRule, TheOtherCommonPointOfACircleAndALineThroughItsPoint) {
   Figure f;
   Element* centre = f.Point(0, 0);

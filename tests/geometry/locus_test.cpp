@@ -375,6 +375,74 @@ TEST(LocusIntersection, CircleLocusAgainstLinesCirclesAndLoci) {
   }
 }
 
+TEST(LocusIntersection, PieceTolerancesFollowTheViewScale) {
+  // M, the midpoint of O and a point P on the segment (0, 0)-(100, 0), runs from (0, 5) to
+  // (50, 5). A vertical segment at x = 50.00005 misses the last piece by 0.00005: within
+  // 0.0001 x scale on the main view, not on a thumbnail of a tenth of a pixel a unit.
+  Document doc;
+  Element* a = AddPoint(doc, 0, 0);
+  Element* b = AddPoint(doc, 100, 0);
+  Element* seg = Add(doc, kSegment, {a, b});
+  Element* p = Add(doc, kPointOnElement, {seg}, {0, 0, 0, 0.5});
+  Element* m = Add(doc, kMidpoint, {AddPoint(doc, 0, 10), p});
+  Element* locus = AddLocus(doc, m, p, 50);
+  Element* c = AddPoint(doc, 50.00005, 0);
+  Element* d = AddPoint(doc, 50.00005, 10);
+  Element* cross = Add(doc, kSegment, {c, d});
+  Element* x = Add(doc, kIntersection, {locus, cross});
+  x->attr1 = kLocusIntersectionCode;
+  RecomputeAll(doc);
+  ASSERT_EQ(Samples(locus).x1[49], 50);
+  const auto onMain = LocusCommonPoints(doc, *locus, *cross);
+  ASSERT_EQ(onMain.size(), 1u);
+  EXPECT_NEAR(onMain[0].x, 50.00005, 1e-9);
+  EXPECT_NEAR(onMain[0].y, 5, 1e-9);
+  EXPECT_TRUE(LocusCommonPoints(doc, *locus, *cross, 0.1).empty());
+  // The rule reads the scale from its context.
+  ASSERT_EQ(x->exists, 1);
+  RuleContext thumbnail{&doc};
+  thumbnail.viewScale = 0.1;
+  RecomputeElement(*x, thumbnail);
+  EXPECT_EQ(x->exists, 0);
+}
+
+TEST(LocusSampling, ASweptLocusRecomputesItsInstancesForTheViewsScale) {
+  // P runs on a circle; a circle K of radius 5 about P and a segment that stops 0.0005 short
+  // of it (its ends are P moved by fixed vectors) move with P. The triangle traced has a
+  // vertex X where they meet: every instance exists on the main view, none on a thumbnail of
+  // a tenth of a pixel a unit.
+  Document doc;
+  Element* o = AddPoint(doc, 0, 0);
+  Element* c = Add(doc, kCircleCentrePoint, {AddPoint(doc, 40, 0), AddPoint(doc, 50, 0)});
+  Element* p = Add(doc, kPointOnElement, {c}, {0, 0, 0, 0.3});
+  Element* k = Add(doc, kCircleRadius, {p, o, AddPoint(doc, 5, 0)});
+  Element* s1 = Add(doc, kPointTranslation, {p, o, AddPoint(doc, -20, 0)});
+  Element* s2 = Add(doc, kPointTranslation, {p, o, AddPoint(doc, -5.0005, 0)});
+  Element* seg = Add(doc, kSegment, {s1, s2});
+  Element* x = Add(doc, kIntersection, {k, seg});
+  x->attr1 = ClassifyIntersection(kTypeCircle, kTypeSegment, 1)->code;
+  Element* triangle = test::AddWithPicks(doc, kPolygon, {x, AddPoint(doc, 0, 30), p});
+  Element* locus = AddLocus(doc, triangle, p, 12);
+  ASSERT_TRUE(IsSweptLocus(*locus));
+  ASSERT_EQ(x->exists, 1);
+  auto instances = [&](double scale) {
+    int n = 0;
+    EXPECT_TRUE(SweepLocusInstances(
+        doc, *locus,
+        [&](const Element& t) {
+          ++n;
+          // The side from P starts on P's circle.
+          const Element& side = *t.as<PolygonExt>()->sides[2];
+          EXPECT_NEAR(std::hypot(side.value[0] - 40, side.value[1]), 10, 1e-9);
+        },
+        scale));
+    return n;
+  };
+  EXPECT_EQ(instances(1), 12);
+  EXPECT_EQ(instances(0.1), 0);
+  EXPECT_EQ(instances(10), 12);
+}
+
 TEST(LocusIntersection, PiecesSkipGapsJumpsAndMergeShortSteps) {
   SampleExt s;
   s.recorded = 6;
