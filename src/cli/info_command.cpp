@@ -1,4 +1,5 @@
 // velt-cli info FILE: version, type, elements by kind and macros of a document or macro file.
+#include <array>
 #include <cstdio>
 #include <map>
 
@@ -11,9 +12,22 @@
 namespace velt::cli {
 namespace {
 
-void PrintKinds(const ElementList& list, const char* indent) {
+// Elements (sub-elements included) by kind, in one walk.
+std::map<int32_t, int> CountKinds(const ElementList& list) {
+  std::array<int, kKindCount> known{};
   std::map<int32_t, int> byKind;
-  ForEachDeep(list, [&](const Element& e) { ++byKind[e.kind]; });
+  ForEachDeep(list, [&](const Element& e) {
+    if (e.kind >= 0 && e.kind < kKindCount)
+      ++known[static_cast<size_t>(e.kind)];
+    else
+      ++byKind[e.kind];
+  });
+  for (int32_t k = 0; k < kKindCount; ++k)
+    if (known[static_cast<size_t>(k)] > 0) byKind[k] = known[static_cast<size_t>(k)];
+  return byKind;
+}
+
+void PrintKinds(const std::map<int32_t, int>& byKind, const char* indent) {
   for (const auto& [kind, count] : byKind)
     std::printf("%s%d %s: %d\n", indent, kind, std::string(DefaultKindName(kind)).c_str(), count);
 }
@@ -47,13 +61,15 @@ int RunInfo(const Args& args) {
   }
   if (!f.document) {
     PrintMacro(f.macro, "");
-    PrintKinds(f.macro.elements, "  ");
+    PrintKinds(CountKinds(f.macro.elements), "  ");
     return kExitOk;
   }
   const Document& d = *f.document;
-  std::printf("elements: %zu (%d with sub-elements)\n", d.elements().size(),
-              CountWithSubElements(d.elements()));
-  PrintKinds(d.elements(), "  ");
+  const auto byKind = CountKinds(d.elements());
+  int all = 0;
+  for (const auto& [kind, count] : byKind) all += count;
+  std::printf("elements: %zu (%d with sub-elements)\n", d.elements().size(), all);
+  PrintKinds(byKind, "  ");
   std::printf("traces: %zu\nanimations: %zu\nmacros: %zu\n", d.figure->traces.size(),
               d.figure->animations.size(), d.macros.size());
   for (const Macro& m : d.macros) PrintMacro(m, "  ");

@@ -118,12 +118,17 @@ void AttachTracesAndAnimations(Document& d, const StoredLists& lists) {
 // the list densely. Returns the number of references cut because they formed a cycle.
 int ResolveDocument(Document& d, const StoredLists& lists) {
   ElementList& list = d.elements();
-  const int cut = ResolveReferences(list);
-  // Most documents have neither: no index of the list is needed then.
-  if (!lists.traces.empty() || !lists.animations.empty()) AttachTracesAndAnimations(d, lists);
-  Renumber(list);
-  StoreReferenceNumbers(list);
-  return cut;
+  // Traces and animations name elements by their numbers in the file.
+  if (!lists.traces.empty() || !lists.animations.empty()) {
+    const int cut = ResolveReferences(list);
+    AttachTracesAndAnimations(d, lists);
+    Renumber(list);
+    StoreReferenceNumbers(list);
+    return cut;
+  }
+  // Most documents have neither: resolving and numbering is then one walk for the files
+  // this program writes.
+  return ResolveAndRenumber(list);
 }
 
 }  // namespace

@@ -44,6 +44,43 @@ class OutOfLine {
   std::unique_ptr<T> p_;
 };
 
+// An optional value held out of line: one pointer in the element instead of the value.
+// Reads like std::optional; copies are deep.
+template <class T>
+class BoxedOptional {
+ public:
+  BoxedOptional() = default;
+  BoxedOptional(const T& v) : p_(std::make_unique<T>(v)) {}
+  BoxedOptional(const BoxedOptional& o) : p_(o.p_ ? std::make_unique<T>(*o.p_) : nullptr) {}
+  BoxedOptional(BoxedOptional&&) noexcept = default;
+  BoxedOptional& operator=(const BoxedOptional& o) {
+    if (this != &o) p_ = o.p_ ? std::make_unique<T>(*o.p_) : nullptr;
+    return *this;
+  }
+  BoxedOptional& operator=(BoxedOptional&&) noexcept = default;
+  BoxedOptional& operator=(const T& v) {
+    if (p_)
+      *p_ = v;
+    else
+      p_ = std::make_unique<T>(v);
+    return *this;
+  }
+  bool has_value() const { return p_ != nullptr; }
+  explicit operator bool() const { return has_value(); }
+  T& operator*() { return *p_; }
+  const T& operator*() const { return *p_; }
+  T* operator->() { return p_.get(); }
+  const T* operator->() const { return p_.get(); }
+  void reset() { p_.reset(); }
+  friend bool operator==(const BoxedOptional& a, const BoxedOptional& b) {
+    return a.has_value() == b.has_value() && (!a || *a == *b);
+  }
+  friend bool operator==(const BoxedOptional& a, const T& v) { return a && *a == v; }
+
+ private:
+  std::unique_ptr<T> p_;
+};
+
 // ---- kind-specific extensions --------------------------------------------
 
 // 14: the polygon's vertices are its side's first parents; it owns n sides (kind 15).
@@ -169,13 +206,13 @@ struct IterationExt {
   IterationWorkSlot scratch;
 };
 
-// One value per element; the extensions larger than a name's are held out of line (most
+// One value per element; the extensions larger than three words are held out of line (most
 // elements have none, and the rest of the list should not pay for the largest).
 using Extension =
     std::variant<std::monostate, PolygonExt, OutOfLine<SampleExt>, OutOfLine<ExpressionExt>,
-                 OutOfLine<TableExt>, AxesExt, CoordinatesExt, EquationExt, OutOfLine<TextExt>,
-                 NameExt, CheckerExt, OutOfLine<ConicExt>, ParameterExt, OutOfLine<ButtonExt>,
-                 BitmapExt, OutOfLine<IterationExt>>;
+                 OutOfLine<TableExt>, OutOfLine<AxesExt>, CoordinatesExt, OutOfLine<EquationExt>,
+                 OutOfLine<TextExt>, OutOfLine<NameExt>, OutOfLine<CheckerExt>, OutOfLine<ConicExt>,
+                 ParameterExt, OutOfLine<ButtonExt>, OutOfLine<BitmapExt>, OutOfLine<IterationExt>>;
 
 // The extension as its kind's struct, whether it is held in place or out of line.
 template <class T>
@@ -206,10 +243,16 @@ inline constexpr bool kHeldOutOfLine = IsAlternativeOf<OutOfLine<T>, Extension>:
 // ---- the common header ----------------------------------------------------
 
 struct Element {
+  // The fields every walk over the list reads come first, on the element's first cache
+  // line: kind, number, references and the extension's alternative.
   int32_t kind = 0;
+  int32_t number = 0;
   std::array<Element*, 3> parent{};  // generic parents, null for empty slots
   std::array<int32_t, 3> parentNumber{-1, -1, -1};
-  int32_t number = 0;
+  int32_t colourSourceNumber = -1;
+  Element* colourSource = nullptr;
+  Element* owner = nullptr;  // for sub-elements: the polygon, axes or coordinates
+  Extension ext;
   std::array<double, 4> value{};  // value1..value4
   int32_t exists = 1;
   int32_t visibility = 1;  // 1 shown, 0 hidden, 100 never drawn
@@ -221,13 +264,9 @@ struct Element {
   int32_t decimals = 2;
   int32_t colour = 0;
   int32_t style = 1;
-  Element* colourSource = nullptr;
-  int32_t colourSourceNumber = -1;
   int32_t colourMode = 0;
-  std::optional<Font> labelFont;
+  BoxedOptional<Font> labelFont;
   Element* nameElement = nullptr;  // rebuilt from the name element's parent1
-  Element* owner = nullptr;        // for sub-elements: the polygon, axes or coordinates
-  Extension ext;
 
   int32_t type() const { return TypeOfKind(kind); }
   double& x() { return value[0]; }

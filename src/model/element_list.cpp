@@ -118,7 +118,11 @@ Element* NumberIndex::Find(int32_t number) const {
   return it != sparse_.end() && it->first == number ? it->second : nullptr;
 }
 
-int ResolveReferences(ElementList& list) {
+namespace {
+
+// The resolving walk of ResolveReferences; *dense tells whether the numbers were 1, 2, ... in
+// numbering order, in which case an unresolved reference's number is set to -1 on the way.
+int Resolve(ElementList& list, bool* dense) {
   const NumberIndex index(list);
   // One walk resolves the references, attaches the names and sees whether the list is
   // already parents-first: whether the numbers grow along it and every reference (but the
@@ -126,28 +130,50 @@ int ResolveReferences(ElementList& list) {
   // program wrote always are; then a name's element came before it and is attached for good.
   bool ordered = true;
   int64_t last = std::numeric_limits<int64_t>::min();
+  int32_t count = 0;
+  bool sequential = true;
   for (auto& top : list) {
     const int32_t first = top->number;
     auto resolve = [&](Element& e) {
       if (e.number <= last) ordered = false;
       last = e.number;
+      sequential = sequential && e.number == ++count;
       e.nameElement = nullptr;
       ForEachReference(e, [&](Element*& ref, int32_t& number) {
         ref = index.Find(number);
-        if (ref && &ref != &e.colourSource && ref != e.owner && ref->number >= first)
+        if (!ref) {
+          if (dense) number = -1;  // what StoreReferenceNumbers would write
+        } else if (&ref != &e.colourSource && ref != e.owner && ref->number >= first) {
           ordered = false;
+        }
       });
       if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
     };
     resolve(*top);
     ForEachSubElement(*top, resolve);
   }
+  if (dense) *dense = sequential && ordered;
   if (ordered) return 0;
   const int cut = OrderParentsFirst(list);
   ForEachDeep(list, [](Element& e) { e.nameElement = nullptr; });
   ForEachDeep(list, [](Element& e) {
     if (e.kind == kName && e.parent[0]) e.parent[0]->nameElement = &e;
   });
+  return cut;
+}
+
+}  // namespace
+
+int ResolveReferences(ElementList& list) { return Resolve(list, nullptr); }
+
+int ResolveAndRenumber(ElementList& list) {
+  bool dense = false;
+  const int cut = Resolve(list, &dense);
+  // Numbered 1, 2, ... and parents-first: every resolved reference already carries its
+  // element's number, and the unresolved ones were set to -1.
+  if (dense) return cut;
+  Renumber(list);
+  StoreReferenceNumbers(list);
   return cut;
 }
 

@@ -39,6 +39,10 @@ void StoreReferenceNumbers(ElementList& list);
 // into an order where parents come first (see OrderParentsFirst), cutting only references
 // that form a cycle. Name elements are re-attached. Returns the number of references cut.
 int ResolveReferences(ElementList& list);
+// ResolveReferences, then Renumber and StoreReferenceNumbers. A list that is parents-first and
+// already numbered 1, 2, ... in numbering order (every file this program writes) is done in
+// the one walk that resolves it.
+int ResolveAndRenumber(ElementList& list);
 
 // Looks up elements (sub-elements included) by number in one walk; numbers need not be dense.
 class NumberIndex {
