@@ -71,7 +71,7 @@ TEST(StoppableWork, EscapeStopsTheWorkSoon) {
   const auto start = Clock::now();
   EXPECT_EQ(RunStoppable(Spin(60s), &window, kQuick), WorkEnd::Stopped);
   EXPECT_LT(Clock::now() - start, 10s);
-  EXPECT_EQ(window.reads, 3);
+  EXPECT_GE(window.reads, 3);  // the work may still be ending at the next reading
   EXPECT_EQ(window.log, (std::vector<std::string>{"busy", "idle"}));
 }
 
