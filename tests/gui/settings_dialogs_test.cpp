@@ -203,6 +203,10 @@ TEST(DocumentListWindow, SaveFollowsModifiedAndButtonsWalk) {
   t.Run([&](TV_listadoc& d) {
     auto* save = Find<QPushButton>(d, "B_guardar");
     EXPECT_FALSE(save->isEnabled());
+    // The dialog's own captions, not the menu's with their accelerators.
+    EXPECT_EQ(Find<QPushButton>(d, "B_ant")->text(), "Anterior");
+    EXPECT_EQ(Find<QPushButton>(d, "B_sig")->text(), "Siguiente");
+    EXPECT_EQ(Find<QPushButton>(d, "B_ult")->text(), "Último");
     QTest::mouseClick(Find<QPushButton>(d, "B_sig"), Qt::LeftButton);
     EXPECT_EQ(Find<QListWidget>(d, "ListBox1")->currentRow(), 1);
     EXPECT_TRUE(save->isEnabled());
