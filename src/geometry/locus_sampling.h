@@ -43,8 +43,9 @@ bool LocusIsClosed(const Element& locus);
 // The driver's parameter at sample i of n (for a parameter driver: its value).
 std::optional<double> SweepParameter(const Element& locus, int32_t i, int32_t n);
 
-// Recomputes all samples of the locus (its own sample count, bounded).
-void SampleLocus(const Document& doc, Element& locus);
+// Recomputes all samples of the locus (its own sample count, bounded). A sampling the abort
+// flag stops records nothing: the locus shows nothing rather than part of its curve.
+void SampleLocus(const Document& doc, Element& locus, const std::atomic<bool>* abort = nullptr);
 // Sets the sample count to n (bounded), reallocates and samples again.
 void ResampleLocus(const Document& doc, Element& locus, int32_t n);
 // The samples a sweep of n gives, without touching the locus's own arrays.
