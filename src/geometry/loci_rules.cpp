@@ -34,7 +34,7 @@ void LocusRule(Element& e, const RuleContext& ctx) {
     return;
   }
   if (ExemptWhileDragged(e, ctx)) return;
-  SampleLocus(*ctx.doc, e, ctx.viewScale);
+  SampleLocus(*ctx.doc, e, ctx.viewScale, ctx.abort);
 }
 
 }  // namespace

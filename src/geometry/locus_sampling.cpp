@@ -141,9 +141,10 @@ class DriverSweep {
 };
 
 // Runs the sweep of n samples and records them into out; returns the recorded count.
-// A grid driver sets the count to its nodes in the view.
+// A grid driver sets the count to its nodes in the view. A sweep the abort flag stops
+// records nothing.
 int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& out,
-              double viewScale) {
+              double viewScale, const std::atomic<bool>* abort = nullptr) {
   Element* driver = Driver(locus);
   const Element* traced = Traced(locus);
   if (!driver || !traced || !LocusDriverUsable(locus)) {
@@ -157,11 +158,12 @@ int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& o
   }
   // The arrays always hold sampleCount entries, even when no node is in view.
   Reserve(out, std::max(n, BoundedSampleCount(n)));
-  RuleContext ctx{&doc};
+  RuleContext ctx{&doc, abort};
   ctx.viewScale = viewScale;
   const Chain chain = BuildChain(doc, locus, *driver);
   int32_t k = 0;
   for (int32_t i = 0; i < n; ++i) {
+    if (abort && abort->load(std::memory_order_relaxed)) break;
     const auto recorded = sweep.Set(i);
     if (!recorded) break;
     Recompute(chain, ctx);
@@ -186,6 +188,7 @@ int32_t Sweep(const Document& doc, const Element& locus, int32_t n, SampleExt& o
   }
   sweep.Restore();
   Recompute(chain, ctx);
+  if (abort && abort->load(std::memory_order_relaxed)) return 0;
   return k;
 }
 
@@ -266,12 +269,13 @@ std::optional<double> SweepParameter(const Element& locus, int32_t i, int32_t n)
   }
 }
 
-void SampleLocus(const Document& doc, Element& locus, double viewScale) {
+void SampleLocus(const Document& doc, Element& locus, double viewScale,
+                 const std::atomic<bool>* abort) {
   auto* s = locus.as<SampleExt>();
   if (!s) return;
   locus.attr1 = LocusIsClosed(locus) ? 1 : 0;
   s->sampleCount = BoundedSampleCount(s->sampleCount);
-  s->recorded = Sweep(doc, locus, s->sampleCount, *s, viewScale);
+  s->recorded = Sweep(doc, locus, s->sampleCount, *s, viewScale, abort);
 }
 
 void ResampleLocus(const Document& doc, Element& locus, int32_t n) {

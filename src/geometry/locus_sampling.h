@@ -46,8 +46,10 @@ std::optional<double> SweepParameter(const Element& locus, int32_t i, int32_t n)
 // The sweeps below recompute the chain for a view of viewScale pixels per world unit (1 on
 // the main view; see RuleContext).
 
-// Recomputes all samples of the locus (its own sample count, bounded).
-void SampleLocus(const Document& doc, Element& locus, double viewScale = 1);
+// Recomputes all samples of the locus (its own sample count, bounded). A sampling the abort
+// flag stops records nothing: the locus shows nothing rather than part of its curve.
+void SampleLocus(const Document& doc, Element& locus, double viewScale = 1,
+                 const std::atomic<bool>* abort = nullptr);
 // Sets the sample count to n (bounded), reallocates and samples again.
 void ResampleLocus(const Document& doc, Element& locus, int32_t n);
 // The samples a sweep of n gives, without touching the locus's own arrays.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QResizeEvent>
 
 namespace velt {
@@ -56,6 +57,8 @@ void BusyInput::ShowBusy(bool on) {
   busy_ = on;
   if (on) {
     planeResized_ = false;
+    held_ = QGuiApplication::mouseButtons();
+    releases_.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     qApp->installEventFilter(this);
     return;
@@ -63,11 +66,13 @@ void BusyInput::ShowBusy(bool on) {
   qApp->removeEventFilter(this);
   stop_ = nullptr;
   QApplication::restoreOverrideCursor();
-  // The plane was resized meanwhile: it catches up now that the document is free.
-  if (planeResized_ && plane_) {
-    QResizeEvent resize(plane_->size(), plane_->size());
-    QCoreApplication::sendEvent(plane_, &resize);
-  }
+  // What was held back arrives once the caller has returned to the event loop: the plane
+  // catches up with its size, the held buttons are released.
+  if (planeResized_ && plane_)
+    QCoreApplication::postEvent(plane_, new QResizeEvent(plane_->size(), plane_->size()));
+  for (auto& [target, release] : releases_)
+    if (target) QCoreApplication::postEvent(target, release.release());
+  releases_.clear();
 }
 
 void BusyInput::ReadInput(std::atomic<bool>& stop) {
@@ -80,6 +85,14 @@ bool BusyInput::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && stop_)
     *stop_ = true;
+  if (type == QEvent::MouseButtonRelease) {
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (held_ & button) {
+      held_ &= ~button;
+      releases_.emplace_back(watched, event->clone());
+    }
+    return true;
+  }
   if (type == QEvent::Resize && watched == plane_) {
     planeResized_ = true;
     return true;

@@ -2,10 +2,15 @@
 // The window while a long recompute runs on its worker: the busy cursor, and the input read
 // now and then, where Escape stops the work and everything else is dropped. Nothing that
 // could reach the document is delivered meanwhile: input, closing, timers (they fire once
-// the work has ended) and the plane's resizing (it is done again afterwards).
+// the work has ended) and the plane's resizing (it is done again afterwards). A mouse button
+// held down when the work began and released meanwhile gets its release afterwards, so no
+// gesture keeps waiting for it.
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "ui/stoppable_work.h"
 
@@ -29,6 +34,8 @@ class BusyInput : public QObject, public BusyWindow {
   std::atomic<bool>* stop_ = nullptr;
   bool busy_ = false;
   bool planeResized_ = false;
+  Qt::MouseButtons held_;  // down when the work began
+  std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> releases_;
 };
 
 }  // namespace velt

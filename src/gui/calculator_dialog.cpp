@@ -55,7 +55,7 @@ CalculatorDialog::CalculatorDialog(Workspace& ws, Interaction& ix, QWidget* pare
       {"B_pi", CalcButton::Pi, str::kButtonPi, ""},
       {"B_pot", CalcButton::Power, 0, "^"},
       {"B_div", CalcButton::Divide, 0, "/"},
-      {"B_mul", CalcButton::Times, 0, "x"},
+      {"B_mul", CalcButton::Times, 0, "×"},  // not the variable x
       {"B_mas", CalcButton::Plus, 0, "+"},
       {"B_menos", CalcButton::Minus, 0, "-"},
       {"B_p_izq", CalcButton::LeftParen, 0, "("},

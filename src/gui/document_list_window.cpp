@@ -31,9 +31,9 @@ TV_listadoc::TV_listadoc(DocumentSet& docs, DocumentHost& host, const Options& o
     return b;
   };
   QPushButton* first = button("B_pri", str::kFirst, 1, 0);
-  QPushButton* previous = button("B_ant", str::kPrevious, 1, 1);
-  QPushButton* next = button("B_sig", str::kNext, 1, 2);
-  QPushButton* last = button("B_ult", str::kLast, 1, 3);
+  QPushButton* previous = button("B_ant", str::kDocListPrevious, 1, 1);
+  QPushButton* next = button("B_sig", str::kDocListNext, 1, 2);
+  QPushButton* last = button("B_ult", str::kDocListLast, 1, 3);
   save_ = button("B_guardar", str::kSave, 2, 0);
   QPushButton* close = button("B_cerrar", str::kCloseWord, 2, 3);
 

@@ -296,8 +296,17 @@ TEdit_elem::TEdit_elem(const Workspace& ws, EditSession& session, QWidget* paren
   if (c.anchor) {
     auto* group = new QGroupBox(T(str::kAnchorGroup), this);
     auto* grid = new QGridLayout(group);
+    auto* exclusive = new QButtonGroup(group);
+    const Element* e = session.element();
     for (int k = 1; k <= 9; ++k) {
-      QPushButton* b = button(qPrintable(QString("B_pBTM%1").arg(k)), QString::number(k));
+      // Each button shows where the picture hangs from its point; the current one is pressed.
+      QPushButton* b = button(qPrintable(QString("B_pBTM%1").arg(k)), {});
+      b->setIcon(AnchorIcon(k));
+      b->setIconSize(QSize(24, 24));
+      b->setToolTip(QString::number(k));
+      b->setCheckable(true);
+      b->setChecked(e && e->attr1 == k);
+      exclusive->addButton(b);
       connect(b, &QPushButton::clicked, this, [this, k] { session_.SetAnchor(k); });
       grid->addWidget(b, (k - 1) / 3, (k - 1) % 3);
     }

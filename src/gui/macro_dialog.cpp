@@ -54,9 +54,13 @@ MacroDialog::MacroDialog(Workspace& ws, Interaction& ix, Host& host, QWidget* pa
   left->addWidget(list_);
   left->addWidget(memo_);
   auto* rightColumn = new QVBoxLayout;
+  QWidget* previous = memo_;
   for (QPushButton* b :
-       {initials_, finals_, complete_, activate_, save_, load_, rename_, delete_, help_, close_})
+       {initials_, finals_, complete_, activate_, save_, load_, rename_, delete_, help_, close_}) {
     rightColumn->addWidget(b);
+    setTabOrder(previous, b);  // Tab walks down the column as it is seen
+    previous = b;
+  }
   rightColumn->addStretch();
   auto* all = new QHBoxLayout(this);
   all->addLayout(left, 1);

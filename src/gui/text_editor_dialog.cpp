@@ -96,6 +96,16 @@ TVTexto::TVTexto(const Workspace& ws, const EditedText& text, const Font& base, 
   under_ = button("B_under", str::kUnderlineButton, true);
   auto* colour = button("B_color", str::kColourButton, false);
   greek_ = button("B_Lgriega", str::kGreekButton, true);
+  // Each style button writes its letter in the style it sets.
+  QFont look = bold_->font();
+  look.setBold(true);
+  bold_->setFont(look);
+  look = italic_->font();
+  look.setItalic(true);
+  italic_->setFont(look);
+  look = under_->font();
+  look.setUnderline(true);
+  under_->setFont(look);
   connect(font, &QToolButton::clicked, this, &TVTexto::ChooseFont);
   connect(colour, &QToolButton::clicked, this, &TVTexto::ChooseColour);
   connect(bold_, &QToolButton::clicked, this, &TVTexto::SetBold);

@@ -569,6 +569,18 @@ QIcon Paint(const Glyph& g) {
 
 QIcon ToolIcon(Tool tool) { return Paint(GlyphOf(tool)); }
 
+QIcon AnchorIcon(int anchor) {
+  if (anchor < 1 || anchor > 9) return {};
+  // The picture as a frame; the dot marks the point it hangs from.
+  const double x = 5 + 7 * ((anchor - 1) % 3), y = 5 + 7 * ((anchor - 1) / 3);
+  return Paint([x, y](QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(190, 225, 255));
+    p.drawRect(QRectF(5, 5, 14, 14));
+    Dot(p, x, y);
+  });
+}
+
 QIcon StyleIcon(StyleFamily family, int style) {
   const Tool first = family == StyleFamily::PointShape  ? Tool::B_forma_punto1
                      : family == StyleFamily::LineStyle ? Tool::B_forma_linea1

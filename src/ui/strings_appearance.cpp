@@ -48,6 +48,9 @@ std::span<const StringEntry> AppearanceStrings() {
       {kSchemeOtherText + 4, "ocean"},
       {kSchemeOtherText + 5, "skyblue"},
       {kShapeButtonCaption, "Forma"},
+      {kDocListPrevious, "Anterior"},
+      {kDocListNext, "Siguiente"},
+      {kDocListLast, "Último"},
   };
   return entries;
 }

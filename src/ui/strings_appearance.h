@@ -32,6 +32,9 @@ enum AppearanceString : int {
   kSchemeText = 2331,       // six schemes with the Spanish table, 2331..2336
   kSchemeOtherText = 2337,  // the same with any other language, 2337..2342
   kShapeButtonCaption = 2343,
+  kDocListPrevious = 2344,  // the document list's own buttons, without menu accelerators
+  kDocListNext = 2345,
+  kDocListLast = 2346,
 };
 
 std::span<const StringEntry> AppearanceStrings();

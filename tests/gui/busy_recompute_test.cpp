@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QTest>
 #include <chrono>
 #include <thread>
@@ -33,6 +35,20 @@ class CursorProbe : public QObject {
     const QCursor* c = QApplication::overrideCursor();
     sawBusyCursor = c && c->shape() == Qt::WaitCursor;
     return true;
+  }
+};
+
+// Counts the mouse releases of each button that reach a widget.
+class ReleaseCounter : public QObject {
+ public:
+  int left = 0, right = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::MouseButtonRelease) {
+      const auto button = static_cast<QMouseEvent*>(e)->button();
+      left += button == Qt::LeftButton;
+      right += button == Qt::RightButton;
+    }
+    return false;
   }
 };
 
@@ -63,24 +79,38 @@ TEST(BusyRecompute, EscapeStopsASlowRecomputeAndTheWindowStaysUsable) {
   test::AddPoint(d, 5, 5)->selected = 1;
   const size_t before = d.elements().size();
 
-  // While the recompute after deleting the point runs, the close box is clicked, then Escape
-  // pressed, as the platform would post them.
+  // The left button is down on the status bar when the work begins.
+  QWidget* bar = w.statusBar();
+  ReleaseCounter releases;
+  bar->installEventFilter(&releases);
+  QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+
+  // While the recompute after deleting the point runs, the close box is clicked, both mouse
+  // buttons are released, then Escape is pressed, as the platform would post them.
   CursorProbe probe;
   // Events are made here: a key event made on another thread would make the keyboard device
   // there.
   auto* close = new QCloseEvent;
   auto* escape = new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   auto* look = new QEvent(QEvent::User);
+  const QPointF at(5, 5);
+  auto* leftUp = new QMouseEvent(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at),
+                                 Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  auto* rightUp = new QMouseEvent(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at),
+                                  Qt::RightButton, Qt::NoButton, Qt::NoModifier);
   std::thread user([&] {
     std::this_thread::sleep_for(800ms);
     QCoreApplication::postEvent(&w, close);
     QCoreApplication::postEvent(&probe, look);
+    QCoreApplication::postEvent(bar, leftUp);
+    QCoreApplication::postEvent(bar, rightUp);
     std::this_thread::sleep_for(300ms);
     QCoreApplication::postEvent(w.plane(), escape);
   });
   const auto start = Clock::now();
   w.interaction().DeleteSelection();
   const auto took = Clock::now() - start;
+  EXPECT_EQ(releases.left, 0);  // held back while the work ran
   user.join();
   QApplication::processEvents();
 
@@ -91,6 +121,9 @@ TEST(BusyRecompute, EscapeStopsASlowRecomputeAndTheWindowStaysUsable) {
   // The close box did nothing; the point is deleted; the graph cut short shows nothing.
   EXPECT_EQ(questions, 0);
   EXPECT_TRUE(w.isVisible());
+  // The button held when the work began is released now; the other release is dropped.
+  EXPECT_EQ(releases.left, 1);
+  EXPECT_EQ(releases.right, 0);
   ASSERT_EQ(d.elements().size(), before - 1);
   const SampleExt& s = *graph->as<SampleExt>();
   ASSERT_EQ(s.colours.size(), 2000u);

@@ -207,6 +207,11 @@ TEST(TextEditor, GreekInAnEmptyFieldAndABoldMiddleWord) {
   }
   EditedText three{base, {{{"uno dos tres", base}}}};
   TVTexto d(s.ws, three, base, 0xFFFFFF);
+  // The style buttons show their letters in their own style.
+  EXPECT_TRUE(Child<QToolButton>(d, "B_bold")->font().bold());
+  EXPECT_TRUE(Child<QToolButton>(d, "B_italic")->font().italic());
+  EXPECT_TRUE(Child<QToolButton>(d, "B_under")->font().underline());
+  EXPECT_FALSE(Child<QToolButton>(d, "B_font")->font().bold());
   QTextCursor c = d.memo()->textCursor();
   c.setPosition(4);
   c.setPosition(7, QTextCursor::KeepAnchor);

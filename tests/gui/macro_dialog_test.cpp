@@ -45,7 +45,10 @@ TEST(MacroDialog, ShowsTheMacrosAndEnablesWhatASelectionAllows) {
   EXPECT_EQ(t.List()->item(0)->text(), "circ");
   for (const char* name : {"B_eini", "B_efin", "B_comp", "B_activar", "B_no", "B_guarmac",
                            "B_carmac", "B_nombre", "B_eliminar", "B_ayuda"})
-    EXPECT_NE(t.Button(name), nullptr) << name;
+    ASSERT_NE(t.Button(name), nullptr) << name;
+  // Tab walks the button column from top to bottom: the closing OK comes last.
+  EXPECT_EQ(t.Button("B_activar")->nextInFocusChain(), t.Button("B_guarmac"));
+  EXPECT_EQ(t.Button("B_ayuda")->nextInFocusChain(), t.Button("B_no"));
   EXPECT_TRUE(t.Button("B_eini")->isEnabled()) << "the document holds several elements";
   EXPECT_FALSE(t.Button("B_efin")->isEnabled()) << "no initials chosen";
   EXPECT_FALSE(t.Button("B_comp")->isEnabled());

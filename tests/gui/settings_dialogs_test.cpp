@@ -18,6 +18,7 @@
 #include "document_list_window.h"
 #include "fonts_dialog.h"
 #include "main_window.h"
+#include "tool_icons.h"
 
 namespace velt {
 namespace {
@@ -78,7 +79,13 @@ TEST(AppearanceDialog, GroupColourAndShapeGoToLinesAxesAndAngles) {
   groups->setCurrentIndex(1);  // "rectas,ejes"
   t.Press("B_colgrupo");
   t.Press("B_forma3");
+  // The shape buttons picture the codes of the group's family.
+  auto picture = [](const QIcon& icon) { return icon.pixmap(24, 24).toImage(); };
+  EXPECT_EQ(picture(Find<QPushButton>(t.dialog, "B_forma2")->icon()),
+            picture(StyleIcon(StyleFamily::LineStyle, 2)));
   groups->setCurrentIndex(7);  // "ángulos": three marks only
+  EXPECT_EQ(picture(Find<QPushButton>(t.dialog, "B_forma2")->icon()),
+            picture(StyleIcon(StyleFamily::AngleMark, 2)));
   EXPECT_TRUE(Find<QPushButton>(t.dialog, "B_forma3")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(t.dialog, "B_forma4")->isEnabled());
   t.Press("B_forma2");
@@ -203,6 +210,10 @@ TEST(DocumentListWindow, SaveFollowsModifiedAndButtonsWalk) {
   t.Run([&](TV_listadoc& d) {
     auto* save = Find<QPushButton>(d, "B_guardar");
     EXPECT_FALSE(save->isEnabled());
+    // The dialog's own captions, not the menu's with their accelerators.
+    EXPECT_EQ(Find<QPushButton>(d, "B_ant")->text(), "Anterior");
+    EXPECT_EQ(Find<QPushButton>(d, "B_sig")->text(), "Siguiente");
+    EXPECT_EQ(Find<QPushButton>(d, "B_ult")->text(), "Último");
     QTest::mouseClick(Find<QPushButton>(d, "B_sig"), Qt::LeftButton);
     EXPECT_EQ(Find<QListWidget>(d, "ListBox1")->currentRow(), 1);
     EXPECT_TRUE(save->isEnabled());

@@ -1,5 +1,6 @@
 // The pictures of point shapes, line styles and angle marks on the style buttons follow the
-// drawing codes: a one-pixel point is the smallest mark, the 7-pixel line the heaviest stroke.
+// drawing codes: a one-pixel point is the smallest mark, the 7-pixel line the heaviest stroke;
+// the anchor buttons of a picture show where it hangs.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -60,6 +61,41 @@ TEST(StyleIcons, EditDialogStyleButtonsShowPicturesNotNumbers) {
   }
   EXPECT_EQ(Ink(d.findChild<QPushButton*>("BPun1p")->icon()),
             Ink(StyleIcon(StyleFamily::PointShape, 6)));
+}
+
+// The red of the dot at a pixel of the anchor icon.
+bool RedAt(int anchor, int x, int y) {
+  const QColor c = AnchorIcon(anchor).pixmap(24, 24).toImage().pixelColor(x, y);
+  return c.alpha() > 200 && c.red() > 150 && c.green() < 100;
+}
+
+TEST(StyleIcons, AnchorButtonsShowWhereThePictureHangsAndWhichIsChosen) {
+  // The dot: top-left for 1, centre for 5, bottom-right for 9.
+  EXPECT_TRUE(RedAt(1, 5, 5));
+  EXPECT_FALSE(RedAt(1, 19, 19));
+  EXPECT_TRUE(RedAt(5, 12, 12));
+  EXPECT_TRUE(RedAt(9, 19, 19));
+  EXPECT_FALSE(RedAt(9, 5, 5));
+  EXPECT_TRUE(AnchorIcon(10).isNull());
+
+  test::Bench b;
+  Element* p = test::AddPoint(b.doc(), 0, 0);
+  Element* picture = test::Add(b.doc(), kBitmap, {p});
+  picture->attr1 = 7;
+  ToolContext c{b.ix};
+  EditSession session(c, *picture);
+  TEdit_elem d(b.ws, session);
+  auto anchor = [&](int k) { return d.findChild<QPushButton*>(QString("B_pBTM%1").arg(k)); };
+  for (int k = 1; k <= 9; ++k) {
+    ASSERT_NE(anchor(k), nullptr) << k;
+    EXPECT_TRUE(anchor(k)->text().isEmpty()) << k;
+    EXPECT_FALSE(anchor(k)->icon().isNull()) << k;
+    EXPECT_EQ(anchor(k)->isChecked(), k == 7) << k;
+  }
+  anchor(3)->click();
+  EXPECT_EQ(picture->attr1, 3);
+  EXPECT_TRUE(anchor(3)->isChecked());
+  EXPECT_FALSE(anchor(7)->isChecked());
 }
 
 }  // namespace

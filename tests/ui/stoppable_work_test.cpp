@@ -71,7 +71,7 @@ TEST(StoppableWork, EscapeStopsTheWorkSoon) {
   const auto start = Clock::now();
   EXPECT_EQ(RunStoppable(Spin(60s), &window, kQuick), WorkEnd::Stopped);
   EXPECT_LT(Clock::now() - start, 10s);
-  EXPECT_EQ(window.reads, 3);
+  EXPECT_GE(window.reads, 3);  // the work may still be ending at the next reading
   EXPECT_EQ(window.log, (std::vector<std::string>{"busy", "idle"}));
 }
 
@@ -175,6 +175,29 @@ TEST(StoppableWork, TheParameterSliderStopsOnEscapeToo) {
   EXPECT_NE(f.number->value[0], 4);
   EXPECT_EQ(f.twice->value[0], 2 * f.number->value[0]);
   for (int32_t colour : f.slowGraph->as<SampleExt>()->colours) ASSERT_EQ(colour, kLocusGap);
+}
+
+TEST(StoppableWork, ALocusSampledAfterTheStopShowsNothing) {
+  // M, the midpoint of O and P, traced while P runs on a circle.
+  std::unique_ptr<Document> doc = MakeDocument(Options{});
+  Element* o = test::AddPoint(*doc, 10, 20);
+  Element* c = test::AddPoint(*doc, 100, 50);
+  Element* circle = test::Add(*doc, kCircleCentrePoint, {c, test::AddPoint(*doc, 160, 50)});
+  Element* p = test::Add(*doc, kPointOnElement, {circle}, {0, 0, 0, 0.3});
+  Element* m = test::Add(*doc, kMidpoint, {o, p});
+  Element* locus = test::Add(*doc, kLocus, {m, p});
+  locus->as<SampleExt>()->sampleCount = 40;
+  std::atomic<bool> stop{false};
+  RecomputeAll(*doc, nullptr, false, nullptr, &stop);
+  ASSERT_EQ(locus->as<SampleExt>()->recorded, 40);
+  EXPECT_NEAR(std::hypot(locus->as<SampleExt>()->x1[7] - 55, locus->as<SampleExt>()->y1[7] - 35),
+              30, 1e-9);
+  stop = true;
+  RecomputeAll(*doc, nullptr, false, nullptr, &stop);
+  EXPECT_EQ(locus->exists, 1);
+  EXPECT_EQ(locus->as<SampleExt>()->recorded, 0);
+  // The sweep put its driver back where it was.
+  EXPECT_NEAR(p->value[3], 0.3, 1e-12);
 }
 
 }  // namespace
