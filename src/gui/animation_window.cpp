@@ -81,6 +81,7 @@ TV_animac::TV_animac(Workspace& ws, AnimationHooks hooks, QWidget* parent)
   auto* all = new QVBoxLayout(this);
   all->addLayout(row1);
   all->addLayout(row2);
+  setFixedHeight(sizeHint().height());  // a strip of two rows: it widens, it does not grow taller
 
   clock_.setSingleShot(true);
   connect(&clock_, &QTimer::timeout, this, [this] { ClockFired(); });

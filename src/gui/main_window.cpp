@@ -22,6 +22,7 @@
 #include "recovery_session.h"
 #include "ui/strings_files.h"
 #include "ui/strings_window.h"
+#include "ui/viewer_mode.h"
 
 namespace velt {
 
@@ -61,6 +62,7 @@ MainWindow::MainWindow(const QString& startFile, QWidget* parent)
   BuildMenus();
   BuildToolBars();
   BuildDocumentBar();
+  BuildViewerBar();
   BuildStatusBar();
   resize(1000, 720);
   if (startFile.isEmpty() || !OpenFile(startFile)) {
@@ -142,6 +144,7 @@ void MainWindow::CommandsChanged() {
   const Document& d = ws_.doc();
   if (auto* a = actions_["M_undo"]) a->setEnabled(CanUndo(d));
   if (auto* a = actions_["M_redo"]) a->setEnabled(CanRedo(d));
+  RefreshCommandStates();
   RefreshDocumentLists();
   if (anim_ && anim_->isVisible()) anim_->Refresh();  // undo may have changed the list
 }
@@ -263,19 +266,22 @@ void MainWindow::RefreshDocumentLists() {
 }
 
 void MainWindow::ShowWorkspace(bool on) {
-  for (QToolBar* b : {mainBar_, editBar_, docBar_})
-    if (b)
-      b->setVisible(on && actions_[b->objectName() == "BarradeBotones" ? "BarradeBotones1"
-                                   : b->objectName() == "BotEdit"      ? "BotEdit1"
-                                                                       : "Botdocumento1"]
-                              ->isChecked());
-  statusBar()->setVisible(on && actions_["BarrEst"]->isChecked());
+  auto checked = [this](const char* name) { return actions_[name]->isChecked(); };
+  const BarSettings settings{checked("BarradeBotones1"), checked("BotEdit1"),
+                             checked("Botdocumento1"), checked("BarrEst")};
+  const ShownBars shown = BarsToShow(settings, ws_.viewerMode, on);
+  if (mainBar_) mainBar_->setVisible(shown.bars.mainBar);
+  if (editBar_) editBar_->setVisible(shown.bars.editBar);
+  if (docBar_) docBar_->setVisible(shown.bars.documentBar);
+  if (viewerBar_) viewerBar_->setVisible(shown.viewerBar);
+  statusBar()->setVisible(shown.bars.statusBar);
   sbH_->setVisible(on);
   sbV_->setVisible(on);
   for (const char* name : {"M_menu_ver", "M_menu_edicion", "M_menu_construccion", "M_menu_medidas",
                            "M_menu_transformar", "M_menu_documento", "Guardar", "GuardarComo",
                            "M_cerrardoc", "M_cerrartodo", "M_ayuda_pagina"})
     if (auto it = actions_.find(name); it != actions_.end()) it->second->setEnabled(on);
+  RefreshCommandStates();
 }
 
 // ---- view ------------------------------------------------------------------
@@ -293,17 +299,6 @@ void MainWindow::ScrollMoved() {
   ws_.ScrollTo({sbH_->value(), sbV_->value()});
   ws_.doc().modified = 1;
   Repaint();
-}
-
-void MainWindow::ToggleFullScreen() {
-  if (isFullScreen()) {
-    showNormal();
-    if (normalGeometry_.isValid()) setGeometry(normalGeometry_);
-  } else {
-    normalGeometry_ = geometry();
-    showFullScreen();
-  }
-  actions_["PantallaCom"]->setChecked(isFullScreen());
 }
 
 }  // namespace velt

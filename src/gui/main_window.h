@@ -110,7 +110,9 @@ class MainWindow : public QMainWindow, public Host {
   void AnimationsChanged(const Element* shown) override;
 
   // The animation window (TV_animac) and the step-by-step replay (TPaP).
-  class TV_animac* animationWindow() const { return anim_; }
+  class TV_animac* animationWindow() const {
+    return anim_;
+  }
   void ReplayCommand();
   void RunEditDialog(EditSession& session) override;
   std::optional<int32_t> ChooseColourScale() override;
@@ -169,7 +171,23 @@ class MainWindow : public QMainWindow, public Host {
   void SyncScrollBars();
   void ScrollMoved();
   void MoveScreenDialog();
+
+ public:
+  // View modes (main_window_viewer.cpp): "Modo visor" and "Pantalla Completa".
+  void SetViewerMode(bool on);
   void ToggleFullScreen();
+  // The window's normal rectangle, also while full screen hides it.
+  QRect RestoredGeometry() const;
+  // Its state as stored (0 normal, 1 minimised, 2 maximised); the state before full screen.
+  int RestoredState() const;
+  // The placement read from the settings store at start-up (edges relative to the work area).
+  void PlaceFromStore(const QRect& normal, int state, bool fullScreen);
+
+ private:
+  void BuildViewerBar();
+  void LeaveFullScreen();
+  // The enabled state of the commands that depend on the current document.
+  void RefreshCommandStates();
 
   Workspace ws_;
   Interaction ix_;
@@ -201,7 +219,11 @@ class MainWindow : public QMainWindow, public Host {
   MessageHook messageHook_;
   bool updatingLists_ = false;
   bool updatingScroll_ = false;
-  QRect normalGeometry_;
+  QToolBar* viewerBar_ = nullptr;  // the reduced bar of the viewer mode
+  struct FullScreenReturn {
+    QRect normal;  // where the window was before full screen
+    bool maximized = false;
+  } fullScreenReturn_;
   CalculatorDialog* calculator_ = nullptr;  // TV_calc, made when first shown
   HelpWindow* help_ = nullptr;              // TV_ayuda, made when first shown
   BusyInput* busy_ = nullptr;               // long recomputes: busy cursor, Escape

@@ -171,6 +171,11 @@ void MainWindow::BuildMenus() {
   full->setCheckable(true);
   full->setIcon(CommandIcon("B_pancom"));
   view->addAction(full);
+  QAction* viewer =
+      MakeAction("M_modovisor", str::kViewerMode, [this] { SetViewerMode(!ws_.viewerMode); });
+  viewer->setCheckable(true);
+  view->addAction(viewer);
+  connect(view, &QMenu::aboutToShow, this, [this] { RefreshCommandStates(); });
   view->addAction(ToolAction(Tool::B_zoom));
   view->addSeparator();
   struct BarSwitch {

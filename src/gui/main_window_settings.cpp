@@ -23,6 +23,7 @@
 #include "ui/strings_files.h"
 #include "ui/strings_settings.h"
 #include "ui/strings_window.h"
+#include "ui/viewer_mode.h"
 
 namespace velt {
 namespace {
@@ -66,12 +67,7 @@ void MainWindow::Start(const StartState& start) {
     const QString dir = LoadLastFolder("Last Dir");
     if (!dir.isEmpty() && QDir(dir).exists()) QDir::setCurrent(dir);
     const WindowPlacement p = LoadPlacement();
-    if (p.valid && p.normal.width() > 0 && p.normal.height() > 0) {
-      const QScreen* s = QGuiApplication::primaryScreen();
-      const QRect work = s ? s->availableGeometry() : QRect();
-      setGeometry(p.normal.translated(work.topLeft()));
-    }
-    if (p.state == 2) setWindowState(windowState() | Qt::WindowMaximized);
+    if (p.valid) PlaceFromStore(p.normal, p.state, p.fullScreen);
   }
   RebuildRecentMenu();
   ApplyLanguage(start.language);
@@ -197,12 +193,12 @@ void MainWindow::SaveOptionsCommand() {
     return;
   Options& o = ws_.options;
   TakeDocumentSettings(ws_.doc(), o);
-  const QRect g = normalGeometry_.isValid() && isFullScreen() ? normalGeometry_ : normalGeometry();
+  const QRect g = RestoredGeometry();
   o.windowLeft = g.left();
   o.windowTop = g.top();
   o.windowWidth = g.width();
   o.windowHeight = g.height();
-  o.windowState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+  o.windowState = RestoredState();
   o.fullScreen = isFullScreen();
   o.showHidden = ws_.showHidden;
   o.mainBarVisible = actions_["BarradeBotones1"]->isChecked();
@@ -242,11 +238,13 @@ void MainWindow::SaveWindowState() {
   if (!persist_) return;
   SaveRecentFiles(recent_);
   SaveLastFolder("Last Dir", QDir::currentPath());
+  // The viewer mode is a visit: the placement of the normal window stays as it was stored.
+  if (!StoresPlacementAtExit(ws_.viewerMode)) return;
   WindowPlacement p;
-  p.normal = normalGeometry_.isValid() && isFullScreen() ? normalGeometry_ : normalGeometry();
-  const QScreen* s = QGuiApplication::primaryScreen();
+  p.normal = RestoredGeometry();
+  const QScreen* s = screen();
   if (s) p.normal.translate(-s->availableGeometry().topLeft());
-  p.state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+  p.state = RestoredState();
   p.fullScreen = isFullScreen();
   SavePlacement(p);
 }

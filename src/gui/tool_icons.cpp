@@ -641,6 +641,11 @@ QIcon CommandIcon(const char* name) {
       Arrow(p, 12, 12, 20, 6);
       Arrow(p, 12, 12, 4, 18);
     });
+  if (is("B_visor_salirvisor"))
+    return Paint([](QPainter& p) {
+      p.drawRect(QRectF(4, 3, 11, 18));
+      Arrow(p, 9, 12, 21, 12);
+    });
   if (is("B_MuePan"))
     return Paint([](QPainter& p) {
       Arrow(p, 12, 12, 12, 2);

@@ -15,6 +15,7 @@ void Interaction::DisableAllTraces() {
   if (!snapshotTaken_ && pickCounter_ == 0) StoreStep();
   doc().figure->traces.clear();
   RunDetection(pointer_);
+  host_.CommandsChanged();  // undo is offered now, and the entry itself is not
   host_.Repaint();
 }
 

@@ -7,9 +7,8 @@ std::span<const StringEntry> ButtonStrings() {
       {kButtonCaptionShowHide, "Ver/Ocultar"},
       {kButtonCaptionMove, "Mover"},
       {kMoveButtonRefused,
-       "Elija pares de puntos: cada punto a mover seguido del punto al que irá. El punto de "
-       "destino no puede ser uno de los elementos de los que depende el punto a mover ni "
-       "depender de él, y un punto en cuadrícula no puede moverse."},
+       "Elija pares de puntos: cada punto a mover y su destino, sin que uno dependa del otro. "
+       "Un punto en cuadrícula no puede moverse."},
       {kScriptNoButton, "No hay un botón activo en"},
   };
   return entries;

@@ -28,6 +28,7 @@ std::span<const StringEntry> SettingsStrings() {
       {kHideMacroIntermediates, "Ocultar los elementos intermedios al aplicar una macro"},
       {kStepFromLast, "Iniciar paso a paso en el último elemento"},
       {kGeneralOptionsTitle, "Opciones generales"},
+      {kViewerMode, "Modo visor"},
       {kOptionsDamaged,
        "el archivo de opciones está dañado; se usan las opciones originales y el archivo no se "
        "cambia hasta que se guarden las opciones"},

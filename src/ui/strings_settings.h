@@ -33,6 +33,7 @@ enum SettingsString : int {
   kHideMacroIntermediates,
   kStepFromLast,
   kGeneralOptionsTitle,
+  kViewerMode = 599,  // the menu item, the viewer bar and its button that leaves the mode
   // Messages (1016..1049).
   kOptionsDamaged = 1016,
   kOptionsNotSaved,

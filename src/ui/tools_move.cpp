@@ -9,6 +9,7 @@
 #include "ui/element_moves.h"
 #include "ui/interaction.h"
 #include "ui/selection_rect.h"
+#include "ui/step_keys.h"
 #include "ui/tool_gestures.h"
 #include "view/zoom.h"
 
@@ -266,13 +267,26 @@ void Interaction::KeyDown(Key k, KeyMods mods) {
       MoveSelectionBy(d);
       return;
     }
+    case Key::Plus:
+    case Key::Minus:
+      // One undo step for the whole run of presses, until the key is released.
+      if (tool_ != Tool::Sel || dragging_ || !StepKeysApply(doc(), k == Key::Plus ? 1 : -1)) return;
+      if (!keyRun_) {
+        StoreStep();
+        keyRun_ = true;
+      }
+      StepSelection(doc(), k == Key::Plus ? 1 : -1);
+      Recompute();
+      host_.Repaint();
+      return;
     default: return;
   }
 }
 
 void Interaction::KeyUp(Key k) {
   if (k == Key::Control) ctrlHeld_ = false;
-  if (k == Key::Left || k == Key::Right || k == Key::Up || k == Key::Down) {
+  if (k == Key::Left || k == Key::Right || k == Key::Up || k == Key::Down || k == Key::Plus ||
+      k == Key::Minus) {
     keyRun_ = false;
     host_.CommandsChanged();
   }

@@ -26,6 +26,7 @@ class Workspace {
   CalculatorSession calculator;               // tools 42-44: the expression being entered
   IterationSetup iterationSetup;              // the sets of tool 59
   bool showHidden = false;                    // "Ver lo oculto"
+  bool viewerMode = false;                    // "Modo visor" (ui/viewer_mode.h)
   int clientWidth = 800, clientHeight = 600;  // the plane area in pixels
 
   Document& doc() const { return *documents.current(); }

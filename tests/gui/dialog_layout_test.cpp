@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "animation_window.h"
 #include "appearance_dialog.h"
 #include "colour_scale_dialog.h"
 #include "edit_element_dialog.h"
@@ -75,6 +76,17 @@ TEST(DialogLayout, FixedDialogsKeepTheirSize) {
     PrintPreviewDialog d(b.ws, printer);
     EXPECT_EQ(DraggedLarger(d), QSize(0, 0)) << "print preview";
   }
+}
+
+TEST(DialogLayout, AnimationStripWidensButKeepsItsHeight) {
+  test::Bench b;
+  AnimationHooks hooks;
+  hooks.repaint = [] {};
+  hooks.closed = [] {};
+  hooks.commandsChanged = [] {};
+  hooks.holdTraces = [](bool) {};
+  TV_animac a(b.ws, hooks);
+  EXPECT_EQ(DraggedLarger(a), QSize(200, 0));
 }
 
 TEST(DialogLayout, ReplayWidensKeepsItsHeightAndTabsInReadingOrder) {

@@ -119,6 +119,8 @@ TEST(ShippedLanguages, SpanishFileRepeatsTheBuiltInTexts) {
 
 TEST(ShippedLanguages, BuiltInTextsSurviveALanguageFile) {
   for (const LanguageEntry& e : BuiltInLanguage().Entries()) {
+    // A text longer than its slot would lose its end once a language file is loaded.
+    EXPECT_LE(Utf8Length(e.text), LanguageTable::Capacity(e.number)) << e.number;
     // A language file drops blanks before a text, so no text may start with one.
     if (!e.text.empty()) {
       EXPECT_NE(e.text.front(), ' ') << e.number;
