@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,7 +137,13 @@ class StoredPlacement : public ::testing::Test {
     for (auto f : {QSettings::NativeFormat, QSettings::IniFormat})
       QSettings::setPath(f, QSettings::UserScope, dir_.path());
   }
-  void TearDown() override { QSettings("VELT", "VELT7").clear(); }
+  void TearDown() override {
+    QSettings("VELT", "VELT7").clear();
+    // Back to the user's folder, where the store is when no test moved it.
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    for (auto f : {QSettings::NativeFormat, QSettings::IniFormat})
+      QSettings::setPath(f, QSettings::UserScope, home);
+  }
   MainWindow::StartState Persisting() {
     MainWindow::StartState start;
     start.options = FactoryOptions(1000);
