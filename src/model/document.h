@@ -43,9 +43,12 @@ struct Macro {
   ElementList elements;
 };
 
-// Snapshots are compact encodings of a figure (model/snapshot.h).
+// Snapshots are compact encodings of a figure (model/snapshot.h). The last one may be held
+// as the figure itself instead (`liveTail`, its bytes left empty): the figure an undo left
+// behind, encoded only when a change has to keep it apart from the document's figure.
 struct UndoHistory {
   std::vector<std::string> snapshots;
+  std::shared_ptr<Figure> liveTail;
   int position = 0;
   bool tailSaved = false;
   int count() const { return static_cast<int>(snapshots.size()); }

@@ -17,6 +17,8 @@ bool CanRedo(const Document& doc);
 // Steps back; the caller recomputes and repaints. Returns false when nothing to undo.
 bool Undo(Document& doc, const ReresolveHook& reresolve = {});
 bool Redo(Document& doc, const ReresolveHook& reresolve = {});
+// The bytes of snapshot `index`, encoding the live tail first when it is that one.
+const std::string& SnapshotBytes(UndoHistory& h, int index);
 // Frees the snapshots after `index`.
 void DropRedoTail(Document& doc, int index);
 

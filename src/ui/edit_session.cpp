@@ -10,6 +10,7 @@
 #include "geometry/locus_sampling.h"
 #include "model/dependents.h"
 #include "model/element_list.h"
+#include "model/undo.h"
 #include "model/snapshot.h"
 #include "ui/action_buttons.h"
 #include "ui/host.h"
@@ -121,7 +122,7 @@ EditSession::EditSession(ToolContext& c, Element& e) : c_(c), e_(&e) {
   // The step keeps the figure as it is; the element is the same one, found again by its
   // number in case the list was replaced.
   e_ = FindByNumber(doc.elements(), number_);
-  opening_ = doc.undo.snapshots[static_cast<size_t>(doc.undo.position - 1)];
+  opening_ = SnapshotBytes(doc.undo, doc.undo.position - 1);
   controls_ = ControlsFor(*e_);
   initial_.name = NameText(c_.workspace(), *e_);
   initial_.decimals = e_->decimals >= 0 && e_->decimals <= 8 ? e_->decimals : 2;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/snapshot.h"
 #include "support/builders.h"
 
 namespace velt {
@@ -100,6 +101,41 @@ TEST(Undo, DropRedoTail) {
   DropRedoTail(doc, doc.undo.position);
   EXPECT_FALSE(CanRedo(doc));
   EXPECT_EQ(Xs(doc), (std::vector<double>{0}));
+}
+
+// The figure an undo leaves is kept as it is for the redo; once the document shows it again,
+// a change must not reach back into the history.
+TEST(Undo, ChangesAfterRedoingToTheLastStateLeaveTheHistoryAlone) {
+  Document doc;
+  AddPoint(doc, 1, 0);
+  StoreUndoStep(doc);
+  AddPoint(doc, 2, 0);
+  ASSERT_TRUE(Undo(doc));
+  ASSERT_TRUE(Redo(doc));
+  EXPECT_EQ(Xs(doc), (std::vector<double>{1, 2}));
+
+  StoreUndoStep(doc);
+  doc.elements()[1]->x() = 5;
+  AddPoint(doc, 3, 0);
+  ASSERT_TRUE(Undo(doc));
+  EXPECT_EQ(Xs(doc), (std::vector<double>{1, 2}));
+  ASSERT_TRUE(Undo(doc));
+  EXPECT_EQ(Xs(doc), (std::vector<double>{1}));
+  ASSERT_TRUE(Redo(doc));
+  ASSERT_TRUE(Redo(doc));
+  EXPECT_EQ(Xs(doc), (std::vector<double>{1, 5, 3}));
+
+  // Undoing and redoing again and again gives the same states.
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(Undo(doc));
+    EXPECT_EQ(Xs(doc), (std::vector<double>{1, 2}));
+    ASSERT_TRUE(Redo(doc));
+    EXPECT_EQ(Xs(doc), (std::vector<double>{1, 5, 3}));
+  }
+  // Its bytes, asked for, are those of the figure shown.
+  const auto shown = DecodeFigure(SnapshotBytes(doc.undo, doc.undo.position));
+  ASSERT_EQ(shown->elements.size(), 3u);
+  EXPECT_EQ(shown->elements[1]->x(), 5);
 }
 
 }  // namespace
