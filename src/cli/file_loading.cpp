@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/file_bytes.h"
 #include "ui/language.h"
 #include "ui/strings_files.h"
 
@@ -17,19 +18,22 @@ void ReportError(const std::string& path, int stringNumber) {
   std::fprintf(stderr, "velt-cli: %s: %s\n", path.c_str(), language.Get(stringNumber).c_str());
 }
 
+LoadedFile::~LoadedFile() { KeepUntilExit(std::move(document)); }
+
 LoadedFile LoadAnyFile(const std::string& path) {
   LoadedFile out;
-  const auto fsPath = PathFromUtf8(path);
-  const auto bytes = ReadWholeFile(fsPath);
+  const auto file = FileBytes::Open(PathFromUtf8(path));
   FileKind kind = FileKind::Invalid;
-  if (bytes) {
-    ByteReader r(*bytes);
+  if (file) {
+    KeepUntilExit(file);
+    const std::string_view bytes = file->bytes();
+    ByteReader r(bytes);
     out.header = ReadFileHeader(r);
     kind = out.header.kind;
     if (kind == FileKind::Macro) {
-      kind = ReadMacroBytes(*bytes, out.macro);
+      kind = ReadMacroBytes(bytes, out.macro);
     } else if (kind == FileKind::Document || kind == FileKind::DocumentWithWindow) {
-      DocumentLoad load = ReadDocumentBytes(*bytes, Options{});
+      DocumentLoad load = ReadDocumentBytes(bytes, Options{});
       kind = load.header.kind;
       out.document = std::move(load.document);
       if (load.referencesCut > 0) ReportError(path, str::kCyclicReferencesCut);

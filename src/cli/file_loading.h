@@ -21,7 +21,13 @@ int UsageError(const char* usage);
 // One line "velt-cli: PATH: MESSAGE" on stderr, the message from the language table.
 void ReportError(const std::string& path, int stringNumber);
 
+// The document is kept until the process ends rather than freed (see KeepUntilExit).
 struct LoadedFile {
+  LoadedFile() = default;
+  LoadedFile(LoadedFile&&) = default;
+  LoadedFile& operator=(LoadedFile&&) = default;
+  ~LoadedFile();
+
   int exitCode = kExitInvalid;
   FileHeader header;
   std::unique_ptr<Document> document;  // for documents

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "cli/commands.h"
+#include "cli/file_bytes.h"
 
 namespace velt::cli {
 namespace {
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
   using namespace velt::cli;
   if (argc < 2) return Usage();
   for (const Command& c : AllCommands()) {
-    if (std::strcmp(argv[1], c.name) == 0) return c.run(Args(argv + 2, argv + argc));
+    if (std::strcmp(argv[1], c.name) == 0) ExitKeepingMemory(c.run(Args(argv + 2, argv + argc)));
   }
   return Usage();
 }
