@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "bench_figures.h"
 #include "geometry/conic.h"
 #include "geometry/position_on_element.h"
 #include "geometry/recompute.h"
@@ -12,15 +13,7 @@
 namespace velt {
 namespace {
 
-Element* Make(Document& doc, int32_t kind, std::array<Element*, 3> parents,
-              std::array<double, 4> values = {}, std::vector<Element*> picks = {}) {
-  ElementTemplate t;
-  t.kind = kind;
-  t.parent = parents;
-  t.value = values;
-  t.picks = std::move(picks);
-  return MakeElementFromTemplate(doc, t, {});
-}
+using bench::Make;
 
 Element* FreePoint(Document& doc, double x, double y) {
   return Make(doc, kFreePoint, {}, {x, y, 0, 0});

@@ -2,6 +2,7 @@
 // point, recomputed whole and as a drag of that point.
 #include <benchmark/benchmark.h>
 
+#include "bench_figures.h"
 #include "geometry/recompute.h"
 #include "model/create.h"
 #include "model/dependents.h"
@@ -9,14 +10,7 @@
 namespace velt {
 namespace {
 
-Element* Make(Document& doc, int32_t kind, std::array<Element*, 3> parents,
-              std::array<double, 4> values = {}) {
-  ElementTemplate t;
-  t.kind = kind;
-  t.parent = parents;
-  t.value = values;
-  return MakeElementFromTemplate(doc, t, {});
-}
+using bench::Make;
 
 // Groups of five: a free point F, the midpoint M of the previous midpoint and F, the line MF,
 // the parallel to it through the previous midpoint and the perpendicular to it through M.

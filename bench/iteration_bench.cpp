@@ -5,6 +5,7 @@
 
 #include "anim/iteration_setup.h"
 #include "anim/iteration_walk.h"
+#include "bench_figures.h"
 #include "geometry/recompute.h"
 #include "model/dependents.h"
 #include "view/recording_canvas.h"
@@ -13,14 +14,7 @@
 namespace velt {
 namespace {
 
-Element* Make(Document& doc, int32_t kind, std::array<Element*, 3> parents,
-              std::array<double, 4> values = {}) {
-  ElementTemplate t;
-  t.kind = kind;
-  t.parent = parents;
-  t.value = values;
-  return MakeElementFromTemplate(doc, t, {});
-}
+using bench::Make;
 
 // A spiral of segments: AB turned by 0.01 rad about O and shrunk never, `copies` times.
 struct Spiral {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "bench_figures.h"
 #include "geometry/recompute.h"
 #include "model/create.h"
 #include "model/dependents.h"
@@ -13,14 +14,7 @@
 namespace velt {
 namespace {
 
-Element* Make(Document& doc, int32_t kind, std::array<Element*, 3> parents,
-              std::array<double, 4> values = {}) {
-  ElementTemplate t;
-  t.kind = kind;
-  t.parent = parents;
-  t.value = values;
-  return MakeElementFromTemplate(doc, t, {});
-}
+using bench::Make;
 
 // `loci` loci of `samples` samples. Each is driven by a point on its own circle and traces
 // the end of a chain of 10 constructions (midpoints, alternately with the shared point O

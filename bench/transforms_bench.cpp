@@ -2,6 +2,7 @@
 // computed, then the figure recomputed), and a figure of many image points recomputed.
 #include <benchmark/benchmark.h>
 
+#include "bench_figures.h"
 #include "geometry/figure_transform.h"
 #include "geometry/recompute.h"
 #include "model/create.h"
@@ -10,15 +11,7 @@
 namespace velt {
 namespace {
 
-Element* Make(Document& doc, int32_t kind, std::array<Element*, 3> parents,
-              std::array<double, 4> values = {}, std::vector<Element*> picks = {}) {
-  ElementTemplate t;
-  t.kind = kind;
-  t.parent = parents;
-  t.value = values;
-  t.picks = std::move(picks);
-  return MakeElementFromTemplate(doc, t, {});
-}
+using bench::Make;
 
 Element* Point(Document& doc, double x, double y) {
   return Make(doc, kFreePoint, {}, {x, y, 0, 0});

@@ -2,6 +2,7 @@
 // type of its carrier.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "anim/animation.h"
@@ -185,18 +186,20 @@ void StepParameter(Element& e, double step, Animation& a) {
   Run(e.value[0], step * (high - low) / kReach, {low, high, low, high}, a);
 }
 
+// How each animation rule moves its element, in the rule's order.
+using StepRule = void (*)(Element&, double, Animation&);
+constexpr StepRule kStepOf[] = {
+    [](Element&, double, Animation&) {},  // AnimationRule::None
+    StepPointOnElement,
+    [](Element& e, double step, Animation&) { StepDirection(e, step); },
+    StepRadius,
+    StepParameter,
+};
+static_assert(std::size(kStepOf) == static_cast<size_t>(AnimationRule::Sweep) + 1);
+
 }  // namespace
 
-bool IsAnimatable(const Element& e) {
-  switch (e.kind) {
-    case kPointOnElement:
-    case kLineThroughPoint:
-    case kRayThroughPoint:
-    case kCircleCentre:
-    case kParameter: return true;
-    default: return false;
-  }
-}
+bool IsAnimatable(const Element& e) { return AnimationRuleOf(e.kind) != AnimationRule::None; }
 
 double AnimationStep(const Animation& a) {
   const double s = std::clamp(a.speed, 0, 100) * 0.1 * (a.reversed ? -1 : 1);
@@ -206,15 +209,7 @@ double AnimationStep(const Animation& a) {
 void AdvanceEntry(Animation& a) {
   Element* e = a.element;
   if (!e || !e->exists) return;
-  const double step = AnimationStep(a);
-  switch (e->kind) {
-    case kPointOnElement: StepPointOnElement(*e, step, a); break;
-    case kLineThroughPoint:
-    case kRayThroughPoint: StepDirection(*e, step); break;
-    case kCircleCentre: StepRadius(*e, step, a); break;
-    case kParameter: StepParameter(*e, step, a); break;
-    default: break;
-  }
+  kStepOf[static_cast<size_t>(AnimationRuleOf(e->kind))](*e, AnimationStep(a), a);
 }
 
 }  // namespace velt

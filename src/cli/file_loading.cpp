@@ -23,23 +23,23 @@ LoadedFile::~LoadedFile() { KeepUntilExit(std::move(document)); }
 LoadedFile LoadAnyFile(const std::string& path) {
   LoadedFile out;
   const auto file = FileBytes::Open(PathFromUtf8(path));
-  FileKind kind = FileKind::Invalid;
+  FileKind fileKind = FileKind::Invalid;
   if (file) {
     KeepUntilExit(file);
     const std::string_view bytes = file->bytes();
     ByteReader r(bytes);
     out.header = ReadFileHeader(r);
-    kind = out.header.kind;
-    if (kind == FileKind::Macro) {
-      kind = ReadMacroBytes(bytes, out.macro);
-    } else if (kind == FileKind::Document || kind == FileKind::DocumentWithWindow) {
+    fileKind = out.header.kind;
+    if (fileKind == FileKind::Macro) {
+      fileKind = ReadMacroBytes(bytes, out.macro);
+    } else if (fileKind == FileKind::Document || fileKind == FileKind::DocumentWithWindow) {
       DocumentLoad load = ReadDocumentBytes(bytes, Options{});
-      kind = load.header.kind;
+      fileKind = load.header.kind;
       out.document = std::move(load.document);
       if (load.referencesCut > 0) ReportError(path, str::kCyclicReferencesCut);
     }
   }
-  switch (kind) {
+  switch (fileKind) {
     case FileKind::Newer:
       ReportError(path, str::kNewerVersion);
       out.exitCode = kExitNewer;

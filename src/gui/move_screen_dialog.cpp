@@ -10,6 +10,7 @@
 
 #include "qt_canvas.h"
 #include "ui/strings_window.h"
+#include "view/move_screen.h"
 #include "view/redraw.h"
 
 namespace velt {
@@ -24,24 +25,16 @@ class Thumbnail : public QWidget {
     setFixedSize(kThumb, kThumb);
     setObjectName("Thumbnail");
   }
-  double Scale() const { return kThumb / ws_.options.planeSize; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QtCanvas canvas(kThumb, kThumb);
     DrawOptions opt;
-    opt.mainPicture = false;
-    opt.realSize = false;
     opt.showHidden = ws_.showHidden;
-    DrawContext ctx = ThumbnailContext(ws_.doc(), canvas, ws_.options.planeSize, opt);
-    DrawDocument(ctx);
+    DrawDocument(ThumbnailContext(ws_.doc(), canvas, ws_.options.planeSize, opt));
+    DrawThumbnailFrame(canvas, Frame());
     QPainter p(this);
     p.drawImage(0, 0, canvas.Image());
-    const QRectF f = Frame();
-    p.setPen(QColor(0, 0, 0));
-    p.drawRect(f.adjusted(-1, -1, 1, 1));
-    p.setPen(QColor(0, 255, 255));
-    p.drawRect(f);
   }
   void mousePressEvent(QMouseEvent* e) override { MoveTo(e->position()); }
   void mouseMoveEvent(QMouseEvent* e) override {
@@ -49,21 +42,20 @@ class Thumbnail : public QWidget {
   }
 
  private:
-  QRectF Frame() const {
-    const Document& d = ws_.doc();
-    const double h = ws_.options.planeSize / 2, s = Scale();
-    return QRectF((d.viewLeft + h) * s, (h - d.viewTop) * s, ws_.clientWidth * s,
-                  ws_.clientHeight * s);
+  ViewMapping Mapping() const { return ThumbnailMapping(ws_.options.planeSize, kThumb); }
+  // The plane area is the whole client area: no offset to take off it.
+  PixelBox Frame() const {
+    return ThumbnailFrame(ws_.doc(), Mapping(), ws_.clientWidth, ws_.clientHeight, 0);
   }
   // The frame's centre follows the pointer, kept inside the thumbnail.
   void MoveTo(QPointF at) {
-    const QRectF f = Frame();
-    const double x = std::clamp(at.x() - f.width() / 2, 0.0, std::max(0.0, kThumb - f.width()));
-    const double y = std::clamp(at.y() - f.height() / 2, 0.0, std::max(0.0, kThumb - f.height()));
+    const PixelBox f = Frame();
+    const int w = f.right - f.left, h = f.bottom - f.top;
+    const int left = static_cast<int>(std::lround(at.x())) - w / 2;
+    const int top = static_cast<int>(std::lround(at.y())) - h / 2;
+    const PixelBox moved = KeepFrameInside({left, top, left + w, top + h}, kThumb);
     Document& d = ws_.doc();
-    const double h = ws_.options.planeSize / 2, s = Scale();
-    d.viewLeft = std::trunc(x / s - h);
-    d.viewTop = std::trunc(h - y / s);
+    ViewFromFrame(d, Mapping(), moved, ws_.clientWidth, ws_.clientHeight);
     ws_.SyncView(d);
     update();
     moved_();
@@ -89,11 +81,10 @@ TMuePan::TMuePan(Workspace& ws, std::function<void()> redraw, QWidget* parent)
   auto* track = new QSlider(Qt::Horizontal, this);
   track->setObjectName("TrackBar1");
   track->setToolTip(QString::fromStdString(ws.Text(str::kPlaneSizeHint)));
-  track->setRange(0, 1000);
-  const double lo = 1000, hi = 11000;
-  track->setValue(static_cast<int>(std::lround(1000 * (ws.options.planeSize - lo) / (hi - lo))));
-  connect(track, &QSlider::valueChanged, this, [this, thumb, lo, hi](int v) {
-    ws_.options.planeSize = lo + (hi - lo) * v / 1000.0;
+  track->setRange(0, kPlaneSizeTrackMax);
+  track->setValue(PlaneSizeTrackPosition(ws.options.planeSize, ws.clientWidth, ws.clientHeight));
+  connect(track, &QSlider::valueChanged, this, [this, thumb](int v) {
+    ws_.options.planeSize = PlaneSizeFromTrack(v, ws_.clientWidth, ws_.clientHeight);
     thumb->update();
   });
   layout->addWidget(track);

@@ -1,37 +1,50 @@
 #include "model/element.h"
 
+#include <utility>
+
 #include "model/element_pool.h"
 
 namespace velt {
 
+namespace {
+
+// The slots of the kind table name the alternatives of Extension in their order.
+template <ExtensionSlot S, class T>
+constexpr bool kSlotHolds =
+    std::is_same_v<std::variant_alternative_t<static_cast<size_t>(S), Extension>, T> ||
+    std::is_same_v<std::variant_alternative_t<static_cast<size_t>(S), Extension>, OutOfLine<T>>;
+static_assert(std::variant_size_v<Extension> == kExtensionSlotCount);
+static_assert(kSlotHolds<ExtensionSlot::None, std::monostate>);
+static_assert(kSlotHolds<ExtensionSlot::Polygon, PolygonExt>);
+static_assert(kSlotHolds<ExtensionSlot::Samples, SampleExt>);
+static_assert(kSlotHolds<ExtensionSlot::Expression, ExpressionExt>);
+static_assert(kSlotHolds<ExtensionSlot::Table, TableExt>);
+static_assert(kSlotHolds<ExtensionSlot::Axes, AxesExt>);
+static_assert(kSlotHolds<ExtensionSlot::Coordinates, CoordinatesExt>);
+static_assert(kSlotHolds<ExtensionSlot::Equation, EquationExt>);
+static_assert(kSlotHolds<ExtensionSlot::Text, TextExt>);
+static_assert(kSlotHolds<ExtensionSlot::Name, NameExt>);
+static_assert(kSlotHolds<ExtensionSlot::Checker, CheckerExt>);
+static_assert(kSlotHolds<ExtensionSlot::Conic, ConicExt>);
+static_assert(kSlotHolds<ExtensionSlot::Parameter, ParameterExt>);
+static_assert(kSlotHolds<ExtensionSlot::Button, ButtonExt>);
+static_assert(kSlotHolds<ExtensionSlot::Bitmap, BitmapExt>);
+static_assert(kSlotHolds<ExtensionSlot::Iteration, IterationExt>);
+
+using MakeExtension = Extension (*)();
+
+template <size_t... I>
+constexpr std::array<MakeExtension, sizeof...(I)> ExtensionMakers(std::index_sequence<I...>) {
+  return {+[]() -> Extension { return Extension(std::in_place_index<I>); }...};
+}
+
+constexpr auto kMakeExtension =
+    ExtensionMakers(std::make_index_sequence<std::variant_size_v<Extension>>{});
+
+}  // namespace
+
 Extension ExtensionForKind(int32_t kind) {
-  switch (kind) {
-    case kPolygon: return PolygonExt{};
-    case kLocus:
-    case kFunctionGraph: return SampleExt{};
-    case kCalculation:
-    case kFunction: return ExpressionExt{};
-    case kTable: return TableExt{};
-    case kAxes: return AxesExt{};
-    case kCoordinates: return CoordinatesExt{};
-    case kEquationLine:
-    case kEquationCircle:
-    case kEquationConic: return EquationExt{};
-    case kText: return TextExt{};
-    case kName: return NameExt{};
-    case kCheckParallel:
-    case kCheckPerpendicular:
-    case kCheckOn:
-    case kCheckEquidistant:
-    case kCheckAligned: return CheckerExt{};
-    case kConic: return ConicExt{};
-    case kParameter: return ParameterExt{};
-    case kButtonShowHide:
-    case kButtonMove: return ButtonExt{};
-    case kBitmap: return BitmapExt{};
-    case kIteration: return IterationExt{};
-    default: return std::monostate{};
-  }
+  return kMakeExtension[static_cast<size_t>(ExtensionSlotOf(kind))]();
 }
 
 namespace {

@@ -22,35 +22,39 @@ struct KindRow {
   uint8_t facts = 0;
   // Dragged by itself when this many of its first parents are free points (0: not so).
   int8_t freeParentsToDrag = 0;
+  ExtensionSlot ext = ExtensionSlot::None;
+  AnimationRule animation = AnimationRule::None;
 };
 
 constexpr DragRule kSelf = DragRule::Itself, kCarrier = DragRule::OnCarrier,
                    kGridNode = DragRule::OnGrid, kLabel = DragRule::Label,
                    kAnc = DragRule::Ancestors;
+using X = ExtensionSlot;
+using A = AnimationRule;
 
 constexpr std::array<KindRow, kKindCount> kKinds = {{
     {0, "Punto Libre", kSelf, kOutside},
-    {0, "Punto en elemento", kCarrier},
+    {0, "Punto en elemento", kCarrier, 0, 0, X::None, A::AlongCarrier},
     {0, "Punto de intersección"},
     {0, "Punto (simetría central)"},
     {0, "Punto medio"},
-    {1, "Recta por punto", DragRule::Direction, kByDistance},
+    {1, "Recta por punto", DragRule::Direction, kByDistance, 0, X::None, A::Turn},
     {1, "Recta por 2 puntos", kAnc, 0, 2},
-    {2, "Semirecta por 1 punto", DragRule::Direction, kByDistance},
+    {2, "Semirecta por 1 punto", DragRule::Direction, kByDistance, 0, X::None, A::Turn},
     {2, "Semirecta por 2 puntos", kAnc, 0, 2},
     {1, "Recta paralela", kAnc, kByDistance},
     {1, "Recta perpendicular", kAnc, kByDistance},
     {1, "Bisectriz", kAnc, kByDistance},
     {1, "Mediatriz", kAnc, kByDistance},
     {3, "Segmento", kAnc, 0, 2},
-    {4, "Polígono"},
+    {4, "Polígono", kAnc, 0, 0, X::Polygon},
     {3, "Lado de un poligono", kAnc, kOutside},
-    {5, "Circunferencia dado el centro", DragRule::Radius},
+    {5, "Circunferencia dado el centro", DragRule::Radius, 0, 0, X::None, A::Radius},
     {5, "Circunferencia dados centro y punto", kAnc, 0, 2},
     {5, "Circunferencia dados el radio y el centro"},
     {6, "Arco dados 3 puntos", kAnc, 0, 3},
     {7, "Angulo", DragRule::MarkRadius},
-    {8, "Lugar geométrico"},
+    {8, "Lugar geométrico", kAnc, 0, 0, X::Samples},
     {0, "Punto (simetría axial)"},
     {0, "Punto (traslación)"},
     {0, "Punto (giro)"},
@@ -66,41 +70,41 @@ constexpr std::array<KindRow, kKindCount> kKinds = {{
     {11, "Area (circunferencia)", kLabel, kMeasure | kIsArea},
     {11, "Area (polígono)", kLabel, kMeasure | kIsArea},
     {11, "ángulo(valor)", kLabel, kMeasure | kIsAngle},
-    {11, "Cálculo", kLabel},
-    {14, "Tabla", kAnc, kOutside},
-    {13, "Ejes de coordenadas", kAnc, 0, 1},
+    {11, "Cálculo", kLabel, 0, 0, X::Expression},
+    {14, "Tabla", kAnc, kOutside, 0, X::Table},
+    {13, "Ejes de coordenadas", kAnc, 0, 1, X::Axes},
     {1, "Eje x", kAnc, kOutside | kByDistance},
     {1, "Eje y", kAnc, kOutside | kByDistance},
-    {16, "coordenadas de un punto", kLabel},
+    {16, "coordenadas de un punto", kLabel, 0, 0, X::Coordinates},
     {11, "coordenada x o r de un punto", kLabel, kOutside},
     {11, "coordenada y o theta de un punto", kLabel, kOutside},
-    {15, "ecuación (recta)", kLabel, kMeasure},
-    {15, "ecuación (circunferencia)", kLabel, kMeasure},
-    {9, "Texto", DragRule::Text, kOutside},
-    {10, "Nombre", DragRule::NameOffset},
+    {15, "ecuación (recta)", kLabel, kMeasure, 0, X::Equation},
+    {15, "ecuación (circunferencia)", kLabel, kMeasure, 0, X::Equation},
+    {9, "Texto", DragRule::Text, kOutside, 0, X::Text},
+    {10, "Nombre", DragRule::NameOffset, 0, 0, X::Name},
     {0, "Punto con coordenadas"},
-    {17, "comprobador de paralelismo", kLabel},
-    {17, "comprobador de perpendicularidad", kLabel},
-    {17, "comprobador de pertenencia", kLabel},
-    {17, "comprobador de equidistancia", kLabel},
-    {17, "comprobador de alineación", kLabel},
-    {18, "Cónica por 5 puntos"},
+    {17, "comprobador de paralelismo", kLabel, 0, 0, X::Checker},
+    {17, "comprobador de perpendicularidad", kLabel, 0, 0, X::Checker},
+    {17, "comprobador de pertenencia", kLabel, 0, 0, X::Checker},
+    {17, "comprobador de equidistancia", kLabel, 0, 0, X::Checker},
+    {17, "comprobador de alineación", kLabel, 0, 0, X::Checker},
+    {18, "Cónica por 5 puntos", kAnc, 0, 0, X::Conic},
     {11, "Pendiente", kLabel, kMeasure},
     {19, "intersección", kAnc, kOutside},
-    {15, "ecuación (cónica)", kLabel, kMeasure},
+    {15, "ecuación (cónica)", kLabel, kMeasure, 0, X::Equation},
     {0, "Vértice de polígono regular"},
     {0, "Punto representado"},
     {20, "Cuadrícula"},
     {0, "Punto en cuadrícula", kGridNode},
-    {11, "Parámetro", kLabel, kOutside},
-    {12, "Función", kLabel},
-    {8, "Representación de función"},
-    {21, "Botón Ocultar/Ver", kLabel, kOutside},
-    {22, "Bitmap", DragRule::Picture},
+    {11, "Parámetro", kLabel, kOutside, 0, X::Parameter, A::Sweep},
+    {12, "Función", kLabel, 0, 0, X::Expression},
+    {8, "Representación de función", kAnc, 0, 0, X::Samples},
+    {21, "Botón Ocultar/Ver", kLabel, kOutside, 0, X::Button},
+    {22, "Bitmap", DragRule::Picture, 0, 0, X::Bitmap},
     {11, "Proporción", kLabel},
     {23, "Vector", kAnc, 0, 2},
-    {21, "Botón Movimiento", kLabel, kOutside},
-    {24, "Iteración"},
+    {21, "Botón Movimiento", kLabel, kOutside, 0, X::Button},
+    {24, "Iteración", kAnc, 0, 0, X::Iteration},
     {0, "Punto (vector suma)"},
 }};
 
@@ -130,6 +134,14 @@ std::string_view DefaultTypeName(int32_t type) {
 
 DragRule DragRuleOf(int32_t kind) {
   return IsValidKind(kind) ? kKinds[kind].drag : DragRule::Ancestors;
+}
+
+ExtensionSlot ExtensionSlotOf(int32_t kind) {
+  return IsValidKind(kind) ? kKinds[kind].ext : ExtensionSlot::None;
+}
+
+AnimationRule AnimationRuleOf(int32_t kind) {
+  return IsValidKind(kind) ? kKinds[kind].animation : AnimationRule::None;
 }
 
 bool IsSetFromOutside(int32_t kind) { return IsValidKind(kind) && (kKinds[kind].facts & kOutside); }

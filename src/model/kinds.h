@@ -128,6 +128,37 @@ enum class DragRule : int8_t {
   MarkRadius,  // an angle mark: the radius of its arc follows the pointer
 };
 
+// The extension an element of a kind carries: the alternatives of `Extension`
+// (model/element.h), in their order.
+enum class ExtensionSlot : int8_t {
+  None,
+  Polygon,
+  Samples,
+  Expression,
+  Table,
+  Axes,
+  Coordinates,
+  Equation,
+  Text,
+  Name,
+  Checker,
+  Conic,
+  Parameter,
+  Button,
+  Bitmap,
+  Iteration,
+};
+inline constexpr int kExtensionSlotCount = 16;
+
+// How an element of a kind moves when it is animated.
+enum class AnimationRule : int8_t {
+  None,          // it cannot be animated
+  AlongCarrier,  // a point on an element runs along its carrier
+  Turn,          // a line or ray through a point turns about it
+  Radius,        // a circle given by its centre breathes
+  Sweep,         // a parameter sweeps its range
+};
+
 constexpr bool IsValidKind(int32_t kind) { return kind >= 0 && kind < kKindCount; }
 
 // The element type of a construction kind; -1 for a kind outside 0..72.
@@ -138,6 +169,8 @@ std::string_view DefaultKindName(int32_t kind);
 std::string_view DefaultTypeName(int32_t type);
 
 DragRule DragRuleOf(int32_t kind);
+ExtensionSlot ExtensionSlotOf(int32_t kind);
+AnimationRule AnimationRuleOf(int32_t kind);
 // Kinds whose values are set from outside (free points, parameters, texts, tables, buttons)
 // or by their owner (sides, axis lines, coordinate numbers): the recompute leaves them alone.
 bool IsSetFromOutside(int32_t kind);

@@ -19,12 +19,10 @@ void CalculatorSession::Reset(CalculatorPurpose p) {
   functionType = p == CalculatorPurpose::Function ? 1 : 0;
 }
 
-CalculatorPurpose PurposeOfTool(int tool) {
-  switch (tool) {
-    case 43: return CalculatorPurpose::Parameter;
-    case 44: return CalculatorPurpose::Function;
-    default: return CalculatorPurpose::Calculation;
-  }
+CalculatorPurpose PurposeOfTool(Tool tool) {
+  if (tool == Tool::B_N_parametro) return CalculatorPurpose::Parameter;
+  if (tool == Tool::B_N_funcion) return CalculatorPurpose::Function;
+  return CalculatorPurpose::Calculation;
 }
 
 std::string_view VariableLetter(int32_t type) {

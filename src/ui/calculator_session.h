@@ -10,6 +10,7 @@
 
 #include "model/document.h"
 #include "ui/language.h"
+#include "ui/tool_table.h"
 #include "view/number_letters.h"
 
 namespace velt {
@@ -56,8 +57,8 @@ struct CalculatorSession {
   void Reset(CalculatorPurpose p);
 };
 
-// The purpose of a calculator tool (42, 43, 44).
-CalculatorPurpose PurposeOfTool(int tool);
+// The purpose of a calculator tool: parameters, functions, else calculations.
+CalculatorPurpose PurposeOfTool(Tool tool);
 
 // The variable of a function type: "X" for y=f(x), "Y", "W", "R"; empty for type 0.
 std::string_view VariableLetter(int32_t type);

@@ -73,7 +73,7 @@ void Interaction::SelectToolImpl(Tool tool, bool rollBack) {
     RowOf(tool_).selectionAsObject(c);
   }
   if (ToolBetween(tool_, Tool::B_N_calcular, Tool::B_N_funcion)) {
-    ws_.calculator.Reset(PurposeOfTool(ToolNumber(tool_)));
+    ws_.calculator.Reset(PurposeOfTool(tool_));
     ws_.calculator.open = true;
     host_.ShowCalculator(true);
   }

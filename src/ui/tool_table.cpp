@@ -232,6 +232,9 @@ std::array<ToolRow, kToolCount> BuildRows() {
     x.kind = kind;
     x.kindOnEmpty = onEmpty;
   };
+  // A tool of points only: the picks go to the slots in order.
+  auto byPoints = [&](Tool t, std::initializer_list<Slot> slots, int32_t kind,
+                      int32_t onEmpty = -1) { build(t, Points(t, slots), kind, onEmpty); };
   auto gesture = [&](Tool t, PressFn press) {
     at(t).built = true;
     at(t).press = press;
@@ -240,39 +243,32 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::Sel, PressMove);
 
   gesture(Tool::B_Punto, PressPoint);
-  build(Tool::B_2_div_seg, Points(Tool::B_2_div_seg, {S::Parent1, S::Parent2}), kMidpoint);
+  byPoints(Tool::B_2_div_seg, {S::Parent1, S::Parent2}, kMidpoint);
   gesture(Tool::B_redefpun, PressRedefine);
 
-  build(Tool::B_Recta, Points(Tool::B_Recta, {S::Parent1, S::Parent2}), kLineTwoPoints,
-        kLineThroughPoint);
+  byPoints(Tool::B_Recta, {S::Parent1, S::Parent2}, kLineTwoPoints, kLineThroughPoint);
   at(Tool::B_Recta).preview = PreviewLine;
-  build(Tool::B_Rayo, Points(Tool::B_Rayo, {S::Parent1, S::Parent2}), kRayTwoPoints,
-        kRayThroughPoint);
+  byPoints(Tool::B_Rayo, {S::Parent1, S::Parent2}, kRayTwoPoints, kRayThroughPoint);
   at(Tool::B_Rayo).preview = PreviewRay;
-  build(Tool::B_Segmento, Points(Tool::B_Segmento, {S::Parent1, S::Parent2}), kSegment);
+  byPoints(Tool::B_Segmento, {S::Parent1, S::Parent2}, kSegment);
   at(Tool::B_Segmento).preview = PreviewSegment;
-  build(Tool::B_vector, Points(Tool::B_vector, {S::Parent1, S::Parent2}), kVector);
+  byPoints(Tool::B_vector, {S::Parent1, S::Parent2}, kVector);
   at(Tool::B_vector).preview = PreviewVector;
-  build(Tool::B_Mediatriz, Points(Tool::B_Mediatriz, {S::Parent1, S::Parent2}),
-        kPerpendicularBisector);
-  build(Tool::B_2_Sectriz, Points(Tool::B_2_Sectriz, {S::Parent1, S::Parent2, S::Parent3}),
-        kAngleBisector);
+  byPoints(Tool::B_Mediatriz, {S::Parent1, S::Parent2}, kPerpendicularBisector);
+  byPoints(Tool::B_2_Sectriz, {S::Parent1, S::Parent2, S::Parent3}, kAngleBisector);
   gesture(Tool::B_Recta_Para, PressParallel);
   gesture(Tool::B_Recta_Perp, PressParallel);
   gesture(Tool::B_vectorsuma, PressVectorSum);
 
-  build(Tool::B_Circunf, Points(Tool::B_Circunf, {S::Parent1, S::Parent2}), kCircleCentrePoint,
-        kCircleCentre);
+  byPoints(Tool::B_Circunf, {S::Parent1, S::Parent2}, kCircleCentrePoint, kCircleCentre);
   at(Tool::B_Circunf).preview = PreviewCircle;
   // Two points for the radius, then the centre: the centre is parent 1.
-  build(Tool::B_Circ2pr, Points(Tool::B_Circ2pr, {S::Parent2, S::Parent3, S::Parent1}),
-        kCircleRadius);
-  build(Tool::B_arco3p, Points(Tool::B_arco3p, {S::Parent1, S::Parent2, S::Parent3}), kArc);
+  byPoints(Tool::B_Circ2pr, {S::Parent2, S::Parent3, S::Parent1}, kCircleRadius);
+  byPoints(Tool::B_arco3p, {S::Parent1, S::Parent2, S::Parent3}, kArc);
   at(Tool::B_arco3p).preview = PreviewArc;
-  build(Tool::B_Angulo, Points(Tool::B_Angulo, {S::Parent1, S::Parent2, S::Parent3}), kAngleMark);
+  byPoints(Tool::B_Angulo, {S::Parent1, S::Parent2, S::Parent3}, kAngleMark);
   at(Tool::B_Angulo).preview = PreviewAngleMark;
-  build(Tool::B_Conica_5p, Points(Tool::B_Conica_5p, {S::List, S::List, S::List, S::List, S::List}),
-        kConic);
+  byPoints(Tool::B_Conica_5p, {S::List, S::List, S::List, S::List, S::List}, kConic);
 
   gesture(Tool::B_Poligono, PressPolygon);
   at(Tool::B_Poligono).doubleClick = ClosePolygon;
@@ -316,7 +312,7 @@ std::array<ToolRow, kToolCount> BuildRows() {
   gesture(Tool::B_N_rep_fun, PressGraph);
   gesture(Tool::B_N_tabla, PressTable);
 
-  build(Tool::B_N_ejes, Points(Tool::B_N_ejes, {S::Parent1}), kAxes);
+  byPoints(Tool::B_N_ejes, {S::Parent1}, kAxes);
   {
     DetectionMask axes{};
     axes[kTypeAxes] = 1;

@@ -2,6 +2,8 @@
 // proportions, equations and coordinates, and the two points built from numbers. Each one
 // takes existing elements (and, for a pair of axes, the document's only pair without a pick)
 // and puts the answer's label where the user clicked.
+#include <utility>
+
 #include "model/element_list.h"
 #include "ui/tool_gestures.h"
 
@@ -191,31 +193,26 @@ void PressLengthDistance(ToolContext& c, Pt at) {
   Element* e = Admitted(c);
   if (!e) return;
   if (c.pickCount() == 0) {
-    switch (e->type()) {
-      case kTypePoint:
-        Take(c, e, 0);
-        c.mask() = TypesMask(
-            {kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeAxes, kTypeVector});
-        return;
-      case kTypeSegment:
-      case kTypeVector:
-        Take(c, e, 0);
-        Finish(c, kLengthSegment, at);
-        return;
-      case kTypePolygon:
-        Take(c, e, 0);
-        Finish(c, kPerimeter, at);
-        return;
-      case kTypeCircle:
-        Take(c, e, 0);
-        Finish(c, kLengthCircle, at);
-        return;
-      case kTypeArc:
-        Take(c, e, 0);
-        Finish(c, kLengthArc, at);
-        return;
-      default: return;
+    if (IsType(e, kTypePoint)) {
+      Take(c, e, 0);
+      c.mask() = TypesMask(
+          {kTypePoint, kTypeLine, kTypeRay, kTypeSegment, kTypePolygon, kTypeAxes, kTypeVector});
+      return;
     }
+    // One element alone: the length of a segment or vector, a polygon's perimeter, the
+    // length of a circle or an arc.
+    constexpr std::pair<int32_t, int32_t> kLengthOf[] = {{kTypeSegment, kLengthSegment},
+                                                         {kTypeVector, kLengthSegment},
+                                                         {kTypePolygon, kPerimeter},
+                                                         {kTypeCircle, kLengthCircle},
+                                                         {kTypeArc, kLengthArc}};
+    for (const auto& [type, kind] : kLengthOf) {
+      if (!IsType(e, type)) continue;
+      Take(c, e, 0);
+      Finish(c, kind, at);
+      return;
+    }
+    return;
   }
   if (IsType(e, kTypePoint)) {
     Take(c, e, 1);

@@ -6,6 +6,7 @@
 
 #include "expr/calculation.h"
 #include "expr/function_value.h"
+#include "expr/token_codes.h"
 #include "geometry/recompute.h"
 #include "model/element_list.h"
 #include "ui/calculator_session.h"
@@ -94,15 +95,15 @@ void DefaultGraphRange(const Document& d, const Element& function, const Element
   double ux = a && a->xUnit != 0 ? a->xUnit : 40, uy = a && a->yUnit != 0 ? a->yUnit : 40;
   double start = (d.viewLeft - ox) / ux, end = (d.viewRight - ox) / ux;
   switch (expr::FunctionTypeOf(function)) {
-    case 2:
+    case expr::kXofY:
       start = (d.viewBottom - oy) / uy;
       end = (d.viewTop - oy) / uy;
       break;
-    case 3:
+    case expr::kRofW:
       start = 0;
       end = d.angleUnit == 1 ? 360 : d.angleUnit == 2 ? 400 : 2 * std::numbers::pi;
       break;
-    case 4: {
+    case expr::kWofR: {
       start = 0;
       end = 0;
       for (double x : {d.viewLeft, d.viewRight})

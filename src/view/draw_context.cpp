@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/move_screen.h"
+
 namespace velt {
 
 double DrawContext::ViewRadius() const {
@@ -21,8 +23,7 @@ DrawContext ThumbnailContext(const Document& doc, Canvas& canvas, double planeSi
   opt.realSize = false;
   opt.mainPicture = false;
   const WorldRect plane = PlaneRect(planeSize);
-  const double scale = planeSize > 0 ? canvas.Height() / planeSize : 1.0;
-  return DrawContext{doc, canvas, ViewMapping{plane.left, plane.top, scale}, plane, plane, opt};
+  return DrawContext{doc, canvas, ThumbnailMapping(planeSize, canvas.Height()), plane, plane, opt};
 }
 
 Pen LineStylePen(int32_t style, int32_t colour) {

@@ -5,6 +5,11 @@
 
 namespace velt {
 
+ViewMapping ThumbnailMapping(double planeSize, int thumbnailSize) {
+  const WorldRect plane = PlaneRect(planeSize);
+  return {plane.left, plane.top, planeSize > 0 ? thumbnailSize / planeSize : 1.0};
+}
+
 PixelBox ThumbnailFrame(const Document& doc, const ViewMapping& thumb, int clientWidth,
                         int clientHeight, int planeAreaOffset) {
   const PixelPoint corner = WorldToPixel(thumb, doc.viewLeft, doc.viewTop);

@@ -8,6 +8,9 @@ namespace velt {
 
 inline constexpr int kPlaneSizeTrackMax = 1000;
 
+// The whole plane on a square thumbnail of the given side in pixels.
+ViewMapping ThumbnailMapping(double planeSize, int thumbnailSize);
+
 // The window's frame on the thumbnail: at (ViewLeft, ViewTop), the plane area's size
 // (client size less the plane-area offset) scaled to the thumbnail.
 PixelBox ThumbnailFrame(const Document& doc, const ViewMapping& thumb, int clientWidth,

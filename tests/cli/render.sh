@@ -2,16 +2,8 @@
 # velt-cli render: pictures of the example documents as PNG and SVG, and the failures:
 # exit codes 1 usage, 2 not a valid file, 5 picture not written, one line on stderr.
 source "$(dirname "$0")/common.bash"
+source "$(dirname "$0")/png_reading.bash"
 tri="$src/examples/triangle.vlt"
-
-# png_size FILE: width and height from the PNG header.
-png_size() {
-  python3 -c '
-import struct, sys
-b = open(sys.argv[1], "rb").read(24)
-assert b[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
-print("%dx%d" % struct.unpack(">II", b[16:24]))' "$1"
-}
 
 # SVG with a given size; the vertex A (-150, -100) of the triangle is a red 3 × 3 square
 # at pixel (250, 400) of the document's own view (left -400, top 300).
@@ -22,40 +14,6 @@ grep -q '<rect x="249.5" y="399.5" width="2" height="2" fill="#ff0000"' "$work/t
 # Centred: the origin moves to the middle of the picture, A to (320 - 150, 240 + 100).
 code 0 render "$tri" -o "$work/c.svg" --size 640x480 --centre
 grep -q '<rect x="169.5" y="339.5"' "$work/c.svg" || fail "centred vertex A"
-
-# png_pixel FILE X Y: the colour at a pixel as rrggbb (8-bit RGB or RGBA, not interlaced).
-png_pixel() {
-  python3 -c '
-import struct, sys, zlib
-data = open(sys.argv[1], "rb").read()
-pos, idat, w, h, ctype = 8, b"", 0, 0, 0
-while pos < len(data):
-    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
-    body = data[pos + 8:pos + 8 + n]
-    if kind == b"IHDR":
-        w, h, depth, ctype = struct.unpack(">IIBB", body[:10])
-    elif kind == b"IDAT":
-        idat += body
-    pos += 12 + n
-bpp = {2: 3, 6: 4}[ctype]
-raw, rows, prev = zlib.decompress(idat), [], bytearray(w * bpp)
-for y in range(h):
-    f, line = raw[y * (w * bpp + 1)], bytearray(raw[y * (w * bpp + 1) + 1:(y + 1) * (w * bpp + 1)])
-    for i in range(len(line)):
-        a = line[i - bpp] if i >= bpp else 0
-        b, c = prev[i], prev[i - bpp] if i >= bpp else 0
-        if f == 1: line[i] = (line[i] + a) & 255
-        elif f == 2: line[i] = (line[i] + b) & 255
-        elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
-        elif f == 4:
-            p = a + b - c
-            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-            line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-    rows.append(line)
-    prev = line
-x, y = int(sys.argv[2]), int(sys.argv[3])
-print("%02x%02x%02x" % tuple(rows[y][x * bpp:x * bpp + 3]))' "$@"
-}
 
 # PNG needs the Qt build; without it the command says so and the checks are skipped.
 "$cli" render "$tri" -o "$work/t.png" >/dev/null 2>"$work/err"

@@ -6,8 +6,12 @@ namespace velt {
 namespace {
 
 TEST(MoveScreen, FrameDragAndTrackBar) {
-  // A 4000-unit plane on a 340-pixel thumbnail: 0.085 pixels per unit.
-  const ViewMapping thumb{-2000, 2000, 340.0 / 4000};
+  // A 4000-unit plane on a 340-pixel thumbnail: 0.085 pixels per unit, the plane's corner
+  // (−2000, 2000) at pixel (0, 0).
+  const ViewMapping thumb = ThumbnailMapping(4000, 340);
+  EXPECT_DOUBLE_EQ(thumb.left, -2000);
+  EXPECT_DOUBLE_EQ(thumb.top, 2000);
+  EXPECT_DOUBLE_EQ(thumb.scale, 0.085);
   Document doc;
   doc.viewLeft = -400;
   doc.viewTop = 300;
