@@ -155,7 +155,7 @@ TEST(Detection, CrossingsAreOfferedByTheToolsThatWantPoints) {
   ASSERT_EQ(ToolMask(Tool::B_Punto)[kTypePoint], 0);
 }
 
-TEST(Detection, AxesEnterWholeOrByTheLineThatWasHit) {
+TEST(Detection, AxesEnterWholeOrByTheLineThatWasHitAsTheToolWants) {
   Document d;
   Element* o = AddPoint(d, 0, 0);
   o->visibility = 0;
@@ -170,16 +170,7 @@ TEST(Detection, AxesEnterWholeOrByTheLineThatWasHit) {
     EXPECT_EQ(r.first(), ext->xAxis.get()) << ToolNumber(tool);
     EXPECT_EQ(Detect(d, At(tool, 1, 60)).first(), ext->yAxis.get()) << ToolNumber(tool);
   }
-}
-
-TEST(Detection, TheMacroToolTakesWholeAxesOnlyWhileItAwaitsAxes) {
-  Document d;
-  Element* o = AddPoint(d, 0, 0);
-  o->visibility = 0;
-  Element* axes = Add(d, kAxes, {o});
-  RecomputeAll(d);
-  const auto* ext = axes->as<AxesExt>();
-  ASSERT_TRUE(ext && ext->xAxis);
+  // The macro tool takes the whole axes only while it awaits axes, else the line.
   DetectionQuery q = At(Tool::B_MacCon, 60, 1);
   q.mask = MacroParameterMask(kTypeAxes);
   EXPECT_EQ(Detect(d, q).first(), axes);
