@@ -200,6 +200,17 @@ std::optional<TypeHit> TestLocus(Element& e, const DetectionQuery& q) {
   return best ? Near(*best, q, &e) : std::nullopt;
 }
 
+// Whether an axis line under the pointer stands for its axes. While axes are awaited the
+// mask admits them but no line.
+bool TakesWholeAxes(const DetectionQuery& q) {
+  switch (RowOf(q.tool).wholeAxes) {
+    case WholeAxes::Always: return true;
+    case WholeAxes::WhenAwaited: return !q.mask[kTypeLine];
+    case WholeAxes::Never: break;
+  }
+  return false;
+}
+
 std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
   auto* axes = e.as<AxesExt>();
   if (!axes || !axes->xAxis || !axes->yAxis) return std::nullopt;
@@ -210,8 +221,26 @@ std::optional<TypeHit> TestAxes(Element& e, const DetectionQuery& q) {
     if (d && (!best || *d < best->distance)) best = Near(*d, q, line, i);
     ++i;
   }
-  if (best && RowOf(q.tool).wholeAxes) best->enters = &e;
+  if (best && TakesWholeAxes(q)) best->enters = &e;
   return best;
+}
+
+// A coordinates element: for the tools that take numbers, the number whose text is under the
+// pointer (side 0 for x, 1 for y); for the others, its whole box.
+std::optional<TypeHit> TestCoordinates(Element& e, const DetectionQuery& q) {
+  const auto* c = e.as<CoordinatesExt>();
+  if (!c || !RowOf(q.tool).coordinateNumbers) return BoxHit(e, q);
+  int side = 0;
+  for (Element* number : {c->x.get(), c->y.get()}) {
+    if (number) {
+      if (auto hit = BoxHit(*number, q)) {
+        hit->side = side;
+        return hit;
+      }
+    }
+    ++side;
+  }
+  return std::nullopt;
 }
 
 std::optional<TypeHit> TestGrid(Element& e, const DetectionQuery& q) {
@@ -263,8 +292,8 @@ std::optional<TypeHit> HitByType(Element& e, const DetectionQuery& q) {
     case kTypeFunction:
     case kTypeEquation:
     case kTypeProperty:
-    case kTypeButton:
-    case kTypeCoordinates: return BoxHit(e, q);
+    case kTypeButton: return BoxHit(e, q);
+    case kTypeCoordinates: return TestCoordinates(e, q);
     default: return std::nullopt;  // tables, texts and bitmaps come in the background pass
   }
 }

@@ -373,7 +373,12 @@ std::array<ToolRow, kToolCount> BuildRows() {
         Tool::B_N_rep_fun, Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_vernoverbot, Tool::B_vernover,
         Tool::B_editelem, Tool::B_elimelem, Tool::B_color, Tool::B_forma_linea1,
         Tool::B_forma_linea2, Tool::B_forma_linea3, Tool::B_forma_linea6},
-       [](ToolRow& x) { x.wholeAxes = true; });
+       [](ToolRow& x) { x.wholeAxes = WholeAxes::Always; });
+  at(Tool::B_MacCon).wholeAxes = WholeAxes::WhenAwaited;
+  rows({Tool::B_giro, Tool::B_homotec, Tool::B_punto_desp, Tool::B_puncoord, Tool::B_N_calcular,
+        Tool::B_N_parametro, Tool::B_N_funcion, Tool::B_N_tabla, Tool::B_MacCon, Tool::B_iteracion,
+        Tool::B_colorpar, Tool::B_colorpar_relleno},
+       [](ToolRow& x) { x.coordinateNumbers = true; });
   rows({Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_vernoverbot},
        [](ToolRow& x) { x.prefersSelected = false; });
   rows({Tool::B_traza, Tool::B_mac_ini, Tool::B_mac_fin, Tool::B_iteracion},

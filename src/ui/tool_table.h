@@ -154,6 +154,10 @@ using SelectionFn = bool (*)(ToolContext&);
 
 enum class CrossingOffer : int8_t { Never, WhilePoints, Always };
 
+// When an axis line under the pointer stands for its whole axes: never (the line enters),
+// always, or while the gesture awaits axes rather than a line (a macro's parameters).
+enum class WholeAxes : int8_t { Never, Always, WhenAwaited };
+
 // What a tool does with each click on an element (and with the selection when it is chosen).
 enum class ToolRole : int8_t { Construct, Move, Edit };
 
@@ -181,11 +185,12 @@ struct ToolRow {
   // Two curves under the pointer offer their crossing as a new point: never, while the tool
   // still wants points, or always (the point tool).
   CrossingOffer crossings = CrossingOffer::Never;
-  int8_t sidesFromPick = -1;    // from this pick on a polygon's side enters as a segment
-  bool wholeAxes = false;       // an axis line under the pointer stands for its axes
-  bool prefersSelected = true;  // of several hits, only the selected ones stay
-  bool repicks = false;         // the gesture's picks can be picked again
-  bool closesOnFirst = false;   // the first pick can be picked again to close the figure
+  int8_t sidesFromPick = -1;  // from this pick on a polygon's side enters as a segment
+  WholeAxes wholeAxes = WholeAxes::Never;
+  bool coordinateNumbers = false;  // a coordinates element's x and y numbers are found apart
+  bool prefersSelected = true;     // of several hits, only the selected ones stay
+  bool repicks = false;            // the gesture's picks can be picked again
+  bool closesOnFirst = false;      // the first pick can be picked again to close the figure
   // Only the elements this accepts are found (the animation tool: what can move by itself).
   bool (*finds)(const Element&) = nullptr;
 };

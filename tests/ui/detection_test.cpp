@@ -4,6 +4,7 @@
 
 #include "geometry/recompute.h"
 #include "support/builders.h"
+#include "ui/macro_commands.h"
 
 namespace velt {
 namespace {
@@ -154,7 +155,7 @@ TEST(Detection, CrossingsAreOfferedByTheToolsThatWantPoints) {
   ASSERT_EQ(ToolMask(Tool::B_Punto)[kTypePoint], 0);
 }
 
-TEST(Detection, AxesEnterWholeOrByTheLineThatWasHit) {
+TEST(Detection, AxesEnterWholeOrByTheLineThatWasHitAsTheToolWants) {
   Document d;
   Element* o = AddPoint(d, 0, 0);
   o->visibility = 0;
@@ -168,6 +169,51 @@ TEST(Detection, AxesEnterWholeOrByTheLineThatWasHit) {
     Detection r = Detect(d, At(tool, 60, 1));
     EXPECT_EQ(r.first(), ext->xAxis.get()) << ToolNumber(tool);
     EXPECT_EQ(Detect(d, At(tool, 1, 60)).first(), ext->yAxis.get()) << ToolNumber(tool);
+  }
+  // The macro tool takes the whole axes only while it awaits axes, else the line.
+  DetectionQuery q = At(Tool::B_MacCon, 60, 1);
+  q.mask = MacroParameterMask(kTypeAxes);
+  EXPECT_EQ(Detect(d, q).first(), axes);
+  q.mask = MacroParameterMask(kTypeLine);
+  EXPECT_EQ(Detect(d, q).first(), ext->xAxis.get());
+  q.pointer = {1, 60};
+  EXPECT_EQ(Detect(d, q).first(), ext->yAxis.get());
+}
+
+TEST(Detection, CoordinateNumbersAreFoundApartByTheToolsThatTakeNumbers) {
+  Document d;
+  Element* o = AddPoint(d, 0, 0);
+  Element* axes = Add(d, kAxes, {o});
+  Element* p = AddPoint(d, 40, 80);
+  Element* coords = Add(d, kCoordinates, {p, axes});
+  RecomputeAll(d);
+  const auto* c = coords->as<CoordinatesExt>();
+  ASSERT_TRUE(c && c->x && c->y && coords->exists);
+  // The label "(1.00;2.00)" from x 100 to 188, its x number from 108 to 140 and its y number
+  // from 148 to 180, all between y -20 and -40.
+  const BoxOf boxes = [&](const Element& e) -> std::optional<Box> {
+    if (&e == coords) return Box{100, -20, 188, -40};
+    if (&e == c->x.get()) return Box{108, -20, 140, -40};
+    if (&e == c->y.get()) return Box{148, -20, 180, -40};
+    return std::nullopt;
+  };
+  auto found = [&](Tool tool, double x) {
+    DetectionQuery q = At(tool, x, -30);
+    q.mask[kTypeNumber] = q.mask[kTypeCoordinates] = 1;
+    q.boxOf = boxes;
+    return Detect(d, q);
+  };
+  for (Tool tool : {Tool::B_puncoord, Tool::B_N_calcular, Tool::B_N_tabla, Tool::B_MacCon}) {
+    Detection onY = found(tool, 160);
+    EXPECT_EQ(onY.first(), c->y.get()) << ToolNumber(tool);
+    ASSERT_EQ(onY.hits.size(), 1u);
+    EXPECT_EQ(onY.hits[0].side, 1);
+    EXPECT_EQ(found(tool, 120).first(), c->x.get()) << ToolNumber(tool);
+    EXPECT_TRUE(found(tool, 144).empty()) << "the separator is neither number";
+  }
+  for (Tool tool : {Tool::Sel, Tool::B_font, Tool::B_vernover}) {
+    EXPECT_EQ(found(tool, 160).first(), coords) << ToolNumber(tool);
+    EXPECT_EQ(found(tool, 144).first(), coords) << ToolNumber(tool);
   }
 }
 

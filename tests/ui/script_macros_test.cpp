@@ -175,6 +175,24 @@ TEST(ScriptMacros, PicksOfTheWrongTypeCannotStartTheMacro) {
   EXPECT_FALSE(MacroParameterMask(kTypeCircle)[kTypePoint]);
 }
 
+TEST(ScriptMacros, AMacroOnAxesTakesTheAxesByAClickOnEitherAxisLine) {
+  // Axes at the origin and their grid; the macro "grid" from the axes to the grid.
+  Scenario s(
+      "tool B_N_ejes\nclick 0 0\ntool B_N_cuadricula\nclick 100 0\n"
+      "tool B_mac_ini\nclick 100 0\ntool B_mac_fin\nclick 40 40\nmacro-complete grid\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  // 1 the origin, 2 the axes (3, 4), 5 the grid.
+  ASSERT_EQ(s.Count(), 5);
+  ASSERT_EQ(s.Kind(5), kGrid);
+  ASSERT_EQ(s.doc().macros.size(), 1u);
+  // Applied by a click on the y axis line: a second grid on the same axes.
+  s.Play("macro grid\nclick 0 -100\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 6);
+  EXPECT_EQ(s.Kind(6), kGrid);
+  EXPECT_EQ(s.Parents(6)[0], 2);
+}
+
 TEST(ScriptMacros, AFullTableAndBadFilesAreToldAndChangeNothing) {
   const LanguageTable lang;
   test::ScratchFolder folder;

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <string>
 
 #include "model/element.h"
 #include "model/kinds.h"
 #include "ui/script_support.h"
+#include "ui/view_boxes.h"
 #include "view/label_text.h"
 
 namespace velt {
@@ -238,6 +240,33 @@ TEST(ScriptToolEquations, TwoAxesPairsWaitForTheAxesPick) {
   EXPECT_EQ(s.Parents(10), (P3{9, 6, -1}));
   EXPECT_EQ(TextOf(s, 10), "(6.00;7.00)");
   EXPECT_AT(s.Second(10), 40, 80);  // the label stands at the first click
+}
+
+TEST(ScriptToolEquations, APointTakesTheNumbersOfACoordinatesLabelOneByOne) {
+  // Axes at the origin with 40 units to the unit; the point (40, 80) and its coordinates
+  // (1;2), labelled at the point.
+  Scenario s("tool B_N_ejes\nclick 0 0\ntool 1\nclick 40 80\ntool B_N_ecoord\nclick 40 80\n");
+  ASSERT_TRUE(s.ok()) << s.failure();
+  // 1 the origin, 2 the axes (3, 4), 5 the point, 6 the coordinates with 7 (x) and 8 (y).
+  ASSERT_EQ(s.Count(), 8);
+  ASSERT_EQ(s.Kind(6), kCoordinates);
+  EXPECT_EQ(TextOf(s, 6), "(1.00;2.00)");
+  // Where each number stands in the label, as the window finds it.
+  const BoxOf boxes = ViewBoxes(s.ws, std::make_shared<FixedPitchMeasure>());
+  auto middle = [&](int number) {
+    const auto b = boxes(s.E(number));
+    EXPECT_TRUE(b.has_value()) << number;
+    return b ? std::to_string((b->left + b->right) / 2) + " " +
+                   std::to_string((b->top + b->bottom) / 2) + "\n"
+             : std::string("0 0\n");
+  };
+  // The y number as the new point's x, then the x number as its y: (2, 1) is (80, 40).
+  s.Play("tool B_puncoord\nclick " + middle(8) + "click " + middle(7));
+  ASSERT_TRUE(s.ok()) << s.failure();
+  ASSERT_EQ(s.Count(), 9);
+  EXPECT_EQ(s.Kind(9), kPointByCoordinates);
+  EXPECT_EQ(s.Parents(9), (P3{8, 7, 2}));
+  EXPECT_AT(s.At(9), 80, 40);
 }
 
 TEST(ScriptToolCheckers, AnswersAtCreationAndBackToTheMoveTool) {
