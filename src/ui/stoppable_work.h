@@ -9,7 +9,7 @@
 
 namespace velt {
 
-class Document;
+struct Document;
 
 // The window's side of a long piece of work.
 class BusyWindow {
