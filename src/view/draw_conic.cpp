@@ -11,7 +11,6 @@
 namespace velt {
 namespace {
 
-constexpr int kClassParabola = 3;
 constexpr int kClassCrossingLines = 4;
 constexpr int kClassParallelLines = 5;
 
