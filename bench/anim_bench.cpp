@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "anim/animation.h"
+#include "bench_figures.h"
 #include "model/create.h"
 #include "view/recording_canvas.h"
 #include "view/redraw.h"
@@ -19,15 +20,7 @@
 namespace velt {
 namespace {
 
-Element* Make(Document& doc, int32_t kind, std::initializer_list<Element*> parents,
-              std::array<double, 4> values = {}) {
-  ElementTemplate t;
-  t.kind = kind;
-  int i = 0;
-  for (Element* p : parents) t.parent[i++] = p;
-  t.value = values;
-  return MakeElementFromTemplate(doc, t, {});
-}
+using bench::Make;
 
 // A point running round a circle, and `dependents` elements built on it: midpoints between
 // it and points spread round the view, and segments from it to those midpoints.

@@ -29,10 +29,7 @@ void StoreUndoStep(Document& doc, const ReresolveHook& reresolve) {
     DropRedoTail(doc, h.position);
     // The figure is about to change, and the live tail may be that very figure: the step
     // keeps its bytes instead.
-    if (TailIsLive(h, h.position)) {
-      h.snapshots.back() = EncodeFigure(*h.liveTail);
-      h.liveTail.reset();
-    }
+    SnapshotBytes(h, h.position);
   }
   ++h.position;
   h.tailSaved = false;

@@ -8,11 +8,13 @@
 #include "model/create.h"
 #include "model/element.h"
 #include "model/kinds.h"
+#include "support/text_builders.h"
 #include "ui/script_support.h"
 
 namespace velt {
 namespace {
 
+using test::AddText;
 using test::P3;
 using test::Scenario;
 
@@ -25,20 +27,6 @@ std::vector<int> Selected(Scenario& s) {
     if (e.selected) out.push_back(e.number);
   });
   return out;
-}
-
-// A text of one line and one run with its top-left corner at (100, 50), added straight to
-// the list.
-Element* AddText(Document& doc) {
-  ElementTemplate t;
-  t.kind = kText;
-  t.value = {0, 0, 100, 50};
-  Element* e = MakeElementFromTemplate(doc, t, {});
-  auto* x = e->as<TextExt>();
-  x->lines = {"hola"};
-  e->attr1 = 1;
-  x->runs.push_back(TextRun{x->font, 4});
-  return e;
 }
 
 TEST(ScriptToolMove, DraggingAFreePointAndUndoingTheDrag) {

@@ -4,25 +4,14 @@
 
 #include "model/create.h"
 #include "model/undo.h"
+#include "support/text_builders.h"
 #include "ui/script_support.h"
 
 namespace velt {
 namespace {
 
+using test::AddText;
 using test::Scenario;
-
-// A text of one line and one run, its top-left corner at (100, 50); a click at (105, 45)
-// lands on it.
-void AddText(Document& doc) {
-  ElementTemplate t;
-  t.kind = kText;
-  t.value = {0, 0, 100, 50};
-  Element* e = MakeElementFromTemplate(doc, t, {});
-  auto* x = e->as<TextExt>();
-  x->lines = {"hola"};
-  e->attr1 = 1;
-  x->runs.push_back(TextRun{x->font, 4});
-}
 
 // Points 1 (0, 0) and 2 (30, 40) and their distance 3, labelled at (30, 40).
 constexpr const char* kDistance =
